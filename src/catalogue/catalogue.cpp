@@ -1,0 +1,269 @@
+#include "catalogue/catalogue.h"
+
+#include "catalogue/game_finder.h"
+#include "catalogue/record_file.h"
+#include "catalogue/text_util.h"
+
+namespace catalogue {
+
+namespace {
+
+constexpr const char* kTwentyGamesMessage =
+    "Quillfen95 has the ability to launch up to tweenty different games.  Please select the "
+    "game(s) you which to launch and initialize.";
+constexpr const char* kNoGameDefinedMessage =
+    "No Game defined.  In order to continue at least one game must be defined";
+constexpr const char* kNotDefinedMessage =
+    "Game Selected is not defined.  See Define Game or GamePick for more information";
+constexpr const char* kResetQuestion = "Are you sure you want to reset all Quillfen95 data files?";
+
+constexpr int kMaxCreations = 2;    // the counter may reach 3 while the file is created
+constexpr int kMaxValidations = 4;  // more invalid reads than this give up
+
+uint64_t slotOffset(int slot) { return uint64_t(slot) * GameInfoRecord::kSize; }
+
+}  // namespace
+
+Catalogue::Catalogue(platform::FileSystem& fs, platform::Prompter& prompter,
+                     std::string startupDir, LaunchLink& launch)
+    : fs_(fs), prompter_(prompter), startupDir_(withTrailingBackslash(std::move(startupDir))),
+      launch_(launch) {}
+
+bool Catalogue::LoadCatalogue() {
+  auto handle = fs_.open(univInfoPath(), platform::OpenMode::kRead);
+  if (!handle) return runFirstStart();
+  handle->read(univ_.bytes().data(), UnivInfoRecord::kSize);
+  handle.reset();
+  if (univ_.get(univ_info::Marker1) != kValidMarker ||
+      univ_.get(univ_info::Marker2) != kValidMarker)
+    return runFirstStart();
+  current_ = ReadGameRecord(currentSlot());
+  if (current_.get(game_info::Marker) != kValidMarker) return runFirstStart();
+  currentGameDir_ = current_.get(game_info::GameDir);
+  return true;
+}
+
+bool Catalogue::runFirstStart() {
+  {
+    GameFinder finder(fs_, prompter_, startupDir_, univ_);
+    finder.InstallDefaultsAndSearch();
+  }
+  if (afterSearch_) afterSearch_();
+  if (currentSlot() == kNoSlotSelected) {
+    prompter_.tell(kTwentyGamesMessage);
+    for (;;) {
+      int slot = locationDialog_ ? locationDialog_->runGameLocationDialog(1) : kNoSlotSelected;
+      univ_.set(univ_info::CurrentSlot, slot);
+      if (slot <= kHighestSlot && slot >= 0) break;
+      if (prompter_.ask(platform::kCaptionProgram, kNoGameDefinedMessage,
+                        platform::Buttons::kOkCancel) != platform::Answer::kOk)
+        return false;
+    }
+  }
+  current_ = ReadGameRecord(currentSlot());
+  currentGameDir_ = current_.get(game_info::GameDir);
+  return SaveCatalogue();
+}
+
+GameInfoRecord Catalogue::ReadGameRecord(int slot) {
+  const GameInfoRecord empty;
+  if (!isSelectableSlot(slot)) return empty;
+  auto handle = fs_.open(gameInfoPath(), platform::OpenMode::kRead);
+  if (!handle) return empty;
+  bool beyondEnd = handle->length() < slotOffset(slot);
+  handle->seek(beyondEnd ? slotOffset(kGenericSlot) : slotOffset(slot));
+  GameInfoRecord record;
+  handle->read(record.bytes().data(), GameInfoRecord::kSize);
+  handle.reset();
+  if (beyondEnd) record.set(game_info::GameDir, "");
+  if (record.get(game_info::GameDir).empty()) return empty;
+
+  GameInfoRecord kept = current_;
+  current_ = record;
+  launch_.prepareForSlot(currentSlot());
+  LoadGameData();
+  current_ = kept;
+  ConfigWorkingCopies& copies = launch_.workingCopies();
+  for (size_t i = 0; i < kConfigFiles; ++i) {
+    copies.names[i] = gameData_.get(game_data::ConfigFileName, i);
+    copies.dirs[i] = gameData_.get(game_data::ConfigFileDir, i);
+  }
+  return record;
+}
+
+void Catalogue::WriteGameRecord(int slot, const GameInfoRecord& record) {
+  // A slot above the highest valid one would pad the file with thousands of copies.
+  if (!isSelectableSlot(slot)) return;
+  writeAtOffset(fs_, gameInfoPath(), slotOffset(slot), record.bytes(), /*create=*/false,
+                Gap::kRecordCopies);
+}
+
+bool Catalogue::SaveCatalogue() {
+  std::vector<uint8_t> bytes(univ_.bytes().begin(), univ_.bytes().end());
+  if (!fs_.replaceWhole(univInfoPath(), bytes)) return false;
+  WriteGameRecord(currentSlot(), current_);
+  return true;
+}
+
+GameInfoRecord Catalogue::SwitchCurrentSlot(int slot) {
+  WriteGameRecord(currentSlot(), current_);
+  univ_.set(univ_info::CurrentSlot, slot);
+  current_ = ReadGameRecord(slot);
+  return current_;
+}
+
+void Catalogue::SelectGame(int slot) {
+  GameInfoRecord record = ReadGameRecord(slot);
+  if (record.get(game_info::IsDefined) == 0) {
+    prompter_.tell(kNotDefinedMessage);
+    return;
+  }
+  SwitchCurrentSlot(slot);
+  currentGameDir_ = current_.get(game_info::GameDir);
+  if (refresher_) refresher_->refreshAfterGamePick();
+}
+
+GameInfoRecord Catalogue::genericDefinition() {
+  GameInfoRecord generic;
+  readAtOffset(fs_, startupDir_ + kDefaultRecordsFile, slotOffset(kGenericSlot), generic.bytes());
+  return generic;
+}
+
+void Catalogue::SetGameLocation(const std::string& directoryIn, int slot,
+                                const std::string& executable, bool* edited) {
+  if (directoryIn.empty()) return;
+  SwitchCurrentSlot(slot);
+  const std::string directory = withTrailingBackslash(directoryIn);
+  if (directory != current_.get(game_info::GameDir) || (edited && *edited)) {
+    if (edited) *edited = false;
+    if (current_.get(game_info::ModemExecuteFile).empty()) {
+      // Never configured: start from the generic definition, keeping the name.
+      std::string name = current_.get(game_info::GameName);
+      current_ = genericDefinition();
+      current_.set(game_info::GameName, name);
+      current_.set(game_info::GameDir, directory);
+      current_.set(game_info::ExecuteFile, executable);
+      for (const auto* field :
+           {&game_info::ModemExecuteFile, &game_info::SerialExecuteFile,
+            &game_info::IpxExecuteFile, &game_info::KahnExecuteFile,
+            &game_info::InternetExecuteFile, &game_info::NetServerExecuteFile,
+            &game_info::InternetServerExecuteFile})
+        current_.set(*field, executable);
+    }
+    current_.set(game_info::IsDefined, 1);
+    univ_.set(univ_info::CurrentSlot, slot);
+    currentGameDir_ = directory;
+    // The game data record is made afresh for the new location.
+    fs_.deleteFile(gameDataPath(startupDir_, slot));
+  }
+  current_.set(game_info::GameDir, directory);
+  std::string name = current_.get(game_info::GameName);
+  if (name.empty() || name == "Generic")
+    current_.set(game_info::GameName, lastComponent(directory));
+  WriteGameRecord(slot, current_);
+}
+
+void Catalogue::ResetAllDataFiles() {
+  if (prompter_.ask(platform::kCaptionProgram, kResetQuestion, platform::Buttons::kYesNo) !=
+      platform::Answer::kYes)
+    return;
+  univ_.set(univ_info::Marker1, 0.0f);
+  univ_.set(univ_info::Marker2, 0.0f);
+  current_.clear();
+  runFirstStart();
+  SelectGame(currentSlot());
+}
+
+GameDataRecord Catalogue::freshGameData() const {
+  GameDataRecord fresh;
+  const bool defined = current_.get(game_info::IsDefined) != 0;
+  if (defined) fresh.set(game_data::Marker, kValidMarker);
+  fresh.set(game_data::CreatedStamp, launch_.createdStamp());
+  fresh.set(game_data::CreatedFlag, 1);
+  fresh.set(game_data::SelectionFlag, 1);
+  fresh.set(game_data::UseAiPlayers, current_.get(game_info::GameKind) == 1 ? 0 : 1);
+  const std::string gameDir = current_.get(game_info::GameDir);
+  const std::string workDir = gameDir + current_.get(game_info::GameDataSubDir);
+  for (size_t i = 0; i < game_data::WorkDir.count; ++i) fresh.set(game_data::WorkDir, workDir, i);
+  fresh.set(game_data::OwnerGameDir, gameDir);
+  for (size_t i = 0; i < kConfigFiles; ++i) {
+    const std::string file = current_.get(game_info::ConfigFile, i);
+    size_t cut = file.rfind('\\');
+    if (cut == std::string::npos) {
+      fresh.set(game_data::ConfigFileName, file, i);
+      fresh.set(game_data::ConfigFileDir, gameDir, i);
+    } else {
+      fresh.set(game_data::ConfigFileName, file.substr(cut + 1), i);
+      fresh.set(game_data::ConfigFileDir, gameDir + file.substr(0, cut + 1), i);
+    }
+  }
+  return fresh;
+}
+
+int Catalogue::LoadGameData() {
+  ConfigWorkingCopies& copies = launch_.workingCopies();
+  copies = ConfigWorkingCopies{};
+  gameData_.clear();
+  int attempts = 0;
+  const std::string path = gameDataPath(startupDir_, currentSlot());
+  const bool defined = current_.get(game_info::IsDefined) != 0;
+  fs_.setAttributesNormal(path);
+  if (current_.get(game_info::GameKind) == 1) gameData_.set(game_data::UseAiPlayers, 0);
+
+  bool loaded = false;
+  while (!loaded) {
+    auto handle = fs_.open(path, platform::OpenMode::kRead);
+    while (!handle && attempts <= kMaxCreations) {
+      GameDataRecord fresh = freshGameData();
+      if (!defined) {
+        gameData_ = fresh;  // kept in memory only
+        break;
+      }
+      std::vector<uint8_t> bytes(fresh.bytes().begin(), fresh.bytes().end());
+      if (!fs_.replaceWhole(path, bytes)) {
+        launch_.recordError(kErrorFileOpen);
+        return kGameDataNotCreated;
+      }
+      ++attempts;
+      handle = fs_.open(path, platform::OpenMode::kRead);
+    }
+    if (!defined) break;
+    if (!handle) {
+      // Created three times and still unreadable: reported like a failed creation.
+      launch_.recordError(kErrorFileOpen);
+      return kGameDataNotCreated;
+    }
+    if (handle->length() == GameDataRecord::kSize) {
+      GameDataRecord read;
+      handle->read(read.bytes().data(), GameDataRecord::kSize);
+      gameData_ = read;
+      for (size_t i = 0; i < kConfigFiles; ++i)
+        gameData_.set(game_data::ConfigFileCopy, current_.get(game_info::ConfigFile, i), i);
+      if (gameData_.get(game_data::Marker) == kValidMarker ||
+          gameData_.get(game_data::OwnerGameDir) == current_.get(game_info::GameDir)) {
+        loaded = true;
+        break;
+      }
+    }
+    ++attempts;
+    if (attempts > kMaxValidations) return kGameDataInvalid;
+    handle.reset();
+    fs_.deleteFile(path);
+  }
+
+  const std::string gameDir = current_.get(game_info::GameDir);
+  if (!equalsIgnoreCase(gameData_.get(game_data::OwnerGameDir), gameDir)) {
+    gameData_.set(game_data::OwnerGameDir, gameDir);
+    for (size_t i = 0; i < kConfigFiles; ++i) gameData_.set(game_data::ConfigFileDir, gameDir, i);
+  }
+  for (size_t i = 0; i < kConfigFiles; ++i) {
+    gameData_.set(game_data::ConfigFileCopy, current_.get(game_info::ConfigFile, i), i);
+    copies.names[i] = gameData_.get(game_data::ConfigFileName, i);
+    copies.dirs[i] = gameData_.get(game_data::ConfigFileDir, i);
+  }
+  gameData_.set(game_data::RecordDemo, 0);
+  gameData_.set(game_data::PlayDemo, 0);
+  return kGameDataLoaded;
+}
+
+}  // namespace catalogue

@@ -1,0 +1,90 @@
+// The catalogue: the defined games (one GameInfoRecord per slot), the program-wide settings
+// and the current game's last-used launch selections, with their files in the start-up
+// directory. Exactly one game record is current; switching games writes it back first.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "catalogue/catalogue_files.h"
+#include "catalogue/catalogue_hooks.h"
+#include "catalogue/game_data_record.h"
+#include "catalogue/game_info_record.h"
+#include "catalogue/launch_link.h"
+#include "catalogue/univ_info_record.h"
+#include "platform/file_system.h"
+#include "platform/prompter.h"
+
+namespace catalogue {
+
+// Results of LoadGameData.
+enum GameDataResult : int {
+  kGameDataNotCreated = 0,  // the file could not be created (error 15 recorded)
+  kGameDataLoaded = 1,
+  kGameDataInvalid = 19,    // the file stayed invalid after five attempts
+};
+
+inline constexpr int kErrorFileOpen = 15;
+
+class Catalogue {
+ public:
+  // `startupDir` is a DOS path ending in "\"; every data file lives there.
+  Catalogue(platform::FileSystem& fs, platform::Prompter& prompter, std::string startupDir,
+            LaunchLink& launch);
+
+  void setGameLocationDialog(GameLocationDialogRunner* dialog) { locationDialog_ = dialog; }
+  void setMainViewRefresher(MainViewRefresher* refresher) { refresher_ = refresher; }
+  // Runs after the defaults were installed and the drives searched (the silent SpaceOrb check).
+  void setAfterSearch(std::function<void()> afterSearch) { afterSearch_ = std::move(afterSearch); }
+
+  // Start-up load; false only when the user declined to define a game.
+  bool LoadCatalogue();
+  // One slot's record; an unreadable, empty or out-of-range slot gives an all-zero record.
+  // A defined record also reloads the game data record of the current slot.
+  GameInfoRecord ReadGameRecord(int slot);
+  // Writes one slot, padding a short file with copies of the record. Silent on failure.
+  void WriteGameRecord(int slot, const GameInfoRecord& record);
+  bool SaveCatalogue();
+  GameInfoRecord SwitchCurrentSlot(int slot);
+  void SelectGame(int slot);
+  // Defines or moves a slot. `edited` is the dialog row's edited mark; it is cleared when
+  // the row is applied.
+  void SetGameLocation(const std::string& directory, int slot, const std::string& executable,
+                       bool* edited = nullptr);
+  void ResetAllDataFiles();
+  int LoadGameData();
+
+  GameInfoRecord& current() { return current_; }
+  const GameInfoRecord& current() const { return current_; }
+  UnivInfoRecord& univ() { return univ_; }
+  const UnivInfoRecord& univ() const { return univ_; }
+  GameDataRecord& gameData() { return gameData_; }
+  const GameDataRecord& gameData() const { return gameData_; }
+  const std::string& startupDirectory() const { return startupDir_; }
+  const std::string& currentGameDirectory() const { return currentGameDir_; }
+  int currentSlot() const { return univ_.get(univ_info::CurrentSlot); }
+
+  std::string univInfoPath() const { return startupDir_ + kUnivInfoFile; }
+  std::string gameInfoPath() const { return startupDir_ + kGameInfoFile; }
+
+ private:
+  bool runFirstStart();
+  GameDataRecord freshGameData() const;
+  // Default record 19 of the factory definitions, or an all-zero record when unreadable.
+  GameInfoRecord genericDefinition();
+
+  platform::FileSystem& fs_;
+  platform::Prompter& prompter_;
+  std::string startupDir_;
+  LaunchLink& launch_;
+  GameLocationDialogRunner* locationDialog_ = nullptr;
+  MainViewRefresher* refresher_ = nullptr;
+  std::function<void()> afterSearch_;
+
+  GameInfoRecord current_;
+  UnivInfoRecord univ_;
+  GameDataRecord gameData_;
+  std::string currentGameDir_;
+};
+
+}  // namespace catalogue

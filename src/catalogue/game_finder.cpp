@@ -1,0 +1,237 @@
+#include "catalogue/game_finder.h"
+
+#include <algorithm>
+
+#include "catalogue/catalogue_files.h"
+#include "catalogue/default_univ_info.h"
+#include "catalogue/game_list_reader.h"
+#include "catalogue/game_types.h"
+#include "catalogue/record_file.h"
+#include "catalogue/text_util.h"
+
+namespace catalogue {
+
+namespace {
+
+constexpr const char* kNoDefaultsMessage = "Could not open \"Quillfen.Sig\" file for read";
+constexpr size_t kDefaultsSize = kBuiltInSlots * GameInfoRecord::kSize;  // 245100
+// The game list is a hand-written text file; anything larger is not one.
+constexpr uint64_t kMaxGameListSize = 4u << 20;
+
+uint64_t slotOffset(int slot) { return uint64_t(slot) * GameInfoRecord::kSize; }
+
+bool isYes(const std::string& v) { return equalsIgnoreCase(v, "yes"); }
+
+const std::array<const TextField<GameInfoTag>*, 7> kConnectionExecutables{
+    &game_info::ModemExecuteFile,    &game_info::SerialExecuteFile,
+    &game_info::IpxExecuteFile,      &game_info::KahnExecuteFile,
+    &game_info::InternetExecuteFile, &game_info::NetServerExecuteFile,
+    &game_info::InternetServerExecuteFile};
+
+}  // namespace
+
+GameFinder::GameFinder(platform::FileSystem& fs, platform::Prompter& prompter,
+                       std::string startupDir, UnivInfoRecord& univ)
+    : fs_(fs), prompter_(prompter), startupDir_(withTrailingBackslash(std::move(startupDir))),
+      univ_(univ) {
+  auto handle = fs_.open(startupDir_ + kDefaultRecordsFile, platform::OpenMode::kRead);
+  if (!handle) {
+    prompter_.tell(kNoDefaultsMessage);
+    return;
+  }
+  for (GameInfoRecord& record : defaults_) handle->read(record.bytes().data(), GameInfoRecord::kSize);
+}
+
+void GameFinder::InstallDefaultsAndSearch() {
+  installProgramDefaults();
+  if (!rewriteGameFile()) return;
+  collectDrives();
+  if (!searchBuiltInTypes()) return;
+  searchGameList();
+  if (gameFileFailed_) return;
+  if (finalCheck_) finalCheck_();
+}
+
+void GameFinder::installProgramDefaults() {
+  const UnivInfoRecord defaults = defaultUnivInfo();
+  keptLists_ = univ_;
+  const bool marker1 = univ_.get(univ_info::Marker1) == kValidMarker;
+  const bool marker2 = univ_.get(univ_info::Marker2) == kValidMarker;
+  const bool noPlayers = univ_.get(univ_info::PlayerNameList, 0).empty();
+  if (!marker1 || noPlayers || !marker2) {
+    // A new installation is made complete at once (both markers, the default connection
+    // type), so the next start loads it instead of installing and searching a second time
+    // over what the user defined meanwhile.
+    univ_ = defaults;
+    univ_.set(univ_info::Marker1, kValidMarker);
+    univ_.set(univ_info::Marker2, kValidMarker);
+    univ_.set(univ_info::ConnectionType, 1);
+  }
+  univ_.set(univ_info::FileManagerMode, 4);
+}
+
+bool GameFinder::rewriteGameFile() {
+  std::vector<uint8_t> image;
+  image.reserve(kDefaultsSize);
+  for (const GameInfoRecord& record : defaults_)
+    image.insert(image.end(), record.bytes().begin(), record.bytes().end());
+  if (!writeAtOffset(fs_, startupDir_ + kGameInfoFile, 0, image, /*create=*/true, Gap::kZeros))
+    return false;
+  // The user's phone, number and player-name lists survive a reset.
+  for (const auto* list :
+       {&univ_info::PhoneNameList, &univ_info::PhoneNumberList, &univ_info::PlayerNameList}) {
+    if (keptLists_.get(*list, 0).size() < 2) continue;
+    std::span<const uint8_t> from = keptLists_.raw(*list);
+    std::copy(from.begin(), from.end(), univ_.raw(*list).begin());
+  }
+  univ_.set(univ_info::CurrentSlot, kNoSlotSelected);
+  return true;
+}
+
+void GameFinder::collectDrives() {
+  drives_.clear();
+  for (char d = kFirstSearchedDrive; d <= kLastSearchedDrive; ++d) {
+    std::string pattern = std::string(1, d) + ":\\*.*";
+    if (!fs_.find(pattern).empty()) drives_.push_back(d);
+  }
+}
+
+bool GameFinder::searchBuiltInTypes() {
+  const std::string gameFile = startupDir_ + kGameInfoFile;
+  for (int slot = 0; slot < kBuiltInSlots; ++slot) {
+    if (!fs_.exists(gameFile)) return false;
+    readAtOffset(fs_, gameFile, slotOffset(slot), working_.bytes());
+    working_.set(game_info::Marker, kValidMarker);
+    const BuiltInGameType& type = kBuiltInGameTypes[size_t(slot)];
+    working_.set(game_info::GameName, type.name);
+    FindGame(type.name, type.executablePath, type.verificationPath, type.exclusionPath, "", slot);
+    if (gameFileFailed_) return false;
+  }
+  return true;
+}
+
+void GameFinder::searchGameList() {
+  auto handle = fs_.open(kGameListFile, platform::OpenMode::kRead);
+  if (!handle) return;
+  uint64_t length = handle->length();
+  if (length > kMaxGameListSize) length = kMaxGameListSize;
+  std::string content(size_t(length), '\0');
+  content.resize(handle->read(content.data(), content.size()));
+  handle.reset();
+
+  GameListReader list(std::move(content));
+  int nextSlot = kFirstListedSlot;
+  while (list.NextEntry() && nextSlot <= kHighestSlot) {
+    const std::string executable = list.ReadSetting("ExecuteFile");
+    const std::string searchDir = list.ReadSetting("SearchDir");
+    const std::string verify = list.ReadSetting("GameVerFileVerify");
+    const std::string exclude = list.ReadSetting("GameVerFileVerifyNot");
+    const std::string overrideName = list.ReadSetting("GameVerFileOverrideName");
+    const std::string altDir = list.ReadSetting("AltDir");
+    const std::string name = list.entryName();
+    if (name.empty()) break;
+    applyListEntry(list);
+
+    const std::string searchPath = searchDir + "\\" + executable;
+    bool found = FindGame(name, searchPath, verify.empty() ? searchPath : verify, exclude,
+                          overrideName, nextSlot);
+    if (!found && !altDir.empty()) {
+      const std::string altPath = altDir + "\\" + executable;
+      found = FindGame(name, altPath, verify.empty() ? altPath : verify, exclude, overrideName,
+                       nextSlot);
+    }
+    if (gameFileFailed_) return;
+    if (found) ++nextSlot;
+  }
+}
+
+void GameFinder::applyListEntry(const GameListReader& list) {
+  const std::string typeText = list.ReadSetting("GameType");
+  int type = kGenericSlot;
+  if (!typeText.empty() && typeText.find_first_not_of("0123456789") == std::string::npos &&
+      typeText.size() <= 2) {
+    int n = std::stoi(typeText);
+    if (n >= 1 && n <= kGenericSlot) type = n;
+  }
+  working_ = defaults_[size_t(type)];
+  working_.set(game_info::GameName, list.entryName());
+
+  const std::string windowsOnly = list.ReadSetting("WindowsOnly");
+  if (isYes(windowsOnly))
+    working_.set(game_info::WindowsModeOnly, 1);
+  else if (type == kGenericSlot)
+    working_.set(game_info::WindowsModeOnly, 0);
+  if (isYes(list.ReadSetting("CloseOnGameLaunch"))) working_.set(game_info::CloseOnGameLaunch, 1);
+  if (!equalsIgnoreCase(list.ReadSetting("MultiplayerExecuteSameAsSingle"), "no")) {
+    const std::string executable = list.ReadSetting("ExecuteFile");
+    for (const auto* field : kConnectionExecutables) working_.set(*field, executable);
+  }
+
+  auto setIfGiven = [&](const char* key, const TextField<GameInfoTag>& field, size_t index = 0) {
+    std::string value = list.ReadSetting(key);
+    if (!value.empty()) working_.set(field, value, index);
+  };
+  setIfGiven("RegKey", game_info::RegKey);
+  setIfGiven("LoadFileInstructions", game_info::FileKindLoadCommand, 0);
+  setIfGiven("LoadPlayerNameInstructions", game_info::PlayerNameCommand);
+  setIfGiven("LoadSkillInstructions", game_info::SkillCommand);
+  setIfGiven("LoadLevelInstructions", game_info::LevelCommand);
+  setIfGiven("LoadEpisodeInstructions", game_info::EpisodeCommand);
+  setIfGiven("LoadSocketInstructions", game_info::SocketCommand);
+  setIfGiven("LoadPlayerQtyInstructions", game_info::PlayerQtyCommand);
+  for (size_t i = 0; i < 6; ++i) {
+    std::string key = "CFGFile" + std::to_string(i + 1);
+    setIfGiven(key.c_str(), game_info::ConfigFile, i);
+  }
+}
+
+bool GameFinder::exists(const std::string& pattern) const { return !fs_.find(pattern).empty(); }
+
+bool GameFinder::FindGame(const std::string& /*name*/, const std::string& executablePath,
+                          const std::string& verificationPath, const std::string& exclusionPath,
+                          const std::string& overrideName, int slot) {
+  // An empty path would name the parent directory itself, which is no game.
+  if (executablePath.empty() || verificationPath.empty()) return false;
+  std::string hit;
+  for (char drive : drives_) {
+    for (const char* parent : kCandidateParents) {
+      const std::string base = std::string(1, drive) + ":\\" + parent;
+      if (!exists(base + executablePath) || !exists(base + verificationPath)) continue;
+      if (!exclusionPath.empty() && exists(base + exclusionPath)) continue;
+      hit = base + executablePath;
+      break;
+    }
+    if (!hit.empty()) break;
+  }
+  if (hit.empty()) return false;
+
+  const size_t cut = hit.rfind('\\');
+  const std::string gameDir = hit.substr(0, cut + 1);
+  std::string executable = hit.substr(cut + 1);
+
+  // Left behind by an earlier launch.
+  if (fs_.exists(gameDir + "arg_pass.com")) fs_.deleteFile(gameDir + "arg_pass.com");
+
+  if (!overrideName.empty() && fs_.exists(gameDir + overrideName)) {
+    for (const auto* field : kConnectionExecutables)
+      if (working_.get(*field) == executable) working_.set(*field, overrideName);
+    executable = overrideName;
+  }
+  working_.set(game_info::GameDir, gameDir);
+  working_.set(game_info::ExecuteFile, executable);
+  found_ = true;
+  if (univ_.get(univ_info::CurrentSlot) == kNoSlotSelected)
+    univ_.set(univ_info::CurrentSlot, slot);
+
+  const std::string staleData = gameDir + kGameDataFile;
+  if (fs_.exists(staleData)) fs_.deleteFile(staleData);
+  const std::string slotData = gameDataPath(startupDir_, slot);
+  if (fs_.exists(slotData)) fs_.deleteFile(slotData);
+
+  if (!writeAtOffset(fs_, startupDir_ + kGameInfoFile, slotOffset(slot), working_.bytes(),
+                     /*create=*/false, Gap::kZeros))
+    gameFileFailed_ = true;
+  return true;
+}
+
+}  // namespace catalogue

@@ -1,0 +1,66 @@
+// Installs the factory game definitions and looks for installed games on the drives, so a
+// first start begins with every known game that is present already defined.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "catalogue/game_info_record.h"
+#include "catalogue/univ_info_record.h"
+#include "platform/file_system.h"
+#include "platform/prompter.h"
+
+namespace catalogue {
+
+class GameListReader;
+
+class GameFinder {
+ public:
+  // Reads the factory definitions from `startupDir` (a DOS path ending in "\").
+  GameFinder(platform::FileSystem& fs, platform::Prompter& prompter, std::string startupDir,
+             UnivInfoRecord& univ);
+
+  // Rewrites slots 0-19 from the factory definitions, searches for the built-in game types and
+  // for the games of the game list file, and leaves CurrentSlot at the first slot found (or at
+  // 14999). The final check runs when the installation went through.
+  void InstallDefaultsAndSearch();
+  void setFinalCheck(std::function<void()> check) { finalCheck_ = std::move(check); }
+
+  // Searches every kept drive for one game; on a hit completes the working record, writes it
+  // to `slot` and returns true.
+  bool FindGame(const std::string& name, const std::string& executablePath,
+                const std::string& verificationPath, const std::string& exclusionPath,
+                const std::string& overrideName, int slot);
+
+  const GameInfoRecord& defaultRecord(int slot) const { return defaults_[size_t(slot)]; }
+  GameInfoRecord& workingRecord() { return working_; }
+  const std::vector<char>& searchedDrives() const { return drives_; }
+  bool foundAny() const { return found_; }
+  // Only for FindGame called on its own: the drives to search.
+  void setSearchedDrives(std::vector<char> drives) { drives_ = std::move(drives); }
+
+ private:
+  void installProgramDefaults();
+  bool rewriteGameFile();
+  void collectDrives();
+  bool searchBuiltInTypes();
+  void searchGameList();
+  void applyListEntry(const GameListReader& list);
+  bool exists(const std::string& pattern) const;
+
+  platform::FileSystem& fs_;
+  platform::Prompter& prompter_;
+  std::string startupDir_;
+  UnivInfoRecord& univ_;
+  std::array<GameInfoRecord, 20> defaults_;
+  GameInfoRecord working_;
+  UnivInfoRecord keptLists_;
+  std::vector<char> drives_;
+  bool found_ = false;
+  bool gameFileFailed_ = false;
+  std::function<void()> finalCheck_;
+};
+
+}  // namespace catalogue

@@ -1,0 +1,20 @@
+// A Clock that moves only when told to.
+#pragma once
+
+#include "platform/clock.h"
+
+namespace platform {
+
+class FakeClock : public Clock {
+ public:
+  uint64_t milliseconds() const override { return ms_; }
+  int64_t secondsSinceEpoch() const override { return epoch_ + int64_t(ms_ / 1000); }
+  void advance(uint64_t ms) { ms_ += ms; }
+  void setEpoch(int64_t seconds) { epoch_ = seconds; }
+
+ private:
+  uint64_t ms_ = 0;
+  int64_t epoch_ = 946684800;  // 2000-01-01
+};
+
+}  // namespace platform

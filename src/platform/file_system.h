@@ -1,0 +1,102 @@
+// Files and directories as the program sees them: DOS paths ("D:\GAMES\DUKE3D\") over the
+// drive map. Every call reports failure through its return value and never throws.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// DOS/Windows file attribute bits, as FindFirstFileA reports them.
+enum Attribute : uint32_t {
+  kAttrReadOnly = 0x01,
+  kAttrHidden = 0x02,
+  kAttrSystem = 0x04,
+  kAttrDirectory = 0x10,
+  kAttrArchive = 0x20,
+  kAttrNormal = 0x80,
+};
+
+// One entry of a directory listing.
+struct FindData {
+  std::string longName;   // the name as stored
+  std::string shortName;  // the 8.3 alias (equal to the upper-cased name when it already fits)
+  uint32_t attributes = 0;
+  uint64_t size = 0;
+  bool isDirectory() const { return (attributes & kAttrDirectory) != 0; }
+};
+
+enum class OpenMode {
+  kRead,          // existing file, read only
+  kReadWrite,     // existing file, read and write, never created
+  kCreateTruncate,// write, created or truncated to zero
+  kCreateKeep,    // read and write, created when missing, length kept
+};
+
+// An open file. Positions and lengths are in bytes.
+class FileHandle {
+ public:
+  virtual ~FileHandle() = default;
+  // Reads up to `count` bytes at the current position; returns how many were read.
+  virtual size_t read(void* buffer, size_t count) = 0;
+  // Writes `count` bytes at the current position; returns how many were written.
+  virtual size_t write(const void* buffer, size_t count) = 0;
+  virtual bool seek(uint64_t position) = 0;
+  virtual uint64_t position() const = 0;
+  virtual uint64_t length() const = 0;
+  // Cuts or extends the file to `length` bytes.
+  virtual bool truncate(uint64_t length) = 0;
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  // Drive letters mapped to a directory, upper case, in order C to Z.
+  virtual std::vector<char> drives() const = 0;
+
+  // FindFirstFileA/FindNextFileA: the entries of one directory whose names (long or short)
+  // match the DOS wildcard pattern in the last component of `pattern`. A last component
+  // without wildcards finds that one entry. Empty when nothing matches or the directory
+  // does not exist. "." and ".." are never listed.
+  virtual std::vector<FindData> find(const std::string& pattern) const = 0;
+
+  // Attributes of one existing entry, or nothing when it does not exist.
+  virtual std::optional<FindData> stat(const std::string& path) const = 0;
+
+  virtual std::unique_ptr<FileHandle> open(const std::string& path, OpenMode mode) = 0;
+
+  // CopyFileA: fails when `failIfExists` is set and the target exists.
+  virtual bool copyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
+  // MoveFileA: fails when the target exists.
+  virtual bool moveFile(const std::string& from, const std::string& to) = 0;
+  virtual bool deleteFile(const std::string& path) = 0;
+  // SetFileAttributesA(FILE_ATTRIBUTE_NORMAL): the file becomes writable.
+  virtual bool setAttributesNormal(const std::string& path) = 0;
+  virtual bool createDirectory(const std::string& path) = 0;
+  // Removes an empty directory.
+  virtual bool removeDirectory(const std::string& path) = 0;
+
+  // The current directory as a DOS path ending in "\".
+  virtual std::string currentDirectory() const = 0;
+  virtual bool setCurrentDirectory(const std::string& path) = 0;
+  // GetWindowsDirectoryA: "C:\WINDOWS" (no trailing "\").
+  virtual std::string windowsDirectory() const = 0;
+  // GetShortPathNameA: the path of an existing entry with every component as its 8.3 alias.
+  virtual std::optional<std::string> shortPathName(const std::string& path) const = 0;
+  // The full DOS path with every component spelled as stored (case and long names).
+  virtual std::optional<std::string> longPathName(const std::string& path) const = 0;
+
+  // Replaces the whole file: the new content goes to a temporary file beside it which is
+  // then renamed over the old one, so a crash never leaves a torn file.
+  virtual bool replaceWhole(const std::string& path, const std::vector<uint8_t>& bytes) = 0;
+
+  // Convenience: the whole content of an existing file.
+  std::optional<std::vector<uint8_t>> readWhole(const std::string& path);
+  bool exists(const std::string& path) const { return stat(path).has_value(); }
+};
+
+}  // namespace platform

@@ -1,0 +1,49 @@
+// The file system of this machine, seen through a Wine-style prefix: <prefix>/dosdevices/c:
+// is a symbolic link to the host directory of drive C:, and so on for every letter.
+#pragma once
+
+#include <string>
+
+#include "platform/file_system.h"
+
+namespace platform {
+
+class HostFileSystem : public FileSystem {
+ public:
+  // Uses the prefix at `prefixDir`, creating drive_c/, dosdevices/c: -> ../drive_c and
+  // dosdevices/z: -> / when the prefix has no dosdevices yet.
+  explicit HostFileSystem(std::string prefixDir);
+
+  // $QF95_PREFIX, else ~/.local/share/quillfen95.
+  static std::string defaultPrefix();
+
+  const std::string& prefix() const { return prefix_; }
+  // The host path of a DOS path: existing components resolved case-insensitively and through
+  // 8.3 aliases, missing ones kept as written. Nothing for a path through an unmapped drive.
+  std::optional<std::string> hostPath(const std::string& dosPath) const;
+  // The DOS path of a host path: through the drive that contains it (the longest match,
+  // C to Y before Z), else nothing.
+  std::optional<std::string> dosPath(const std::string& hostPath) const;
+
+  std::vector<char> drives() const override;
+  std::vector<FindData> find(const std::string& pattern) const override;
+  std::optional<FindData> stat(const std::string& path) const override;
+  std::unique_ptr<FileHandle> open(const std::string& path, OpenMode mode) override;
+  bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override;
+  bool moveFile(const std::string& from, const std::string& to) override;
+  bool deleteFile(const std::string& path) override;
+  bool setAttributesNormal(const std::string& path) override;
+  bool createDirectory(const std::string& path) override;
+  bool removeDirectory(const std::string& path) override;
+  std::string currentDirectory() const override;
+  bool setCurrentDirectory(const std::string& path) override;
+  std::string windowsDirectory() const override;
+  std::optional<std::string> shortPathName(const std::string& path) const override;
+  std::optional<std::string> longPathName(const std::string& path) const override;
+  bool replaceWhole(const std::string& path, const std::vector<uint8_t>& bytes) override;
+
+ private:
+  std::string prefix_;
+};
+
+}  // namespace platform

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Makes a demo machine and runs a real first start on it:
+#   drive C: the program directory C:\QF95\ with the factory definitions and a game list,
+#   drives D: and E: with stand-in game directories (files named like the games' programs;
+#   they are stand-ins, not the games).
+# The catalogue is started twice: the first start searches the drives, the second loads
+# what the first wrote.
+#   tools/demo_first_start.sh BUILD_DIR DEMO_DIR [--check]
+set -euo pipefail
+build=$(realpath "$1")
+demo=$(realpath -m "$2")
+check=${3:-}
+
+rm -rf "$demo"
+mkdir -p "$demo"/{drive_c/QF95,drive_d,drive_e} "$demo/prefix/dosdevices"
+ln -s "$demo/drive_c" "$demo/prefix/dosdevices/c:"
+ln -s "$demo/drive_d" "$demo/prefix/dosdevices/d:"
+ln -s "$demo/drive_e" "$demo/prefix/dosdevices/e:"
+ln -s / "$demo/prefix/dosdevices/z:"
+
+standin() {  # path under the demo, game name
+  mkdir -p "$(dirname "$demo/$1")"
+  printf 'Stand-in for %s (not the game)\r\n' "$2" > "$demo/$1"
+}
+standin drive_d/GAMES/DUKE3D/DUKE3D.EXE "Duke Nukem 3D 1.3"
+standin drive_d/GAMES/Quake/QUAKE.EXE "Quake"
+standin drive_e/Doom2/DOOM2.EXE "Doom II"
+standin drive_e/3dgames/Heretic/HERETIC.EXE "Heretic"
+standin "drive_e/Program Files/Chex/CHEX.EXE" "Chex Quest"
+cp "$build/Quillfen.Sig" "$demo/drive_c/QF95/"
+cat > "$demo/drive_c/QF95/gamelst1.cfg" <<'CFG'
+[Chex Quest]
+ExecuteFile = "chex.exe"
+SearchDir = "Chex"
+GameType = "8"
+CFG
+
+cd "$demo/drive_c/QF95"
+echo "== First start (C:\\QF95\\) =="
+"$build/qf95-catalogue" --prefix "$demo/prefix" | tee "$demo/first.txt"
+echo
+echo "== Second start =="
+"$build/qf95-catalogue" --prefix "$demo/prefix" | tee "$demo/second.txt"
+
+if [ "$check" = "--check" ]; then
+  fail=0
+  expect() { grep -qF -- "$2" "$demo/$1" || { echo "missing in $1: $2"; fail=1; }; }
+  expect first.txt '*0    yes      Duke3D 1.3 Reg.      duke3d.exe     D:\games\Duke3d\'
+  expect first.txt ' 5    yes      Quake                quake.exe      D:\games\Quake\'
+  expect first.txt ' 7    yes      Doom II              doom2.exe      E:\Doom2\'
+  expect first.txt ' 9    yes      Heretic              Heretic.exe    E:\3dgames\Heretic\'
+  expect first.txt ' 20   yes      Chex Quest           chex.exe       E:\PROGRA~1\Chex\'
+  cmp -s "$demo/first.txt" "$demo/second.txt" || { echo "second start differs"; fail=1; }
+  [ "$(stat -c %s QuillfenGameInfo.dat)" = $((21 * 12255)) ] || { echo "game file size"; fail=1; }
+  [ "$(stat -c %s QuillfenUnivInfo.dat)" = 7346 ] || { echo "settings file size"; fail=1; }
+  [ $fail -eq 0 ] && echo "demo check passed"
+  exit $fail
+fi
