@@ -31,8 +31,9 @@ struct SyntheticMachine {
     for (char d = 'c'; d <= 'y'; ++d) {
       fs::path drive = root / ("drive_" + std::string(1, d));
       for (int t = 0; t < kTopDirs + 2; ++t) {
-        std::string top = t == kTopDirs ? "GAMES" : t == kTopDirs + 1 ? "Program Files"
-                                                                      : "dir" + std::to_string(t);
+        std::string top = t == kTopDirs       ? "GAMES"
+                          : t == kTopDirs + 1 ? "Program Files"
+                                              : "dir" + std::to_string(t);
         for (int s = 0; s < kSubDirs; ++s)
           fs::create_directories(drive / top / ("Sub Directory " + std::to_string(s)));
       }

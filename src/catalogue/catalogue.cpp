@@ -20,13 +20,17 @@ constexpr const char* kResetQuestion = "Are you sure you want to reset all Quill
 constexpr int kMaxCreations = 2;    // the counter may reach 3 while the file is created
 constexpr int kMaxValidations = 4;  // more invalid reads than this give up
 
-uint64_t slotOffset(int slot) { return uint64_t(slot) * GameInfoRecord::kSize; }
+uint64_t slotOffset(int slot) {
+  return uint64_t(slot) * GameInfoRecord::kSize;
+}
 
 }  // namespace
 
-Catalogue::Catalogue(platform::FileSystem& fs, platform::Prompter& prompter,
-                     std::string startupDir, LaunchLink& launch)
-    : fs_(fs), prompter_(prompter), startupDir_(withTrailingBackslash(std::move(startupDir))),
+Catalogue::Catalogue(platform::FileSystem& fs, platform::Prompter& prompter, std::string startupDir,
+                     LaunchLink& launch)
+    : fs_(fs),
+      prompter_(prompter),
+      startupDir_(withTrailingBackslash(std::move(startupDir))),
       launch_(launch) {}
 
 bool Catalogue::LoadCatalogue() {
@@ -56,8 +60,9 @@ bool Catalogue::runFirstStart() {
       univ_.set(univ_info::CurrentSlot, slot);
       if (slot <= kHighestSlot && slot >= 0) break;
       if (prompter_.ask(platform::kCaptionProgram, kNoGameDefinedMessage,
-                        platform::Buttons::kOkCancel) != platform::Answer::kOk)
-        return false;
+                        platform::Buttons::kOkCancel) != platform::Answer::kOk ||
+          !locationDialog_)
+        return false;  // without a dialog there is no way to define one
     }
   }
   current_ = ReadGameRecord(currentSlot());
@@ -137,6 +142,14 @@ void Catalogue::SetGameLocation(const std::string& directoryIn, int slot,
   if (directory != current_.get(game_info::GameDir) || (edited && *edited)) {
     if (edited) *edited = false;
     if (current_.get(game_info::ModemExecuteFile).empty()) {
+      // A slot without a directory reads as empty; its stored definition (a built-in type's
+      // factory record) still counts as configured.
+      GameInfoRecord stored;
+      readAtOffset(fs_, gameInfoPath(), slotOffset(slot), stored.bytes());
+      if (isSelectableSlot(slot) && !stored.get(game_info::ModemExecuteFile).empty())
+        current_ = stored;
+    }
+    if (current_.get(game_info::ModemExecuteFile).empty()) {
       // Never configured: start from the generic definition, keeping the name.
       std::string name = current_.get(game_info::GameName);
       current_ = genericDefinition();
@@ -144,10 +157,9 @@ void Catalogue::SetGameLocation(const std::string& directoryIn, int slot,
       current_.set(game_info::GameDir, directory);
       current_.set(game_info::ExecuteFile, executable);
       for (const auto* field :
-           {&game_info::ModemExecuteFile, &game_info::SerialExecuteFile,
-            &game_info::IpxExecuteFile, &game_info::KahnExecuteFile,
-            &game_info::InternetExecuteFile, &game_info::NetServerExecuteFile,
-            &game_info::InternetServerExecuteFile})
+           {&game_info::ModemExecuteFile, &game_info::SerialExecuteFile, &game_info::IpxExecuteFile,
+            &game_info::KahnExecuteFile, &game_info::InternetExecuteFile,
+            &game_info::NetServerExecuteFile, &game_info::InternetServerExecuteFile})
         current_.set(*field, executable);
     }
     current_.set(game_info::IsDefined, 1);

@@ -21,7 +21,7 @@ namespace catalogue {
 enum GameDataResult : int {
   kGameDataNotCreated = 0,  // the file could not be created (error 15 recorded)
   kGameDataLoaded = 1,
-  kGameDataInvalid = 19,    // the file stayed invalid after five attempts
+  kGameDataInvalid = 19,  // the file stayed invalid after five attempts
 };
 
 inline constexpr int kErrorFileOpen = 15;

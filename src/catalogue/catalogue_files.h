@@ -16,7 +16,7 @@ inline constexpr const char* kGameListFile = "gamelst1.cfg";
 inline constexpr int kNoSlotSelected = 14999;
 inline constexpr int kHighestSlot = 600;  // a slot above this is never a valid selection
 inline constexpr int kBuiltInSlots = 20;
-inline constexpr int kGenericSlot = 19;   // the template of user-defined games
+inline constexpr int kGenericSlot = 19;  // the template of user-defined games
 inline constexpr int kFirstListedSlot = 20;
 
 // The game data file of `slot` in `directory` (which ends in "\"): the slot number is appended
@@ -25,6 +25,8 @@ inline std::string gameDataPath(const std::string& directory, int slot) {
   return directory + kGameDataFile + std::to_string(slot);
 }
 
-inline bool isSelectableSlot(int slot) { return slot >= 0 && slot <= kHighestSlot; }
+inline bool isSelectableSlot(int slot) {
+  return slot >= 0 && slot <= kHighestSlot;
+}
 
 }  // namespace catalogue

@@ -18,28 +18,35 @@ constexpr size_t kDefaultsSize = kBuiltInSlots * GameInfoRecord::kSize;  // 2451
 // The game list is a hand-written text file; anything larger is not one.
 constexpr uint64_t kMaxGameListSize = 4u << 20;
 
-uint64_t slotOffset(int slot) { return uint64_t(slot) * GameInfoRecord::kSize; }
+uint64_t slotOffset(int slot) {
+  return uint64_t(slot) * GameInfoRecord::kSize;
+}
 
-bool isYes(const std::string& v) { return equalsIgnoreCase(v, "yes"); }
+bool isYes(const std::string& v) {
+  return equalsIgnoreCase(v, "yes");
+}
 
 const std::array<const TextField<GameInfoTag>*, 7> kConnectionExecutables{
-    &game_info::ModemExecuteFile,    &game_info::SerialExecuteFile,
-    &game_info::IpxExecuteFile,      &game_info::KahnExecuteFile,
-    &game_info::InternetExecuteFile, &game_info::NetServerExecuteFile,
+    &game_info::ModemExecuteFile,         &game_info::SerialExecuteFile,
+    &game_info::IpxExecuteFile,           &game_info::KahnExecuteFile,
+    &game_info::InternetExecuteFile,      &game_info::NetServerExecuteFile,
     &game_info::InternetServerExecuteFile};
 
 }  // namespace
 
 GameFinder::GameFinder(platform::FileSystem& fs, platform::Prompter& prompter,
                        std::string startupDir, UnivInfoRecord& univ)
-    : fs_(fs), prompter_(prompter), startupDir_(withTrailingBackslash(std::move(startupDir))),
+    : fs_(fs),
+      prompter_(prompter),
+      startupDir_(withTrailingBackslash(std::move(startupDir))),
       univ_(univ) {
   auto handle = fs_.open(startupDir_ + kDefaultRecordsFile, platform::OpenMode::kRead);
   if (!handle) {
     prompter_.tell(kNoDefaultsMessage);
     return;
   }
-  for (GameInfoRecord& record : defaults_) handle->read(record.bytes().data(), GameInfoRecord::kSize);
+  for (GameInfoRecord& record : defaults_)
+    handle->read(record.bytes().data(), GameInfoRecord::kSize);
 }
 
 void GameFinder::InstallDefaultsAndSearch() {
@@ -185,7 +192,9 @@ void GameFinder::applyListEntry(const GameListReader& list) {
   }
 }
 
-bool GameFinder::exists(const std::string& pattern) const { return !fs_.find(pattern).empty(); }
+bool GameFinder::exists(const std::string& pattern) const {
+  return !fs_.find(pattern).empty();
+}
 
 bool GameFinder::FindGame(const std::string& /*name*/, const std::string& executablePath,
                           const std::string& verificationPath, const std::string& exclusionPath,
@@ -219,9 +228,9 @@ bool GameFinder::FindGame(const std::string& /*name*/, const std::string& execut
   }
   working_.set(game_info::GameDir, gameDir);
   working_.set(game_info::ExecuteFile, executable);
+  working_.set(game_info::IsDefined, 1);
   found_ = true;
-  if (univ_.get(univ_info::CurrentSlot) == kNoSlotSelected)
-    univ_.set(univ_info::CurrentSlot, slot);
+  if (univ_.get(univ_info::CurrentSlot) == kNoSlotSelected) univ_.set(univ_info::CurrentSlot, slot);
 
   const std::string staleData = gameDir + kGameDataFile;
   if (fs_.exists(staleData)) fs_.deleteFile(staleData);

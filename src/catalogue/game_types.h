@@ -39,8 +39,8 @@ inline constexpr std::array<BuiltInGameType, 20> kBuiltInGameTypes{{
 
 // Tried in this order under the root of each drive; the first is the root itself.
 inline constexpr std::array<const char*, 12> kCandidateParents{
-    "",         "game\\",     "games\\",    "INTRPLAY\\", "3DGame\\",          "3dgames\\",
-    "game3d\\", "games3d\\",  "PROGRA~1\\", "Activi~1\\", "games\\INTRPLAY\\", "game\\INTRPLAY\\"};
+    "",         "game\\",    "games\\",    "INTRPLAY\\", "3DGame\\",          "3dgames\\",
+    "game3d\\", "games3d\\", "PROGRA~1\\", "Activi~1\\", "games\\INTRPLAY\\", "game\\INTRPLAY\\"};
 
 // Drives searched: C to Y (Z: maps the whole host and is never searched).
 inline constexpr char kFirstSearchedDrive = 'C';

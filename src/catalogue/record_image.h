@@ -59,12 +59,18 @@ struct Field {
   constexpr size_t at(size_t index) const { return offset + size * (index < count ? index : 0); }
 };
 
-template <class Tag> struct TextField : Field<Tag> {};
-template <class Tag> struct CharsField : Field<Tag> {};
-template <class Tag> struct IntField : Field<Tag> {};
-template <class Tag> struct ByteField : Field<Tag> {};
-template <class Tag> struct FloatField : Field<Tag> {};
-template <class Tag> struct BytesField : Field<Tag> {};
+template <class Tag>
+struct TextField : Field<Tag> {};
+template <class Tag>
+struct CharsField : Field<Tag> {};
+template <class Tag>
+struct IntField : Field<Tag> {};
+template <class Tag>
+struct ByteField : Field<Tag> {};
+template <class Tag>
+struct FloatField : Field<Tag> {};
+template <class Tag>
+struct BytesField : Field<Tag> {};
 
 // Raw little-endian access to an image, used by the typed accessors and by code that walks a
 // field table (the factory-definition builder).
@@ -144,14 +150,18 @@ class Record {
   void set(const CharsField<Tag>& f, std::string_view v, size_t i = 0) {
     image::writeChars(bytes_, f.at(i), f.size, v);
   }
-  int32_t get(const IntField<Tag>& f, size_t i = 0) const { return image::readInt(bytes_, f.at(i)); }
+  int32_t get(const IntField<Tag>& f, size_t i = 0) const {
+    return image::readInt(bytes_, f.at(i));
+  }
   void set(const IntField<Tag>& f, int32_t v, size_t i = 0) { image::writeInt(bytes_, f.at(i), v); }
   uint8_t get(const ByteField<Tag>& f, size_t i = 0) const { return bytes_[f.at(i)]; }
   void set(const ByteField<Tag>& f, uint8_t v, size_t i = 0) { bytes_[f.at(i)] = v; }
   float get(const FloatField<Tag>& f, size_t i = 0) const {
     return image::readFloat(bytes_, f.at(i));
   }
-  void set(const FloatField<Tag>& f, float v, size_t i = 0) { image::writeFloat(bytes_, f.at(i), v); }
+  void set(const FloatField<Tag>& f, float v, size_t i = 0) {
+    image::writeFloat(bytes_, f.at(i), v);
+  }
   std::span<const uint8_t> get(const BytesField<Tag>& f, size_t i = 0) const {
     return std::span<const uint8_t>(bytes_).subspan(f.at(i), f.size);
   }

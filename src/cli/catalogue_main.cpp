@@ -12,6 +12,7 @@
 #include <string>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/game_types.h"
 #include "input/space_orb_check.h"
 #include "platform/host/console_prompter.h"
 #include "platform/host/host_file_system.h"
@@ -27,13 +28,15 @@ void printCatalogue(catalogue::Catalogue& cat) {
   for (int slot = 0; slot <= kHighestSlot; ++slot) {
     GameInfoRecord record = cat.ReadGameRecord(slot);
     if (slot >= kBuiltInSlots && record.get(game_info::GameDir).empty()) break;
-    const bool defined = record.get(game_info::IsDefined) != 0 || !record.get(game_info::GameDir).empty();
+    const bool defined = record.get(game_info::IsDefined) != 0;
+    // An empty slot reads as all zero; name the built-in type it stands for.
+    if (!defined && slot < kBuiltInSlots)
+      record.set(game_info::GameName, kBuiltInGameTypes[size_t(slot)].name);
     char line[256];
-    std::snprintf(line, sizeof line, "%c%-4d %-8s %-20s %-14s %s\n",
-                  slot == cat.currentSlot() ? '*' : ' ', slot, defined ? "yes" : "no",
-                  record.get(game_info::GameName).c_str(),
-                  record.get(game_info::ExecuteFile).c_str(),
-                  record.get(game_info::GameDir).c_str());
+    std::snprintf(
+        line, sizeof line, "%c%-4d %-8s %-20s %-14s %s\n", slot == cat.currentSlot() ? '*' : ' ',
+        slot, defined ? "yes" : "no", record.get(game_info::GameName).c_str(),
+        record.get(game_info::ExecuteFile).c_str(), record.get(game_info::GameDir).c_str());
     std::cout << line;
   }
 }

@@ -30,10 +30,10 @@ struct FindData {
 };
 
 enum class OpenMode {
-  kRead,          // existing file, read only
-  kReadWrite,     // existing file, read and write, never created
-  kCreateTruncate,// write, created or truncated to zero
-  kCreateKeep,    // read and write, created when missing, length kept
+  kRead,            // existing file, read only
+  kReadWrite,       // existing file, read and write, never created
+  kCreateTruncate,  // write, created or truncated to zero
+  kCreateKeep,      // read and write, created when missing, length kept
 };
 
 // An open file. Positions and lengths are in bytes.

@@ -63,9 +63,9 @@ TEST_F(CatalogueSlotsTest, SwitchingWritesTheCurrentRecordBack) {
 TEST_F(CatalogueSlotsTest, SelectingAnUndefinedGameOnlyTellsSo) {
   Catalogue& c = started();
   c.SelectGame(7);
-  EXPECT_EQ(prompter.texts(), std::vector<std::string>{
-                                  "Game Selected is not defined.  See Define Game or GamePick "
-                                  "for more information"});
+  EXPECT_EQ(prompter.texts(),
+            std::vector<std::string>{"Game Selected is not defined.  See Define Game or GamePick "
+                                     "for more information"});
   EXPECT_EQ(c.currentSlot(), 0);
 }
 

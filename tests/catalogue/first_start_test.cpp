@@ -60,10 +60,11 @@ TEST_F(FirstStartTest, DrivesAreSearchedBeforeParentsChangeAndTheFirstFoundIsCur
 
 TEST_F(FirstStartTest, ListedGameLandsInSlotTwenty) {
   fs.putFile("D:\\games\\MYGAME\\GO.EXE", "MZ");
-  fs.putFile(startupFile(kGameListFile),
-             "[Missing Game]\r\nExecuteFile = \"nothere.exe\"\r\nSearchDir = \"NOPE\"\r\n"
-             "[My Game]\r\nExecuteFile = \"go.exe\"\r\nSearchDir = \"mygame\"\r\nGameType = \"1\"\r\n"
-             "LoadSkillInstructions = \"/s<skill>\"\r\nCFGFile2=\"my.cfg\"\r\n");
+  fs.putFile(
+      startupFile(kGameListFile),
+      "[Missing Game]\r\nExecuteFile = \"nothere.exe\"\r\nSearchDir = \"NOPE\"\r\n"
+      "[My Game]\r\nExecuteFile = \"go.exe\"\r\nSearchDir = \"mygame\"\r\nGameType = \"1\"\r\n"
+      "LoadSkillInstructions = \"/s<skill>\"\r\nCFGFile2=\"my.cfg\"\r\n");
   Catalogue& c = makeCatalogue();
   ASSERT_TRUE(c.LoadCatalogue());
   EXPECT_EQ(c.currentSlot(), 20);
@@ -73,7 +74,7 @@ TEST_F(FirstStartTest, ListedGameLandsInSlotTwenty) {
   EXPECT_EQ(mine.get(game_info::GameDir), "D:\\games\\mygame\\");
   EXPECT_EQ(mine.get(game_info::ExecuteFile), "go.exe");
   EXPECT_EQ(mine.get(game_info::IpxExecuteFile), "go.exe");
-  EXPECT_EQ(mine.get(game_info::GameKind), 1);  // started from the type-1 factory record
+  EXPECT_EQ(mine.get(game_info::GameKind), 2);  // started from factory record 1
   EXPECT_EQ(mine.get(game_info::SkillCommand), "/s<skill>");
   EXPECT_EQ(mine.get(game_info::ConfigFile, 1), "my.cfg");
 }
@@ -101,7 +102,7 @@ TEST_F(FirstStartTest, AnInvalidCurrentRecordRunsTheFirstStartAgain) {
   fs.putFile("D:\\games\\DUKE3D\\DUKE3D.EXE", "MZ");
   ASSERT_TRUE(makeCatalogue().LoadCatalogue());
   auto game = *fs.readWhole(startupFile(kGameInfoFile));
-  game[12251] = 0;  // the marker of slot 0
+  game[12254] = 0;  // the high byte of slot 0's marker
   fs.putFile(startupFile(kGameInfoFile), game);
   fs.putFile("D:\\Quake\\quake.exe", "MZ");
   ASSERT_TRUE(makeCatalogue().LoadCatalogue());

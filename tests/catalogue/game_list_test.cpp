@@ -24,7 +24,7 @@ TEST(GameListReader, ReadsEntriesAndOnlyTheCurrentEntrysSettings) {
   EXPECT_EQ(list.ReadSetting("SearchDir"), "FIRST");
   EXPECT_EQ(list.ReadSetting("GameVerFileVerify"), "");  // only the longer key is present
   EXPECT_EQ(list.ReadSetting("GameVerFileVerifyNot"), "first.ini");
-  EXPECT_EQ(list.ReadSetting("RegKey"), "");  // belongs to the next entry
+  EXPECT_EQ(list.ReadSetting("RegKey"), "");       // belongs to the next entry
   EXPECT_EQ(list.ReadSetting("executefile"), "");  // keys are case-sensitive
 
   ASSERT_TRUE(list.NextEntry());
@@ -64,8 +64,9 @@ class GameListSearchTest : public testsupport::CatalogueTest {
 TEST_F(GameListSearchTest, UnknownGameTypesStartFromTheGenericRecord) {
   fs.putFile("C:\\G\\A.EXE", "MZ");
   for (const char* type : {"0", "20", "word", ""}) {
-    GameInfoRecord r = firstListedGame(std::string("[A]\nExecuteFile=\"a.exe\"\nSearchDir=\"G\"\n") +
-                                       "GameType=\"" + type + "\"\n");
+    GameInfoRecord r =
+        firstListedGame(std::string("[A]\nExecuteFile=\"a.exe\"\nSearchDir=\"G\"\n") +
+                        "GameType=\"" + type + "\"\n");
     EXPECT_EQ(r.get(game_info::GameKind), 0) << type;
     EXPECT_EQ(r.get(game_info::GameName), "A") << type;
     EXPECT_EQ(r.get(game_info::GameDir), "C:\\G\\") << type;
@@ -111,6 +112,7 @@ TEST_F(GameListSearchTest, OverrideExecutableReplacesTheFoundOne) {
 
 TEST_F(GameListSearchTest, AnEntryWithoutANameEndsTheList) {
   fs.putFile("C:\\G\\A.EXE", "MZ");
+  fs.putFile("C:\\Doom\\DOOM.EXE", "MZ");
   GameInfoRecord r = firstListedGame("[]\n[A]\nExecuteFile=\"a.exe\"\nSearchDir=\"G\"\n");
   EXPECT_EQ(r, GameInfoRecord());
 }

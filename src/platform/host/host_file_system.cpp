@@ -1,0 +1,650 @@
+#include "platform/host/host_file_system.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/dos_path.h"
+#include "platform/short_names.h"
+
+namespace platform {
+namespace {
+
+namespace stdfs = std::filesystem;
+
+std::string joinHost(const std::string& dir, const std::string& name) {
+  if (!dir.empty() && dir.back() == '/') return dir + name;
+  return dir + "/" + name;
+}
+
+std::optional<struct stat> statHost(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  return st;
+}
+
+bool isDirectory(const struct stat& st) {
+  return S_ISDIR(st.st_mode);
+}
+// Windows' read-only attribute; checked by hand because root may write anything.
+bool isReadOnly(const struct stat& st) {
+  return !isDirectory(st) && !(st.st_mode & S_IWUSR);
+}
+
+FindData describe(std::string longName, std::string shortName, const struct stat& st) {
+  FindData data;
+  data.longName = std::move(longName);
+  data.shortName = std::move(shortName);
+  if (isDirectory(st)) {
+    data.attributes = kAttrDirectory;
+  } else {
+    data.attributes = kAttrArchive | (isReadOnly(st) ? uint32_t(kAttrReadOnly) : 0u);
+    data.size = static_cast<uint64_t>(st.st_size);
+  }
+  return data;
+}
+
+// The names of a directory in the order the host lists them, which is the order DOSBox
+// numbers the aliases in.
+std::optional<std::vector<std::string>> listHost(const std::string& dir) {
+  DIR* handle = ::opendir(dir.c_str());
+  if (!handle) return std::nullopt;
+  std::vector<std::string> names;
+  while (const dirent* entry = ::readdir(handle)) {
+    std::string_view name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    names.emplace_back(name);
+  }
+  ::closedir(handle);
+  return names;
+}
+
+// The alias of `storedName` inside the host directory `dir`.
+std::string aliasIn(const std::string& dir, const std::string& storedName) {
+  if (auto plain = plainShortName(storedName)) return *plain;
+  ShortNameAssigner assigner;
+  if (auto names = listHost(dir)) {
+    for (const std::string& name : *names) {
+      std::string alias = assigner.add(name);
+      if (name == storedName) return alias;
+    }
+  }
+  return dos::toUpper(storedName);
+}
+
+// Opens a scratch file beside `target` that nobody else can have opened.
+int createScratchFile(const std::string& target, std::string& scratchPath) {
+  static std::atomic<unsigned> counter{0};
+  stdfs::path targetPath(target);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string name = "." + targetPath.filename().string() + ".qf95-" +
+                       std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    scratchPath = (targetPath.parent_path() / name).string();
+    int fd = ::open(scratchPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+bool writeAll(int fd, const uint8_t* bytes, size_t count) {
+  while (count > 0) {
+    ssize_t done = ::write(fd, bytes, count);
+    if (done < 0 && errno == EINTR) continue;
+    if (done <= 0) return false;
+    bytes += done;
+    count -= static_cast<size_t>(done);
+  }
+  return true;
+}
+
+bool copyContent(int from, int to) {
+  std::vector<uint8_t> buffer(1 << 16);
+  while (true) {
+    ssize_t got = ::read(from, buffer.data(), buffer.size());
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return false;
+    if (got == 0) return true;
+    if (!writeAll(to, buffer.data(), static_cast<size_t>(got))) return false;
+  }
+}
+
+void syncDirectory(const std::string& dir) {
+  int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+class HostFileHandle : public FileHandle {
+ public:
+  explicit HostFileHandle(int fd) : fd_(fd) {}
+  ~HostFileHandle() override { ::close(fd_); }
+
+  size_t read(void* buffer, size_t count) override {
+    auto* out = static_cast<uint8_t*>(buffer);
+    size_t total = 0;
+    while (total < count) {
+      ssize_t got = ::read(fd_, out + total, count - total);
+      if (got < 0 && errno == EINTR) continue;
+      if (got <= 0) break;
+      total += static_cast<size_t>(got);
+    }
+    return total;
+  }
+
+  size_t write(const void* buffer, size_t count) override {
+    const auto* in = static_cast<const uint8_t*>(buffer);
+    size_t total = 0;
+    while (total < count) {
+      ssize_t done = ::write(fd_, in + total, count - total);
+      if (done < 0 && errno == EINTR) continue;
+      if (done <= 0) break;
+      total += static_cast<size_t>(done);
+    }
+    return total;
+  }
+
+  bool seek(uint64_t position) override {
+    if (position > static_cast<uint64_t>(LLONG_MAX)) return false;
+    return ::lseek(fd_, static_cast<off_t>(position), SEEK_SET) != -1;
+  }
+
+  uint64_t position() const override {
+    off_t at = ::lseek(fd_, 0, SEEK_CUR);
+    return at < 0 ? 0 : static_cast<uint64_t>(at);
+  }
+
+  uint64_t length() const override {
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) return 0;
+    return static_cast<uint64_t>(st.st_size);
+  }
+
+  bool truncate(uint64_t length) override {
+    if (length > static_cast<uint64_t>(LLONG_MAX)) return false;
+    return ::ftruncate(fd_, static_cast<off_t>(length)) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+// A DOS path mapped onto the host: the components that exist, spelled as stored, and the rest
+// as written.
+struct Located {
+  dos::Path dos;
+  std::string driveDir;             // <prefix>/dosdevices/x:
+  std::string host;                 // the whole path on the host
+  std::string parentHost;           // the host directory holding the last component
+  std::vector<std::string> stored;  // names of the components that exist
+  bool parentIsDirectory = false;   // the last component's directory exists
+  struct stat st {};                // of the whole path, when it exists
+
+  bool exists() const { return stored.size() == dos.components.size(); }
+  bool isRoot() const { return dos.components.empty(); }
+  bool existsAsFile() const { return exists() && !isRoot() && !isDirectory(st); }
+  bool existsAsDirectory() const { return exists() && isDirectory(st); }
+};
+
+bool isAbsoluteDosPath(std::string_view text) {
+  return text.size() >= 3 && text[1] == ':' && (text[2] == '\\' || text[2] == '/');
+}
+
+std::string linkOf(const std::string& prefix, char drive) {
+  return prefix + "/dosdevices/" + static_cast<char>(drive - 'A' + 'a') + ":";
+}
+
+std::optional<std::string> realHostPath(const std::string& path) {
+  char* real = ::realpath(path.c_str(), nullptr);
+  if (!real) return std::nullopt;
+  std::string result(real);
+  std::free(real);
+  return result;
+}
+
+// Finds DOS paths on the host, case-insensitively and through the aliases.
+class HostLookup {
+ public:
+  explicit HostLookup(const HostFileSystem& fs) : fs_(fs) {}
+
+  // Nothing for bad text, an unmapped drive or (unless `pattern`) a wildcard in the path.
+  std::optional<Located> locate(const std::string& text, bool pattern = false) const {
+    std::string current = isAbsoluteDosPath(text) ? std::string() : fs_.currentDirectory();
+    auto dosPath = dos::resolve(text, current);
+    if (!dosPath) return std::nullopt;
+    const std::vector<std::string> parts = dosPath->components;
+    for (size_t i = 0; i < parts.size(); ++i) {
+      bool leafPattern = pattern && i + 1 == parts.size();
+      if (!leafPattern && dos::hasWildcards(parts[i])) return std::nullopt;
+    }
+    Located found;
+    found.dos = std::move(*dosPath);
+    found.driveDir = linkOf(fs_.prefix(), found.dos.drive);
+    auto rootStat = statHost(found.driveDir);
+    if (!rootStat || !isDirectory(*rootStat)) return std::nullopt;
+
+    // The usual case first: the path exists exactly as written, one stat.
+    std::string exact = found.driveDir;
+    for (const auto& part : parts) exact = joinHost(exact, part);
+    if (auto st = statHost(exact)) {
+      found.stored = parts;
+      found.host = exact;
+      found.parentHost = stdfs::path(exact).parent_path().string();
+      found.parentIsDirectory = true;
+      found.st = *st;
+      return found;
+    }
+
+    std::string dir = found.driveDir;
+    struct stat dirStat = *rootStat;
+    size_t i = 0;
+    for (; i < parts.size(); ++i) {
+      if (!isDirectory(dirStat)) break;
+      std::optional<std::string> name;
+      std::optional<struct stat> st = statHost(joinHost(dir, parts[i]));
+      if (st) {
+        name = parts[i];
+      } else if (auto names = listHost(dir)) {
+        std::vector<std::string> aliases;
+        if (auto index = findEntry(*names, aliases, parts[i])) {
+          name = (*names)[*index];
+          st = statHost(joinHost(dir, *name));
+        }
+      }
+      if (!name || !st) break;
+      if (i + 1 == parts.size()) found.parentHost = dir;
+      found.stored.push_back(*name);
+      dir = joinHost(dir, *name);
+      dirStat = *st;
+    }
+    if (found.exists()) {
+      found.host = dir;
+      found.parentIsDirectory = true;
+      found.st = dirStat;
+      return found;
+    }
+    // Missing components keep their spelling.
+    found.parentIsDirectory = (i + 1 == parts.size()) && isDirectory(dirStat);
+    found.parentHost = dir;
+    for (; i < parts.size(); ++i) dir = joinHost(dir, parts[i]);
+    found.host = dir;
+    return found;
+  }
+
+  // The entry of an existing, non-root path as a listing shows it.
+  FindData describeEntry(const Located& at) const {
+    return describe(at.stored.back(), aliasIn(at.parentHost, at.stored.back()), at.st);
+  }
+
+ private:
+  const HostFileSystem& fs_;
+};
+
+}  // namespace
+
+// Every call below catches at the boundary: a failure of any kind is the call's failure.
+
+HostFileSystem::HostFileSystem(std::string prefixDir) {
+  try {
+    std::error_code ec;
+    stdfs::path prefix = stdfs::absolute(prefixDir, ec).lexically_normal();
+    prefix_ = prefix.string();
+    while (prefix_.size() > 1 && prefix_.back() == '/') prefix_.pop_back();
+    stdfs::path devices = stdfs::path(prefix_) / "dosdevices";
+    if (!stdfs::exists(stdfs::symlink_status(devices, ec))) {
+      stdfs::create_directories(stdfs::path(prefix_) / "drive_c", ec);
+      stdfs::create_directories(devices, ec);
+      stdfs::create_directory_symlink("../drive_c", devices / "c:", ec);
+      stdfs::create_directory_symlink("/", devices / "z:", ec);
+    }
+  } catch (...) {
+    // A prefix we cannot set up simply has no drives.
+  }
+}
+
+std::string HostFileSystem::defaultPrefix() {
+  const char* prefix = std::getenv("QF95_PREFIX");
+  if (prefix && *prefix) return prefix;
+  const char* home = std::getenv("HOME");
+  std::string homeDir = (home && *home) ? home : "";
+  if (homeDir.empty()) {
+    if (const passwd* user = ::getpwuid(::getuid())) homeDir = user->pw_dir;
+  }
+  return homeDir + "/.local/share/quillfen95";
+}
+
+std::optional<std::string> HostFileSystem::hostPath(const std::string& dosPath) const {
+  try {
+    auto at = HostLookup(*this).locate(dosPath);
+    if (!at) return std::nullopt;
+    auto root = realHostPath(at->driveDir);
+    if (!root) return std::nullopt;
+    return *root + at->host.substr(at->driveDir.size());
+  } catch (...) {
+    return std::nullopt;
+  }
+}
+
+std::optional<std::string> HostFileSystem::dosPath(const std::string& hostPath) const {
+  try {
+    std::error_code ec;
+    stdfs::path absolute = stdfs::weakly_canonical(stdfs::absolute(hostPath, ec), ec);
+    if (ec) return std::nullopt;
+    std::string target = absolute.string();
+
+    // The drive with the longest mapping that holds the path; Z: (usually the whole host)
+    // only when no other drive does.
+    char bestDrive = 0;
+    std::string bestRoot;
+    for (char drive : std::string("CDEFGHIJKLMNOPQRSTUVWXYZ")) {
+      if (drive == 'Z' && bestDrive) break;
+      auto root = realHostPath(linkOf(prefix_, drive));
+      if (!root) continue;
+      bool inside = target == *root || *root == "/" ||
+                    (target.size() > root->size() && target.compare(0, root->size(), *root) == 0 &&
+                     target[root->size()] == '/');
+      if (inside && (!bestDrive || root->size() > bestRoot.size())) {
+        bestDrive = drive;
+        bestRoot = *root;
+      }
+    }
+    if (!bestDrive) return std::nullopt;
+    dos::Path result;
+    result.drive = bestDrive;
+    std::string rest = target.substr(bestRoot == "/" ? 0 : bestRoot.size());
+    for (const auto& part : stdfs::path(rest)) {
+      std::string name = part.string();
+      if (!name.empty() && name != "/") result.components.push_back(name);
+    }
+    return dos::format(result);
+  } catch (...) {
+    return std::nullopt;
+  }
+}
+
+std::vector<char> HostFileSystem::drives() const {
+  std::vector<char> letters;
+  try {
+    for (char drive = 'C'; drive <= 'Z'; ++drive) {
+      auto st = statHost(linkOf(prefix_, drive));
+      if (st && isDirectory(*st)) letters.push_back(drive);
+    }
+  } catch (...) {
+  }
+  return letters;
+}
+
+std::vector<FindData> HostFileSystem::find(const std::string& pattern) const {
+  try {
+    HostLookup lookup(*this);
+    auto at = lookup.locate(pattern, true);
+    // A pattern ending in a separator names no entry to look for, as with FindFirstFileA.
+    if (!at || at->isRoot() || at->dos.trailingSeparator) return {};
+    const std::string& leaf = at->dos.leaf();
+    if (!dos::hasWildcards(leaf)) {
+      if (!at->exists()) return {};
+      return {lookup.describeEntry(*at)};
+    }
+    if (!at->parentIsDirectory) return {};
+    auto names = listHost(at->parentHost);
+    if (!names) return {};
+    std::vector<std::string> aliases = assignShortNames(*names);
+    std::vector<FindData> found;
+    for (size_t i = 0; i < names->size(); ++i) {
+      const std::string& name = (*names)[i];
+      if (!dos::matchesWildcard(leaf, name) && !dos::matchesWildcard(leaf, aliases[i])) continue;
+      // A dangling link is no entry for DOS.
+      if (auto st = statHost(joinHost(at->parentHost, name))) {
+        found.push_back(describe(name, aliases[i], *st));
+      }
+    }
+    return found;
+  } catch (...) {
+    return {};
+  }
+}
+
+std::optional<FindData> HostFileSystem::stat(const std::string& path) const {
+  try {
+    HostLookup lookup(*this);
+    auto at = lookup.locate(path);
+    if (!at || !at->exists()) return std::nullopt;
+    if (at->isRoot()) return describe("", "", at->st);
+    return lookup.describeEntry(*at);
+  } catch (...) {
+    return std::nullopt;
+  }
+}
+
+std::unique_ptr<FileHandle> HostFileSystem::open(const std::string& path, OpenMode mode) {
+  try {
+    auto at = HostLookup(*this).locate(path);
+    if (!at || at->isRoot()) return nullptr;
+    int flags = O_CLOEXEC;
+    if (at->exists()) {
+      if (isDirectory(at->st)) return nullptr;
+      if (mode != OpenMode::kRead && isReadOnly(at->st)) return nullptr;
+    } else if (mode == OpenMode::kRead || mode == OpenMode::kReadWrite || !at->parentIsDirectory) {
+      return nullptr;
+    }
+    switch (mode) {
+      case OpenMode::kRead:
+        flags |= O_RDONLY;
+        break;
+      case OpenMode::kReadWrite:
+        flags |= O_RDWR;
+        break;
+      case OpenMode::kCreateTruncate:
+        flags |= O_RDWR | O_CREAT | O_TRUNC;
+        break;
+      case OpenMode::kCreateKeep:
+        flags |= O_RDWR | O_CREAT;
+        break;
+    }
+    int fd = ::open(at->host.c_str(), flags, 0666);
+    if (fd < 0) return nullptr;
+    return std::make_unique<HostFileHandle>(fd);
+  } catch (...) {
+    return nullptr;
+  }
+}
+
+bool HostFileSystem::copyFile(const std::string& from, const std::string& to, bool failIfExists) {
+  try {
+    HostLookup lookup(*this);
+    auto source = lookup.locate(from);
+    if (!source || !source->existsAsFile()) return false;
+    auto target = lookup.locate(to);
+    if (!target || target->isRoot()) return false;
+    if (target->exists()) {
+      if (failIfExists || isDirectory(target->st) || isReadOnly(target->st)) return false;
+      if (target->st.st_dev == source->st.st_dev && target->st.st_ino == source->st.st_ino) {
+        return false;
+      }
+    } else if (!target->parentIsDirectory) {
+      return false;
+    }
+    int in = ::open(source->host.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) return false;
+    int out = ::open(target->host.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (out < 0) {
+      ::close(in);
+      return false;
+    }
+    // The copy carries the source's attributes, read-only included, as CopyFileA does.
+    bool ok = copyContent(in, out) && ::fchmod(out, source->st.st_mode & 07777) == 0;
+    ::close(in);
+    if (::close(out) != 0) ok = false;
+    if (!ok && !target->exists()) ::unlink(target->host.c_str());
+    return ok;
+  } catch (...) {
+    return false;
+  }
+}
+
+bool HostFileSystem::moveFile(const std::string& from, const std::string& to) {
+  try {
+    HostLookup lookup(*this);
+    auto source = lookup.locate(from);
+    if (!source || !source->exists() || source->isRoot()) return false;
+    auto target = lookup.locate(to);
+    if (!target || target->isRoot()) return false;
+    std::string destination = target->host;
+    if (target->exists()) {
+      // Only a change of spelling of the same entry ("readme.txt" to "README.TXT").
+      if (target->host != source->host || target->stored.back() == target->dos.leaf()) {
+        return false;
+      }
+      destination = joinHost(target->parentHost, target->dos.leaf());
+    } else if (!target->parentIsDirectory) {
+      return false;
+    }
+    if (::rename(source->host.c_str(), destination.c_str()) == 0) return true;
+    if (errno != EXDEV || isDirectory(source->st)) return false;
+    // Another host file system: copy, then remove the original.
+    if (!copyFile(from, to, true)) return false;
+    return ::unlink(source->host.c_str()) == 0;
+  } catch (...) {
+    return false;
+  }
+}
+
+bool HostFileSystem::deleteFile(const std::string& path) {
+  try {
+    auto at = HostLookup(*this).locate(path);
+    if (!at || !at->existsAsFile() || isReadOnly(at->st)) return false;
+    return ::unlink(at->host.c_str()) == 0;
+  } catch (...) {
+    return false;
+  }
+}
+
+bool HostFileSystem::setAttributesNormal(const std::string& path) {
+  try {
+    auto at = HostLookup(*this).locate(path);
+    if (!at || !at->exists()) return false;
+    return ::chmod(at->host.c_str(), (at->st.st_mode & 07777) | S_IWUSR) == 0;
+  } catch (...) {
+    return false;
+  }
+}
+
+bool HostFileSystem::createDirectory(const std::string& path) {
+  try {
+    auto at = HostLookup(*this).locate(path);
+    if (!at || at->exists() || !at->parentIsDirectory) return false;
+    return ::mkdir(at->host.c_str(), 0777) == 0;
+  } catch (...) {
+    return false;
+  }
+}
+
+bool HostFileSystem::removeDirectory(const std::string& path) {
+  try {
+    auto at = HostLookup(*this).locate(path);
+    if (!at || !at->existsAsDirectory() || at->isRoot()) return false;
+    return ::rmdir(at->host.c_str()) == 0;
+  } catch (...) {
+    return false;
+  }
+}
+
+std::string HostFileSystem::currentDirectory() const {
+  try {
+    std::error_code ec;
+    stdfs::path cwd = stdfs::current_path(ec);
+    if (!ec) {
+      if (auto path = dosPath(cwd.string())) {
+        return path->back() == '\\' ? *path : *path + "\\";
+      }
+    }
+  } catch (...) {
+  }
+  return "C:\\";
+}
+
+bool HostFileSystem::setCurrentDirectory(const std::string& path) {
+  try {
+    auto at = HostLookup(*this).locate(path);
+    if (!at || !at->existsAsDirectory()) return false;
+    return ::chdir(at->host.c_str()) == 0;
+  } catch (...) {
+    return false;
+  }
+}
+
+std::string HostFileSystem::windowsDirectory() const {
+  return "C:\\WINDOWS";
+}
+
+std::optional<std::string> HostFileSystem::shortPathName(const std::string& path) const {
+  try {
+    auto at = HostLookup(*this).locate(path);
+    if (!at || !at->exists()) return std::nullopt;
+    dos::Path result;
+    result.drive = at->dos.drive;
+    std::string dir = at->driveDir;
+    for (const std::string& name : at->stored) {
+      result.components.push_back(aliasIn(dir, name));
+      dir = joinHost(dir, name);
+    }
+    return dos::format(result, at->dos.trailingSeparator);
+  } catch (...) {
+    return std::nullopt;
+  }
+}
+
+std::optional<std::string> HostFileSystem::longPathName(const std::string& path) const {
+  try {
+    auto at = HostLookup(*this).locate(path);
+    if (!at || !at->exists()) return std::nullopt;
+    dos::Path result;
+    result.drive = at->dos.drive;
+    result.components = at->stored;
+    return dos::format(result, at->dos.trailingSeparator);
+  } catch (...) {
+    return std::nullopt;
+  }
+}
+
+bool HostFileSystem::replaceWhole(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::string scratch;
+  try {
+    auto at = HostLookup(*this).locate(path);
+    if (!at || at->isRoot()) return false;
+    std::string target = at->host;
+    if (at->exists()) {
+      if (isDirectory(at->st) || isReadOnly(at->st)) return false;
+      // Through a link the linked file is replaced, so the link stays.
+      if (auto real = realHostPath(target)) target = *real;
+    } else if (!at->parentIsDirectory) {
+      return false;
+    }
+    int fd = createScratchFile(target, scratch);
+    if (fd < 0) return false;
+    bool ok = writeAll(fd, bytes.data(), bytes.size());
+    if (ok && at->exists()) ok = ::fchmod(fd, at->st.st_mode & 07777) == 0;
+    if (ok) ok = ::fsync(fd) == 0;
+    if (::close(fd) != 0) ok = false;
+    if (ok) ok = ::rename(scratch.c_str(), target.c_str()) == 0;
+    if (!ok) {
+      ::unlink(scratch.c_str());
+      return false;
+    }
+    syncDirectory(stdfs::path(target).parent_path().string());
+    return true;
+  } catch (...) {
+    if (!scratch.empty()) ::unlink(scratch.c_str());
+    return false;
+  }
+}
+
+}  // namespace platform

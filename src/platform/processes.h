@@ -1,0 +1,31 @@
+// Starting other programs: DOS sessions from a PIF, Windows programs, the command interpreter
+// and the text viewer. Paths are DOS paths.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class Processes {
+ public:
+  virtual ~Processes() = default;
+
+  // Starts the DOS session the PIF describes, with `args` as the program's arguments, and
+  // waits for it to end. Returns its exit status, or -1 with the system's text in `error`.
+  virtual int startPifAndWait(const std::string& pifPath, const std::vector<std::string>& args,
+                              std::string* error) = 0;
+  // Hands the process over to the DOS session (the program ends when it does). Returns only
+  // on failure, with the system's text in `error`.
+  virtual void execPif(const std::string& pifPath, const std::vector<std::string>& args,
+                       std::string* error) = 0;
+  // Starts a Windows program without waiting; false with the system's text on failure.
+  virtual bool startWindowsProgram(const std::string& application, const std::string& commandLine,
+                                   const std::string& currentDirectory, std::string* error) = 0;
+  // Runs a command through the command interpreter and waits; returns its exit status.
+  virtual int runCommand(const std::string& commandText) = 0;
+  // Opens a text file in the text viewer without waiting.
+  virtual bool openTextViewer(const std::string& file) = 0;
+};
+
+}  // namespace platform

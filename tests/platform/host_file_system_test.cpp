@@ -1,0 +1,195 @@
+// What only the host file system does: the prefix and its drive links, host names found through
+// any case or alias, the process's current directory, and what the bytes on disk look like.
+#include "platform/host/host_file_system.h"
+
+#include <dirent.h>
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+
+#include "temp_dir.h"
+
+namespace {
+std::atomic<int> directoryListings{0};
+}  // namespace
+
+// Counts every directory listing of the process, so a test can see that a lookup did none.
+extern "C" DIR* opendir(const char* name) {
+  using Real = DIR* (*)(const char*);
+  static const Real real = reinterpret_cast<Real>(::dlsym(RTLD_NEXT, "opendir"));
+  ++directoryListings;
+  return real(name);
+}
+
+namespace platform {
+namespace {
+
+namespace stdfs = std::filesystem;
+
+void writeHostFile(const stdfs::path& path, const std::string& text) {
+  stdfs::create_directories(path.parent_path());
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string readHostFile(const stdfs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class HostFileSystemTest : public ::testing::Test {
+ protected:
+  ~HostFileSystemTest() override { stdfs::current_path(cwd_); }
+
+  stdfs::path cwd_ = stdfs::current_path();
+  testsupport::TempDir dir;
+  stdfs::path driveC = dir / "drive_c";
+};
+
+TEST_F(HostFileSystemTest, NewPrefixGetsDriveCAndZ) {
+  HostFileSystem fs(dir / "prefix/");
+  stdfs::path devices = dir / "prefix/dosdevices";
+  EXPECT_TRUE(stdfs::is_directory(dir / "prefix/drive_c"));
+  EXPECT_EQ(stdfs::read_symlink(devices / "c:"), "../drive_c");
+  EXPECT_EQ(stdfs::read_symlink(devices / "z:"), "/");
+  EXPECT_EQ(fs.prefix(), dir / "prefix");
+  EXPECT_EQ(fs.drives(), (std::vector<char>{'C', 'Z'}));
+}
+
+TEST_F(HostFileSystemTest, ExistingPrefixIsTakenAsItIs) {
+  stdfs::create_directories(dir / "dosdevices");
+  stdfs::create_directories(dir / "games");
+  writeHostFile(dir / "afile", "");
+  stdfs::create_directory_symlink("../games", dir / "dosdevices/d:");
+  stdfs::create_directory_symlink("../missing", dir / "dosdevices/e:");
+  stdfs::create_symlink("../afile", dir / "dosdevices/f:");
+  stdfs::create_directory_symlink("../games", dir / "dosdevices/a:");
+  HostFileSystem fs(dir.path());
+  EXPECT_FALSE(stdfs::exists(dir / "drive_c"));
+  EXPECT_EQ(fs.drives(), std::vector<char>{'D'});
+  EXPECT_FALSE(fs.stat("C:\\"));
+  EXPECT_FALSE(fs.stat("E:\\"));
+}
+
+TEST_F(HostFileSystemTest, DefaultPrefixFollowsTheEnvironment) {
+  std::string saved = ::getenv("QF95_PREFIX") ? ::getenv("QF95_PREFIX") : "";
+  ::setenv("QF95_PREFIX", "/somewhere/prefix", 1);
+  EXPECT_EQ(HostFileSystem::defaultPrefix(), "/somewhere/prefix");
+  ::unsetenv("QF95_PREFIX");
+  EXPECT_EQ(HostFileSystem::defaultPrefix(),
+            std::string(::getenv("HOME")) + "/.local/share/quillfen95");
+  if (!saved.empty()) ::setenv("QF95_PREFIX", saved.c_str(), 1);
+}
+
+TEST_F(HostFileSystemTest, MixedCaseHostTreeIsFoundThroughAnyCaseOrAlias) {
+  writeHostFile(driveC / "GoG Games/DoomII/DOOM2.wad", "IWAD");
+  HostFileSystem fs(dir.path());
+  std::string real = stdfs::canonical(driveC).string();
+  EXPECT_EQ(fs.hostPath("c:\\gog games\\DOOMII\\doom2.WAD"), real + "/GoG Games/DoomII/DOOM2.wad");
+  EXPECT_EQ(fs.hostPath("C:\\GOGGAM~1\\DOOMII\\DOOM2.WAD"), real + "/GoG Games/DoomII/DOOM2.wad");
+  EXPECT_EQ(fs.hostPath("C:\\gog games\\NewDir\\New.Cfg"), real + "/GoG Games/NewDir/New.Cfg");
+  EXPECT_EQ(fs.hostPath("C:\\..\\..\\etc\\passwd"), real + "/etc/passwd");
+  EXPECT_FALSE(fs.hostPath("Q:\\X"));
+  auto wad = fs.readWhole("C:\\GOGGAM~1\\doomii\\DOOM2.WAD");
+  ASSERT_TRUE(wad);
+  EXPECT_EQ(std::string(wad->begin(), wad->end()), "IWAD");
+}
+
+TEST_F(HostFileSystemTest, AliasesFollowTheHostListingOrder) {
+  stdfs::create_directories(driveC / "Program Files");
+  stdfs::create_directories(driveC / "Program Data");
+  HostFileSystem fs(dir.path());
+  std::vector<std::string> listed;
+  for (const auto& entry : stdfs::directory_iterator(driveC)) {
+    listed.push_back(entry.path().filename().string());
+  }
+  ASSERT_EQ(listed.size(), 2u);
+  EXPECT_EQ(fs.shortPathName("C:\\" + listed[0]), "C:\\PROGRA~1");
+  EXPECT_EQ(fs.shortPathName("C:\\" + listed[1] + "\\"), "C:\\PROGRA~2\\");
+  EXPECT_EQ(fs.longPathName("c:\\progra~1"), "C:\\" + listed[0]);
+}
+
+TEST_F(HostFileSystemTest, ExactLookupsListNoDirectory) {
+  writeHostFile(driveC / "GAMES/DUKE3D/DUKE3D.EXE", "MZ");
+  HostFileSystem fs(dir.path());
+  int before = directoryListings;
+  EXPECT_TRUE(fs.exists("C:\\GAMES\\DUKE3D\\DUKE3D.EXE"));
+  EXPECT_EQ(fs.find("C:\\GAMES\\DUKE3D\\DUKE3D.EXE").size(), 1u);
+  EXPECT_TRUE(fs.open("C:\\GAMES\\DUKE3D\\DUKE3D.EXE", OpenMode::kRead));
+  EXPECT_EQ(directoryListings, before);
+  EXPECT_TRUE(fs.exists("C:\\games\\duke3d\\duke3d.exe"));
+  EXPECT_GT(directoryListings, before);  // the check above can see listings
+}
+
+TEST_F(HostFileSystemTest, CurrentDirectoryIsADosPath) {
+  stdfs::create_directories(driveC / "Sub Dir/Deeper");
+  stdfs::create_directories(dir / "outside");
+  HostFileSystem fs(dir.path());
+  stdfs::current_path(driveC / "Sub Dir");
+  EXPECT_EQ(fs.currentDirectory(), "C:\\Sub Dir\\");
+  stdfs::current_path(dir / "outside");
+  std::string outside = stdfs::canonical(dir / "outside").string();
+  std::replace(outside.begin(), outside.end(), '/', '\\');
+  EXPECT_EQ(fs.currentDirectory(), "Z:" + outside + "\\");
+
+  // The longest mapping wins, and any drive before Z:.
+  stdfs::create_directory_symlink(driveC / "Sub Dir", dir / "dosdevices/d:");
+  stdfs::current_path(driveC / "Sub Dir/Deeper");
+  EXPECT_EQ(fs.currentDirectory(), "D:\\Deeper\\");
+  EXPECT_TRUE(fs.setCurrentDirectory("c:\\"));
+  EXPECT_EQ(stdfs::current_path(), stdfs::canonical(driveC));
+  EXPECT_EQ(fs.dosPath("/"), "Z:\\");
+  EXPECT_EQ(fs.dosPath((driveC / "Sub Dir/Deeper/new.txt").string()), "D:\\Deeper\\new.txt");
+}
+
+TEST_F(HostFileSystemTest, ReplaceLeavesNoScratchFileAndKeepsModeAndLinks) {
+  writeHostFile(driveC / "GAME.CFG", "old");
+  stdfs::permissions(driveC / "GAME.CFG", stdfs::perms(0640));
+  writeHostFile(dir / "elsewhere/REAL.INI", "old");
+  stdfs::create_symlink(dir / "elsewhere/REAL.INI", driveC / "LINK.INI");
+  HostFileSystem fs(dir.path());
+  std::vector<uint8_t> text{'n', 'e', 'w'};
+  ASSERT_TRUE(fs.replaceWhole("C:\\game.cfg", text));
+  ASSERT_TRUE(fs.replaceWhole("C:\\LINK.INI", text));
+  EXPECT_EQ(readHostFile(driveC / "GAME.CFG"), "new");
+  EXPECT_EQ(stdfs::status(driveC / "GAME.CFG").permissions(), stdfs::perms(0640));
+  EXPECT_TRUE(stdfs::is_symlink(driveC / "LINK.INI"));
+  EXPECT_EQ(readHostFile(dir / "elsewhere/REAL.INI"), "new");
+  size_t entries = 0;
+  for (const auto& entry : stdfs::directory_iterator(driveC)) {
+    ++entries;
+    EXPECT_TRUE(entry.path().filename() == "GAME.CFG" || entry.path().filename() == "LINK.INI")
+        << entry.path();
+  }
+  EXPECT_EQ(entries, 2u);
+}
+
+TEST_F(HostFileSystemTest, ReadOnlyIsTheOwnerWriteBit) {
+  writeHostFile(driveC / "LOCKED.DAT", "x");
+  stdfs::permissions(driveC / "LOCKED.DAT", stdfs::perms(0444));
+  HostFileSystem fs(dir.path());
+  // Refused even for root, who could write the file.
+  EXPECT_FALSE(fs.deleteFile("C:\\LOCKED.DAT"));
+  EXPECT_TRUE(fs.stat("C:\\LOCKED.DAT")->attributes & kAttrReadOnly);
+  EXPECT_TRUE(fs.setAttributesNormal("C:\\LOCKED.DAT"));
+  EXPECT_EQ(stdfs::status(driveC / "LOCKED.DAT").permissions(), stdfs::perms(0644));
+}
+
+TEST_F(HostFileSystemTest, LinksInsideADriveMayPointAnywhere) {
+  writeHostFile(dir / "outside/FILE.TXT", "out");
+  stdfs::create_directories(driveC);
+  stdfs::create_directory_symlink(dir / "outside", driveC / "ext");
+  HostFileSystem fs(dir.path());
+  auto text = fs.readWhole("C:\\EXT\\file.txt");
+  ASSERT_TRUE(text);
+  EXPECT_EQ(std::string(text->begin(), text->end()), "out");
+  EXPECT_TRUE(fs.stat("C:\\ext")->isDirectory());
+}
+
+}  // namespace
+}  // namespace platform
