@@ -14,7 +14,7 @@ namespace ui = catalogue::univ_info;
 
 namespace {
 
-// Game types the builder treats specially (the built-in type number, slot + 1).
+// Game types with rules of their own (the built-in type number, slot + 1).
 constexpr int kKindDuke13 = 1;
 constexpr int kKindDukeAtomic = 2;
 constexpr int kKindBlood = 4;
@@ -81,7 +81,9 @@ bool containsIgnoreCase(std::string_view text, std::string_view part) {
   return false;
 }
 
-std::string decimal(long value) { return std::to_string(value); }
+std::string decimal(long value) {
+  return std::to_string(value);
+}
 
 void setLine(OptionLine& line, std::string text, std::string value = "", int32_t state = 0) {
   line.Text = std::move(text);
@@ -203,16 +205,16 @@ class Builder {
                            (game_.get(gi::LaunchInUserPath) != 0 || univ_.get(ui::SpaceOrbOn) != 0);
     setLine(lines_[kLineLaunchName], game_.get(gi::LaunchNameCommand),
             viaHelper ? "arg_pass.com" : game_.get(gi::ExecuteFile), 1);
-    setLine(lines_[kLineMemory], game_.get(gi::MemoryCommand),
-            decimal(data_.get(gd::MemoryIndex)));
+    setLine(lines_[kLineMemory], game_.get(gi::MemoryCommand), decimal(data_.get(gd::MemoryIndex)));
 
     const std::string demo = data_.get(gd::DemoName);
     const bool duke = kind_ == kKindDuke13 || kind_ == kKindDukeAtomic;
     setLine(lines_[kLineRecordDemo],
             data_.get(gd::RecordDemo) != 0 ? game_.get(gi::RecordDemoCommand) : "", demo,
             demo.empty() || duke ? 1 : 0);
-    setLine(lines_[kLinePlayDemo], data_.get(gd::PlayDemo) != 0 ? game_.get(gi::PlayDemoCommand) : "",
-            demo, demo.empty() ? 1 : 0);
+    setLine(lines_[kLinePlayDemo],
+            data_.get(gd::PlayDemo) != 0 ? game_.get(gi::PlayDemoCommand) : "", demo,
+            demo.empty() ? 1 : 0);
   }
 
   void botLines() {
@@ -231,11 +233,10 @@ class Builder {
 
     // A saved game, a demo or a picked map starts in a place of its own: only the skill is
     // passed then.
-    const bool directStart =
-        savedSlot != 0 || data_.get(gd::PlayDemo) != 0 ||
-        (data_.get(gd::RecordDemo) != 0 && kind_ == kKindQuake) ||
-        containsIgnoreCase(data_.get(gd::SelectedFileTemplate), "map") ||
-        (game_.get(gi::LimitCommandOption) != 0 && multiplayer_);
+    const bool directStart = savedSlot != 0 || data_.get(gd::PlayDemo) != 0 ||
+                             (data_.get(gd::RecordDemo) != 0 && kind_ == kKindQuake) ||
+                             containsIgnoreCase(data_.get(gd::SelectedFileTemplate), "map") ||
+                             (game_.get(gi::LimitCommandOption) != 0 && multiplayer_);
 
     const int skill = data_.get(gd::SkillIndex);
     const std::string skillValue = decimal(game_.get(gi::SkillMin) + skill);
@@ -259,10 +260,10 @@ class Builder {
     setLine(lines_[kLineEpisode], episodeText, decimal(game_.get(gi::EpisodeMin) + episode));
 
     const int level = data_.get(gd::LevelIndex);
-    setLine(lines_[kLineLevel],
-            level != 0 || noFile || always || session_.LevelPicked ? game_.get(gi::LevelCommand)
-                                                                   : "",
-            decimal(game_.get(gi::LevelMin) + level));
+    setLine(
+        lines_[kLineLevel],
+        level != 0 || noFile || always || session_.LevelPicked ? game_.get(gi::LevelCommand) : "",
+        decimal(game_.get(gi::LevelMin) + level));
 
     setLine(lines_[kLineSkill], skill != 0 || always ? game_.get(gi::SkillCommand) : "",
             skillValue);
@@ -281,8 +282,8 @@ class Builder {
     setLine(lines_[kLineRespawn], respawn != 0 ? textAt(game_, kRespawnCommands, respawn - 1) : "",
             "", 1);
     const int video = data_.get(gd::VideoModeIndex);
-    setLine(lines_[kLineVideoMode], video != 0 ? textAt(game_, gi::VideoModeCommand, video - 1) : "",
-            "", 1);
+    setLine(lines_[kLineVideoMode],
+            video != 0 ? textAt(game_, gi::VideoModeCommand, video - 1) : "", "", 1);
   }
 
   // A configuration file is passed by its bare name when the game will find it there, else
