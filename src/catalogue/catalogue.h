@@ -63,6 +63,7 @@ class Catalogue {
   const std::string& startupDirectory() const { return startupDir_; }
   const std::string& currentGameDirectory() const { return currentGameDir_; }
   int currentSlot() const { return univ_.get(univ_info::CurrentSlot); }
+  LaunchLink& launchLink() { return launch_; }
 
   std::string univInfoPath() const { return startupDir_ + kUnivInfoFile; }
   std::string gameInfoPath() const { return startupDir_ + kGameInfoFile; }

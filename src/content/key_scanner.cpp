@@ -2,9 +2,13 @@
 
 namespace content {
 
-bool isValueChar(unsigned char c) { return c >= 0x20 && c <= 0x7E; }
+bool isValueChar(unsigned char c) {
+  return c >= 0x20 && c <= 0x7E;
+}
 
-bool isLineChar(unsigned char c) { return isValueChar(c) || c == '\t'; }
+bool isLineChar(unsigned char c) {
+  return isValueChar(c) || c == '\t';
+}
 
 std::optional<size_t> KeyScanner::findKey(std::string_view text, std::string_view key,
                                           Anchor anchor) {

@@ -150,8 +150,9 @@ TEST_F(WineRegistryTest, TextsAreEscapedBothWays) {
   const std::string tricky = "C:\\GAMES\\\"DUKE\"\t\x01\xE9\x80";
   ASSERT_TRUE(game->setString("Say \"hi\"\\", tricky));
   const std::string now = text();
-  EXPECT_NE(now.find("\"Say \\\"hi\\\"\\\\\"=\"C:\\\\GAMES\\\\\\\"DUKE\\\"\\t\\001\\x00e9\\x20ac\"\n"),
-            std::string::npos);
+  EXPECT_NE(
+      now.find("\"Say \\\"hi\\\"\\\\\"=\"C:\\\\GAMES\\\\\\\"DUKE\\\"\\t\\001\\x00e9\\x20ac\"\n"),
+      std::string::npos);
   auto data = wine_reg::valueData(now, {"Software", "Maker", "Game"}, "say \"HI\"\\");
   ASSERT_TRUE(data);
   EXPECT_EQ(wine_reg::parseStringData(*data), tricky);
@@ -186,11 +187,27 @@ TEST_F(WineRegistryTest, AWriteFailsWhenTheKeyIsGoneOrTheFileCannotBeReplaced) {
 TEST(WineRegistryText, MalformedFilesNeverBreakTheParser) {
   // Lines of every kind, broken in the ways a hand-edited file breaks, shuffled and cut at
   // random. Whatever comes out, a write that succeeds can be read back.
-  const std::vector<std::string> pieces = {
-      "[Software\\\\Maker\\\\Game] 1", "[Software\\\\Maker", "[]", "[\\", "\"Detail\"=dword:3",
-      "\"Detail\"=hex:01,\\", "  02,\\", "\"Open", "@=\"x", "@=\"y\"", "\"\\x\"=\"\\x12345\"",
-      "#time=1", "", "\r", "\"a\"=\"\\", "[Software\\\\Maker\\\\Game\\\\Sub] 2", "\xFF\xFE\x01",
-      "\"detail\" = \"z\"", "[software\\\\MAKER\\\\game]", "\\", "\"Q\"=str(2):\"%PATH%\""};
+  const std::vector<std::string> pieces = {"[Software\\\\Maker\\\\Game] 1",
+                                           "[Software\\\\Maker",
+                                           "[]",
+                                           "[\\",
+                                           "\"Detail\"=dword:3",
+                                           "\"Detail\"=hex:01,\\",
+                                           "  02,\\",
+                                           "\"Open",
+                                           "@=\"x",
+                                           "@=\"y\"",
+                                           "\"\\x\"=\"\\x12345\"",
+                                           "#time=1",
+                                           "",
+                                           "\r",
+                                           "\"a\"=\"\\",
+                                           "[Software\\\\Maker\\\\Game\\\\Sub] 2",
+                                           "\xFF\xFE\x01",
+                                           "\"detail\" = \"z\"",
+                                           "[software\\\\MAKER\\\\game]",
+                                           "\\",
+                                           "\"Q\"=str(2):\"%PATH%\""};
   std::mt19937 random(1234);
   const KeyPath key = {"Software", "Maker", "Game"};
   size_t written = 0;

@@ -100,7 +100,7 @@ bool FakeRegistry::hasKey(const std::string& path) const {
 }
 
 std::optional<FakeRegistry::Value> FakeRegistry::value(const std::string& key,
-                                                        const std::string& name) const {
+                                                       const std::string& name) const {
   auto k = state_->keys.find(join(components(key)));
   if (k == state_->keys.end()) return std::nullopt;
   auto v = k->second.find(lower(name));
@@ -114,9 +114,13 @@ size_t FakeRegistry::valueCount() const {
   return n;
 }
 
-void FakeRegistry::failWrites(bool fail) { state_->failWrites = fail; }
+void FakeRegistry::failWrites(bool fail) {
+  state_->failWrites = fail;
+}
 
-size_t FakeRegistry::openCalls() const { return state_->openCalls; }
+size_t FakeRegistry::openCalls() const {
+  return state_->openCalls;
+}
 
 std::unique_ptr<RegistryKey> FakeRegistry::openCurrentUserKey(const std::string& name) {
   return state_->open({}, name, state_);

@@ -39,11 +39,16 @@ char32_t fold(char32_t c) {
   if (c >= 'A' && c <= 'Z') return c + 32;
   if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
   switch (c) {
-    case 0x152: return 0x153;
-    case 0x160: return 0x161;
-    case 0x178: return 0xFF;
-    case 0x17D: return 0x17E;
-    default: return c;
+    case 0x152:
+      return 0x153;
+    case 0x160:
+      return 0x161;
+    case 0x178:
+      return 0xFF;
+    case 0x17D:
+      return 0x17E;
+    default:
+      return c;
   }
 }
 
@@ -108,14 +113,30 @@ std::optional<Unescaped> unescape(std::string_view line, size_t at, char close) 
     if (i == line.size()) return std::nullopt;
     char e = line[i++];
     switch (e) {
-      case 'a': out += U'\a'; break;
-      case 'b': out += U'\b'; break;
-      case 'e': out += char32_t(27); break;
-      case 'f': out += U'\f'; break;
-      case 'n': out += U'\n'; break;
-      case 'r': out += U'\r'; break;
-      case 't': out += U'\t'; break;
-      case 'v': out += U'\v'; break;
+      case 'a':
+        out += U'\a';
+        break;
+      case 'b':
+        out += U'\b';
+        break;
+      case 'e':
+        out += char32_t(27);
+        break;
+      case 'f':
+        out += U'\f';
+        break;
+      case 'n':
+        out += U'\n';
+        break;
+      case 'r':
+        out += U'\r';
+        break;
+      case 't':
+        out += U'\t';
+        break;
+      case 'v':
+        out += U'\v';
+        break;
       case 'x': {
         char32_t v = 0;
         for (int n = 0; n < 4 && i < line.size() && hexDigit(line[i]) >= 0; ++n)
@@ -339,7 +360,9 @@ bool hasKey(std::string_view text, const KeyPath& key) {
   return hasKey(Document(text), decodeKey(key));
 }
 
-std::string stringData(std::string_view value) { return "\"" + escape(decode(value), "\"") + "\""; }
+std::string stringData(std::string_view value) {
+  return "\"" + escape(decode(value), "\"") + "\"";
+}
 
 std::string dwordData(uint32_t value) {
   char buffer[16];
@@ -357,8 +380,10 @@ std::optional<std::string> valueData(std::string_view text, const KeyPath& key,
   for (size_t n = 0; n < doc.sections.size(); ++n) {
     if (!isKeySection(doc.sections[n], key32)) continue;
     for (const ValueHit& hit : findValues(doc, n, name32)) {
-      std::string data(withoutCr(std::string_view(doc.lines[hit.line]).substr(hit.value.dataStart)));
-      for (size_t i = 1; i < hit.count; ++i) data += "\n" + std::string(withoutCr(doc.lines[hit.line + i]));
+      std::string data(
+          withoutCr(std::string_view(doc.lines[hit.line]).substr(hit.value.dataStart)));
+      for (size_t i = 1; i < hit.count; ++i)
+        data += "\n" + std::string(withoutCr(doc.lines[hit.line + i]));
       while (!data.empty() && (data.back() == ' ' || data.back() == '\t')) data.pop_back();
       found = std::move(data);
     }
@@ -504,8 +529,10 @@ bool replaceFile(const std::string& path, const std::string& text) {
   for (size_t done = 0; ok && done < text.size();) {
     ssize_t n = ::write(fd, text.data() + done, text.size() - done);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) ok = false;
-    else done += size_t(n);
+    if (n <= 0)
+      ok = false;
+    else
+      done += size_t(n);
   }
   if (ok && hadFile) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
   if (ok) ok = ::fsync(fd) == 0;

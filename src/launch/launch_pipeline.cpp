@@ -1,0 +1,431 @@
+#include "launch/launch_pipeline.h"
+
+#include <cstdio>
+
+#include "catalogue/catalogue_files.h"
+#include "launch/arg_pass_patch.h"
+#include "launch/command_line_composer.h"
+#include "launch/config_file_writer.h"
+#include "launch/content_names.h"
+#include "launch/option_lines.h"
+#include "launch/registry_edits.h"
+#include "launch/space_orb_launch.h"
+
+namespace launch {
+
+namespace {
+
+using namespace catalogue;
+
+constexpr const char* kEditPatchName = "editpatch.bat";
+constexpr const char* kKeysName = "keys";
+constexpr const char* kBuildName = "Build.exe";
+constexpr const char* kBuildPatchName = "buildpatch.bat";
+constexpr const char* kTempMapName = "~tempmap.map";
+constexpr const char* kBatchParameters = " %1 %2 %3 %4 %5 %6 %7 %8 %9";
+
+constexpr const char* kNoEditPatch = "Could not create editpatch.bat file";
+constexpr const char* kNoKeys = "Could not create keys file";
+constexpr const char* kNoPif =
+    "Could not create pif file.  Either the Hard-drive is full, or another program is using the "
+    "PIF file.";
+constexpr const char* kNoBuild =
+    " Sorry, could not find Build.exe file. Need to copy Build.exe to Duke3D directroy. SEE BUILD "
+    "NOTE for more information.";
+constexpr const char* kNoBuildPif = "Could not create PatchForBuild.pif file";
+constexpr const char* kNoBuildPatch = "Could not create buildpatch.bat file";
+constexpr const char* kPauseQuestion =
+    "Do you wish to to set the Pause-Before-Returning-From-Game option?\r\n  This option can be "
+    "used to trouble-shoot a launching problem.\r\nSee help file for more information.";
+constexpr const char* kRunAfterEditor = "Do you want to run Duke Nukem with selected Map?";
+constexpr const char* kTailTooLong =
+    "The command line is too long for a DOS program: %zu characters, at most %zu fit.\n\n%s";
+
+constexpr size_t kWindowsCommandLine = 255;
+
+// The communication program of each connection type, in connection-type order.
+const TextField<GameInfoTag>* const kCommPrograms[] = {
+    &game_info::SerialExecuteFile,        &game_info::ModemExecuteFile,
+    &game_info::IpxExecuteFile,           &game_info::KahnExecuteFile,
+    &game_info::InternetExecuteFile,      &game_info::NetServerExecuteFile,
+    &game_info::InternetServerExecuteFile};
+
+std::string directoryOf(const std::string& path) {
+  size_t cut = path.rfind('\\');
+  return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+}
+
+std::string fileNameOfPath(const std::string& path) {
+  size_t cut = path.rfind('\\');
+  return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+bool sameDirectory(const std::string& a, const std::string& b) {
+  return a == b;
+}
+
+size_t tailLength(const std::vector<std::string>& args) {
+  size_t n = 0;
+  for (const std::string& a : args) n += 1 + a.size();
+  return n;
+}
+
+}  // namespace
+
+LaunchPipeline::LaunchPipeline(LaunchServices services, Catalogue& catalogue,
+                               LaunchSession& session)
+    : services_(services), catalogue_(catalogue), session_(session) {}
+
+LaunchState LaunchPipeline::newLaunchState() const {
+  LaunchState state;
+  const std::string gameDir = catalogue_.current().get(game_info::GameDir);
+  const std::string selected = catalogue_.gameData().get(game_data::SelectedFile);
+  state.LaunchDir = gameDir;
+  state.ProgramDir = catalogue_.startupDirectory();
+  state.SelectedDir = selected.empty() ? gameDir : directoryOf(selected);
+  if (state.SelectedDir.empty()) state.SelectedDir = gameDir;
+  return state;
+}
+
+bool LaunchPipeline::multiplayer() const {
+  return catalogue_.univ().get(univ_info::MultiplayerMode) != 0;
+}
+
+bool LaunchPipeline::closeOnLaunch() const {
+  return catalogue_.univ().get(univ_info::CloseOnLaunch) != 0 ||
+         catalogue_.current().get(game_info::CloseOnGameLaunch) != 0;
+}
+
+std::string LaunchPipeline::commProgram() const {
+  const size_t type = catalogue_.univ().get(univ_info::ConnectionType);
+  if (type >= std::size(kCommPrograms)) return "";
+  return catalogue_.current().get(*kCommPrograms[type]);
+}
+
+PifOptions LaunchPipeline::pifOptions(bool editor) const {
+  const GameInfoRecord& game = catalogue_.current();
+  const UnivInfoRecord& univ = catalogue_.univ();
+  PifOptions o;
+  o.PauseBeforeReturn = catalogue_.gameData().get(game_data::PauseBeforeReturn) != 0;
+  o.ReserveAltSpace = univ.get(univ_info::DisableAltSpace) != 0;
+  o.ReserveAllKeys = univ.get(univ_info::DisableAllWindowsKeys) != 0;
+  o.TerminateWithoutWarning = univ.get(univ_info::TerminateWithoutWarning) != 0;
+  o.HideWindowsFromGame = game.get(game_info::HideWindowsFromGame) != 0;
+  o.DosModeOnly = game.get(game_info::DosModeOnly) != 0;
+  o.EditorLaunch = editor;
+  return o;
+}
+
+bool LaunchPipeline::writeText(const std::string& path, const std::string& text) {
+  services_.fs.setAttributesNormal(path);
+  return services_.fs.replaceWhole(path, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+bool LaunchPipeline::writeKeysFile(const std::string& launchDir) {
+  const std::string keys = launchDir + kKeysName;
+  if (services_.fs.exists(keys)) return true;
+  if (writeText(keys, "Y")) return true;
+  services_.prompter.tell(kNoKeys);
+  return false;
+}
+
+bool LaunchPipeline::prepareHelpers(LaunchState& state) {
+  const GameInfoRecord& game = catalogue_.current();
+  const bool spaceOrb = catalogue_.univ().get(univ_info::SpaceOrbOn) != 0;
+  const bool argPass = game.get(game_info::UseArgPassProgram) != 0;
+  if (!spaceOrb && !argPass) return true;
+
+  std::string program = state.LaunchDir;
+  if (state.EditorLaunch)
+    program += game.get(game_info::FileKindEditProgram, size_t(state.EditorKind));
+  if (spaceOrb) {
+    const std::string comm = multiplayer() && !state.EditorLaunch ? commProgram() : "";
+    SpaceOrbLaunch orb = prepareSpaceOrb(services_.fs, services_.prompter,
+                                         game.get(game_info::ExecuteFile), state.LaunchDir, comm);
+    state.SpaceOrbActive = orb.active;
+    state.SpaceOrbBatch = orb.batchPath;
+  }
+  if (!argPass) return true;
+  program += state.SpaceOrbActive ? std::string(kSpaceOrbBatch) : game.get(game_info::ExecuteFile);
+  return patchArgPass(services_.fs, services_.prompter, state.ProgramDir, state.LaunchDir,
+                      state.SelectedDir, program);
+}
+
+LaunchOutcome LaunchPipeline::launchGame(LaunchState& state) {
+  LaunchOutcome outcome = runOnce(state);
+  // After an editor run, offer to play the edited map, then reopen the editor on it.
+  while (outcome == LaunchOutcome::kReturned && state.EditorLaunch &&
+         catalogue_.gameData().get(game_data::PromptRunAfterEditor) != 0 &&
+         (!state.EditedMap.empty() || !state.EditSource.empty()) &&
+         services_.prompter.ask(platform::kCaptionProgram, kRunAfterEditor,
+                                platform::Buttons::kYesNo) == platform::Answer::kYes) {
+    GameDataRecord& data = catalogue_.gameData();
+    const std::string editorArg = state.Args.args.empty() ? "" : state.Args.args.front();
+    const int editorKind = state.EditorKind;
+    state.OptionStart = 0;
+    state.EditorLaunch = false;
+    state.Args.args.assign(1, "");
+    if (state.EditSource != state.EditedMap)
+      services_.fs.copyFile(state.EditSource, state.EditedMap, /*failIfExists=*/false);
+    const std::string keptFile = data.get(game_data::SelectedFile);
+    data.set(game_data::SelectedFile, state.EditedMap);
+    data.set(game_data::SelectedFileTemplate,
+             catalogue_.current().get(game_info::FileKindLoadCommand, size_t(editorKind)));
+    state.Args.args.clear();
+    outcome = runOnce(state);
+    if (outcome != LaunchOutcome::kReturned) return outcome;
+
+    state.OptionStart = int(kOptionLineCount);
+    state.EditorLaunch = true;
+    data.set(game_data::SelectedFileTemplate, "");
+    data.set(game_data::SelectedFile, keptFile);
+    state.Args.args.assign(1, editorArg);
+    outcome = runOnce(state);
+  }
+  return outcome;
+}
+
+LaunchOutcome LaunchPipeline::runOnce(LaunchState& state) {
+  platform::FileSystem& fs = services_.fs;
+  const GameInfoRecord& game = catalogue_.current();
+  const int kind = game.get(game_info::GameKind);
+
+  // 1. Add-on content under the names the game loads.
+  if ((kind == 1 || kind == 2) && !sameDirectory(state.SelectedDir, state.LaunchDir))
+    renameAddOnContent(fs, state.SelectedDir);
+  // 2. Old CON scripts for the later Duke Nukem 3D.
+  if (kind == 2 && converter_->convertForLaunch(state) == ConConversion::kFailed)
+    return LaunchOutcome::kAbandoned;
+  // 3. The argument helper and the SpaceOrb files.
+  if (!prepareHelpers(state)) return LaunchOutcome::kAbandoned;
+
+  // 4. The command line, from its own copy of the option lines.
+  OptionLines lines;
+  buildOptionLines(lines,
+                   OptionLineInputs{game, catalogue_.gameData(), catalogue_.univ(),
+                                    catalogue_.launchLink().workingCopies(), state.LaunchDir,
+                                    state.SelectedDir, fs},
+                   session_);
+  const std::string startSelectedDir = state.SelectedDir;
+  {
+    OptionLines commandLines = lines;
+    CommandLineComposer(fs, LaunchRecords{game, catalogue_.gameData()}, state)
+        .composeCommandLine(commandLines, size_t(std::max(0, state.OptionStart)));
+  }
+  std::string dosCommand = game.get(game_info::GameDir) + game.get(game_info::ExecuteFile) + " ";
+  for (const std::string& arg : state.Args.args) dosCommand += arg + " ";
+  if (tailLength(state.Args.args) > kMaxDosTail) {
+    char text[1024];
+    std::snprintf(text, sizeof text, kTailTooLong, tailLength(state.Args.args), kMaxDosTail,
+                  dosCommand.c_str());
+    services_.prompter.ask(platform::kCaptionError, text, platform::Buttons::kOk);
+    return LaunchOutcome::kAbandoned;
+  }
+  fs.setCurrentDirectory(state.LaunchDir);
+
+  // 6. The program the PIF starts.
+  std::string program = game.get(game_info::ExecuteFile);
+  const bool argPass = game.get(game_info::UseArgPassProgram) != 0;
+  if (argPass && (game.get(game_info::LaunchInUserPath) != 0 || state.SpaceOrbActive))
+    program = kArgPassName;
+  else if (state.SpaceOrbActive)
+    program = kSpaceOrbBatch;
+  std::string editorDir;
+  if (state.EditorLaunch) {
+    std::string editor = game.get(game_info::FileKindEditProgram, size_t(state.EditorKind));
+    editor = editor.substr(0, editor.find('|'));
+    const size_t cut = editor.rfind('\\');
+    if (cut != std::string::npos && cut > 0) {
+      editorDir = editor.substr(0, cut);
+      editor = editor.substr(cut + 1);
+    }
+    program = editor;
+  }
+
+  // 7. Answer file for a program that asks before it starts.
+  const bool bypass = catalogue_.gameData().get(game_data::BypassBuildPrompt) != 0;
+  if ((state.EditorLaunch && bypass) || game.get(game_info::MapEditorLaunchFlag) != 0) {
+    if (!writeText(state.LaunchDir + kEditPatchName,
+                   program + kBatchParameters + " <keys" + "\r\n")) {
+      services_.prompter.tell(kNoEditPatch);
+      return LaunchOutcome::kAbandoned;
+    }
+    program = kEditPatchName;
+    if (!writeKeysFile(state.LaunchDir)) return LaunchOutcome::kAbandoned;
+  }
+
+  // 8. Where the session runs and where its PIF goes.
+  std::string workDir = state.LaunchDir;
+  std::string pifDir = state.LaunchDir;
+  if (!editorDir.empty()) {
+    const bool absolute = editorDir.size() >= 2 && editorDir[1] == ':';
+    workDir = absolute ? editorDir : state.LaunchDir + editorDir;
+    pifDir = workDir + "\\";
+  } else if (!workDir.empty() && workDir.back() == '\\' && workDir.size() > 3) {
+    workDir.pop_back();  // "D:\GAMES\DUKE3D", as a DOS working directory is written
+  }
+
+  // 9. The game's configuration files, from their own copy of the option lines.
+  {
+    ConfigFileWriter::Setup setup{game,
+                                  catalogue_.gameData(),
+                                  catalogue_.launchLink().workingCopies(),
+                                  catalogue_.currentSlot(),
+                                  gameDataPath(state.ProgramDir, catalogue_.currentSlot()),
+                                  startSelectedDir};
+    ConfigFileWriter::Hooks hooks;
+    hooks.registryPass = [&](OptionLines& l) {
+      applyRegistryEdits(l, game.get(game_info::RegKey), game.get(game_info::LaunchNameCommand),
+                         services_.registry);
+    };
+    hooks.initialiseGameData = [&] { catalogue_.LoadGameData(); };
+    hooks.gameDataSetUp = [&] {
+      return catalogue_.gameData().get(game_data::Marker) == kValidMarker;
+    };
+    ConfigFileWriter(fs, services_.prompter, setup, state, lines, hooks).writeConfigFiles();
+  }
+
+  // A multiplayer game starts through its communication program.
+  if (multiplayer() && !state.EditorLaunch && (!state.SpaceOrbActive || (kind >= 1 && kind <= 5)))
+    program = commProgram();
+
+  // 10. The PIF.
+  const Start pif{pifDir + kPifName, state.Args.args};
+  if (!writePif(fs, pif.pifPath,
+                buildPif(pifOptions(state.EditorLaunch), program, workDir,
+                         /*forBuild=*/false))) {
+    services_.prompter.tell(kNoPif);
+    return LaunchOutcome::kAbandoned;
+  }
+  // 11, 12. Start it.
+  if (!editorDir.empty()) fs.setCurrentDirectory(workDir);
+  LaunchOutcome outcome = start(state, pif, dosCommand);
+  // 14. Back to the launch directory.
+  if (outcome == LaunchOutcome::kReturned) fs.setCurrentDirectory(state.LaunchDir);
+  return outcome;
+}
+
+LaunchOutcome LaunchPipeline::handOver(const Start& pif) {
+  std::string error;
+  services_.processes.execPif(pif.pifPath, pif.args, &error);
+  if (error.empty()) return LaunchOutcome::kHandedOver;
+  services_.prompter.ask(platform::kCaptionError, error, platform::Buttons::kOk);
+  askPauseOption();
+  return LaunchOutcome::kReturned;
+}
+
+void LaunchPipeline::askPauseOption() {
+  GameDataRecord& data = catalogue_.gameData();
+  if (data.get(game_data::PauseBeforeReturn) != 0) return;
+  if (services_.prompter.ask(platform::kCaptionProgram, kPauseQuestion,
+                             platform::Buttons::kYesNo) == platform::Answer::kYes)
+    data.set(game_data::PauseBeforeReturn, 1);
+}
+
+LaunchOutcome LaunchPipeline::start(LaunchState& state, const Start& pif,
+                                    const std::string& dosCommand) {
+  const GameInfoRecord& game = catalogue_.current();
+  const UnivInfoRecord& univ = catalogue_.univ();
+  if (game.get(game_info::DosModeOnly) != 0 && !state.EditorLaunch) return handOver(pif);
+
+  if (game.get(game_info::WindowsModeOnly) != 0) {
+    const std::string gameDir = game.get(game_info::GameDir);
+    std::string commandLine = dosCommand.substr(std::min(gameDir.size(), dosCommand.size()));
+    if (!commandLine.empty()) commandLine.pop_back();
+    if (commandLine.size() > kWindowsCommandLine) commandLine.resize(kWindowsCommandLine);
+    std::string error;
+    if (!services_.processes.startWindowsProgram(game.get(game_info::ExecuteFile), commandLine,
+                                                 gameDir, &error)) {
+      services_.prompter.ask(platform::kCaptionError, error, platform::Buttons::kOk);
+      return LaunchOutcome::kReturned;
+    }
+    return closeOnLaunch() ? LaunchOutcome::kHandedOver : LaunchOutcome::kReturned;
+  }
+
+  if (state.SpaceOrbActive && services_.fs.exists(state.SpaceOrbBatch))
+    services_.processes.runCommand(kSpaceOrbDriverOff);
+  if (closeOnLaunch()) return handOver(pif);
+
+  const uint64_t started = services_.clock.milliseconds();
+  std::string error;
+  const int status = services_.processes.startPifAndWait(pif.pifPath, pif.args, &error);
+  const uint64_t ended = services_.clock.milliseconds();
+  if (univ.get(univ_info::SpaceOrbOn) != 0 && univ.get(univ_info::SpaceOrbDriverAfterGame) != 0)
+    services_.processes.runCommand(kSpaceOrbDriverOn);
+
+  if (status == -1) {
+    services_.prompter.ask(platform::kCaptionError, error, platform::Buttons::kOk);
+    askPauseOption();
+  } else if (ended - started < kShortSessionMs) {
+    askPauseOption();
+  }
+  return LaunchOutcome::kReturned;
+}
+
+LaunchOutcome LaunchPipeline::launchMapEditor(LaunchState& state, const std::string& map) {
+  platform::FileSystem& fs = services_.fs;
+  platform::Prompter& prompter = services_.prompter;
+  const GameDataRecord& data = catalogue_.gameData();
+  const bool bypass = data.get(game_data::BypassBuildPrompt) != 0;
+  if (!fs.exists(state.LaunchDir + kBuildName)) {
+    prompter.tell(kNoBuild);
+    return LaunchOutcome::kAbandoned;
+  }
+  if (bypass && !writeKeysFile(state.LaunchDir)) return LaunchOutcome::kAbandoned;
+
+  fs.setCurrentDirectory(state.LaunchDir);
+  std::string workDir = state.LaunchDir;
+  if (workDir.size() > 3 && workDir.back() == '\\') workDir.pop_back();
+  PifOptions options;
+  options.PauseBeforeReturn = data.get(game_data::PauseBeforeReturn) != 0;
+  const Start pif{state.LaunchDir + kBuildPifName, {}};
+  if (!writePif(fs, pif.pifPath,
+                buildPif(options, bypass ? kBuildPatchName : "build.exe", workDir, true))) {
+    prompter.tell(kNoBuildPif);
+    return LaunchOutcome::kAbandoned;
+  }
+
+  const std::string batch = state.LaunchDir + kBuildPatchName;
+  std::string error;
+  if (map.empty()) {
+    if (!writeText(batch, std::string("Build.exe ") + (bypass ? "<keys" : ""))) {
+      prompter.tell(kNoBuildPatch);
+      return LaunchOutcome::kAbandoned;
+    }
+    services_.processes.startPifAndWait(pif.pifPath, pif.args, &error);
+    return LaunchOutcome::kReturned;
+  }
+
+  if (data.get(game_data::AutoBackupEditMap) != 0) {
+    std::string backup = map;
+    const size_t dot = backup.rfind('.');
+    backup = (dot == std::string::npos ? backup : backup.substr(0, dot)) + ".bck";
+    fs.copyFile(map, backup, /*failIfExists=*/false);
+  }
+  const bool tempCopy = !sameDirectory(state.SelectedDir, state.LaunchDir);
+  const std::string tempMap = state.LaunchDir + kTempMapName;
+  const std::string argument = tempCopy ? kTempMapName : fileNameOfPath(map);
+  if (tempCopy) fs.copyFile(map, tempMap, /*failIfExists=*/false);
+  Start editor{pif.pifPath, {argument}};
+  if (bypass) {
+    if (!writeText(batch, "Build.exe " + argument + " <keys")) {
+      prompter.tell(kNoBuildPatch);
+      return LaunchOutcome::kAbandoned;
+    }
+    editor.args.push_back("<keys");
+  }
+
+  for (;;) {
+    services_.processes.startPifAndWait(editor.pifPath, editor.args, &error);
+    const bool playIt = data.get(game_data::PromptRunAfterEditor) != 0 &&
+                        prompter.ask(platform::kCaptionProgram, kRunAfterEditor,
+                                     platform::Buttons::kYesNo) == platform::Answer::kYes;
+    if (tempCopy) fs.copyFile(tempMap, map, /*failIfExists=*/false);
+    if (!playIt) return LaunchOutcome::kReturned;
+    LaunchState game = newLaunchState();
+    if (launchGame(game) == LaunchOutcome::kHandedOver) return LaunchOutcome::kHandedOver;
+    fs.setCurrentDirectory(state.LaunchDir);
+  }
+}
+
+}  // namespace launch

@@ -1,0 +1,79 @@
+// "Run": from the current game's records and the user's choices to a running DOS session and
+// back. Prepares the game directory, composes the command line, edits the configuration
+// files, writes the PIF, starts it, waits and recovers.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "catalogue/catalogue.h"
+#include "launch/con_conversion.h"
+#include "launch/launch_state.h"
+#include "launch/pif.h"
+#include "platform/clock.h"
+#include "platform/file_system.h"
+#include "platform/processes.h"
+#include "platform/prompter.h"
+#include "platform/registry.h"
+
+namespace launch {
+
+struct LaunchServices {
+  platform::FileSystem& fs;
+  platform::Processes& processes;
+  platform::Registry& registry;
+  platform::Prompter& prompter;
+  platform::Clock& clock;
+};
+
+enum class LaunchOutcome {
+  kAbandoned,   // nothing was started (the reason was shown)
+  kReturned,    // the session ran (or failed to start) and the program goes on
+  kHandedOver,  // the program handed itself over to the session: it ends now
+};
+
+inline constexpr const char* kPifName = "dmpatch95.pif";
+inline constexpr const char* kBuildPifName = "dmpatch95ForBuild.pif";
+inline constexpr size_t kMaxDosTail = 126;
+inline constexpr uint64_t kShortSessionMs = 10000;
+
+class LaunchPipeline {
+ public:
+  LaunchPipeline(LaunchServices services, catalogue::Catalogue& catalogue, LaunchSession& session);
+
+  void setConConverter(ConConverter* converter) { converter_ = converter; }
+
+  // The launch state of a new launch of the current game: the selected directory is that of
+  // the selected file (the game directory when none), the game runs in its game directory.
+  LaunchState newLaunchState() const;
+
+  LaunchOutcome launchGame(LaunchState& state);
+  // Places and patches the argument helper and the SpaceOrb files; false abandons the launch.
+  bool prepareHelpers(LaunchState& state);
+  // Starts the map editor "Build.exe" of the launch directory, on `map` when it is not empty.
+  LaunchOutcome launchMapEditor(LaunchState& state, const std::string& map);
+
+ private:
+  struct Start {
+    std::string pifPath;
+    std::vector<std::string> args;
+  };
+  LaunchOutcome runOnce(LaunchState& state);
+  LaunchOutcome start(LaunchState& state, const Start& pif, const std::string& dosCommand);
+  LaunchOutcome handOver(const Start& pif);
+  void askPauseOption();
+  bool writeKeysFile(const std::string& launchDir);
+  bool writeText(const std::string& path, const std::string& text);
+  PifOptions pifOptions(bool editor) const;
+  std::string commProgram() const;
+  bool multiplayer() const;
+  bool closeOnLaunch() const;
+
+  LaunchServices services_;
+  catalogue::Catalogue& catalogue_;
+  LaunchSession& session_;
+  NoConConverter noConverter_;
+  ConConverter* converter_ = &noConverter_;
+};
+
+}  // namespace launch

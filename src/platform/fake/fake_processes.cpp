@@ -1,0 +1,55 @@
+#include "platform/fake/fake_processes.h"
+
+namespace platform {
+
+FakeProcesses::Outcome FakeProcesses::next(Call call) {
+  calls_.push_back(std::move(call));
+  if (outcomes_.empty()) return {};
+  Outcome outcome = outcomes_.front();
+  outcomes_.pop_front();
+  return outcome;
+}
+
+int FakeProcesses::startPifAndWait(const std::string& pifPath, const std::vector<std::string>& args,
+                                   std::string* error) {
+  Outcome outcome = next({Kind::kPifWait, pifPath, args, {}});
+  if (!outcome.error.empty() && error) *error = outcome.error;
+  return outcome.status;
+}
+
+void FakeProcesses::execPif(const std::string& pifPath, const std::vector<std::string>& args,
+                            std::string* error) {
+  Outcome outcome = next({Kind::kPifExec, pifPath, args, {}});
+  if (!outcome.error.empty() && error) *error = outcome.error;
+}
+
+bool FakeProcesses::startWindowsProgram(const std::string& application,
+                                        const std::string& commandLine,
+                                        const std::string& currentDirectory, std::string* error) {
+  Outcome outcome = next({Kind::kWindowsProgram, application, {commandLine}, currentDirectory});
+  if (!outcome.error.empty() && error) *error = outcome.error;
+  return outcome.error.empty();
+}
+
+int FakeProcesses::runCommand(const std::string& commandText) {
+  return next({Kind::kCommand, commandText, {}, {}}).status;
+}
+
+bool FakeProcesses::openTextViewer(const std::string& file) {
+  return next({Kind::kTextViewer, file, {}, {}}).error.empty();
+}
+
+std::vector<std::string> FakeProcesses::transcript() const {
+  std::vector<std::string> lines;
+  for (const Call& call : calls_) {
+    static const char* const kNames[] = {"pif-wait", "pif-exec", "windows", "command",
+                                         "text-viewer"};
+    std::string line = std::string(kNames[static_cast<int>(call.kind)]) + " " + call.program;
+    for (const std::string& arg : call.args) line += " " + arg;
+    if (!call.directory.empty()) line += " (in " + call.directory + ")";
+    lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
+}  // namespace platform

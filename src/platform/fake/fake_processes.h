@@ -1,0 +1,55 @@
+// Processes for tests: records every start and answers from a script instead of running
+// anything.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/processes.h"
+
+namespace platform {
+
+class FakeProcesses : public Processes {
+ public:
+  enum class Kind { kPifWait, kPifExec, kWindowsProgram, kCommand, kTextViewer };
+  struct Call {
+    Kind kind;
+    std::string program;            // the PIF, the application, the command text or the file
+    std::vector<std::string> args;  // a Windows program's command line is its one argument
+    std::string directory;          // a Windows program's current directory
+  };
+
+  // Outcomes are taken in order, one per call of any kind; once the script is used up every
+  // call succeeds with status 0.
+  void scriptStatus(int status) { outcomes_.push_back({status, {}}); }
+  // The next call fails: -1 or false, and `error` where the call has one.
+  void scriptFailure(std::string error) { outcomes_.push_back({-1, std::move(error)}); }
+
+  int startPifAndWait(const std::string& pifPath, const std::vector<std::string>& args,
+                      std::string* error) override;
+  // Records the hand-over and returns; the caller takes that as the end of the program. A
+  // scripted failure sets `error` as a real failed hand-over would.
+  void execPif(const std::string& pifPath, const std::vector<std::string>& args,
+               std::string* error) override;
+  bool startWindowsProgram(const std::string& application, const std::string& commandLine,
+                           const std::string& currentDirectory, std::string* error) override;
+  int runCommand(const std::string& commandText) override;
+  bool openTextViewer(const std::string& file) override;
+
+  const std::vector<Call>& calls() const { return calls_; }
+  // One line per call, for transcripts: "pif-wait D:\GAMES\DUKE.PIF -map E1L1.MAP".
+  std::vector<std::string> transcript() const;
+
+ private:
+  struct Outcome {
+    int status = 0;
+    std::string error;  // not empty: the call fails
+  };
+  Outcome next(Call call);
+
+  std::deque<Outcome> outcomes_;
+  std::vector<Call> calls_;
+};
+
+}  // namespace platform

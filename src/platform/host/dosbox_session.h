@@ -1,0 +1,73 @@
+// The parts of a DOS session start that need no operating system: what a PIF asks for, and the
+// DOSBox configuration that runs it (drives, working directory, program, what happens at the
+// end). Everything goes into the [autoexec] section of a generated configuration file, because
+// DOSBox 0.74 drops every -c command after the eleventh without a word and then never exits.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace platform::dosbox {
+
+// What DOS keeps of a command line after the program name: a count byte, at most 126
+// characters and a CR.
+inline constexpr size_t kMaxCommandTail = 126;
+
+// The PIF fields a start uses, and how many leading bytes of the file hold all of them.
+inline constexpr size_t kPifProgramOffset = 0x024;
+inline constexpr size_t kPifProgramSize = 63;
+inline constexpr size_t kPifFlagsOffset = 0x063;
+inline constexpr size_t kPifWorkingDirOffset = 0x065;
+inline constexpr size_t kPifWorkingDirSize = 64;
+inline constexpr size_t kPifBytesUsed = kPifWorkingDirOffset + kPifWorkingDirSize;
+inline constexpr uint8_t kPifCloseOnExit = 0x10;
+
+struct PifStart {
+  std::string program;           // as stored, e.g. "D:\GAMES\DUKE3D\DUKE3D.EXE"
+  std::string workingDirectory;  // as stored; may be empty
+  bool closeOnExit = false;      // clear: the window waits for a key after the program
+};
+
+// Reads the fields from the start of a PIF. Each text stops at its NUL or at the end of its
+// field, whichever comes first, and loses trailing blanks; a field beyond the end of `bytes` is
+// empty, so a short or damaged file gives empty texts, never a read past the end.
+PifStart readPif(std::span<const uint8_t> bytes);
+
+// A drive of the session: its letter and the host directory mounted there.
+struct Mount {
+  char drive = 'C';
+  std::string hostDirectory;
+};
+
+struct Session {
+  std::vector<Mount> mounts;      // Z: is left out: DOSBox keeps its own Z:
+  std::string workingDirectory;   // absolute DOS path, e.g. "D:\GAMES\TEST\"
+  std::string program;            // as the DOS shell is to find it
+  std::vector<std::string> args;  // joined by single blanks into the command tail
+  bool closeOnExit = true;        // false: "pause" before DOSBox exits
+  std::string cycles = "max";     // [cpu] cycles
+  bool sound = false;             // false: mixer, Sound Blaster, speaker and MIDI off
+};
+
+// The command tail the program gets: "" without arguments, else a blank before each one.
+// Blanks and tabs around an argument and empty arguments are dropped: DOS programs split their
+// tail at blanks, so they see the same words, and DOSBox would lose a blank at the end anyway.
+std::string commandTail(const std::vector<std::string>& args);
+
+// True for a program the DOS shell runs as a batch file (".BAT", or no extension, which may
+// be one): it is started with "call", else the lines after it, "exit" included, never run.
+bool needsCall(const std::string& program);
+
+// The lines of the [autoexec] section, or nothing with the reason in `error` (a tail longer
+// than DOS holds, a control character, a working directory on a drive the session does not
+// have). Redirections in the arguments are left to the DOS shell; they count in the tail.
+std::optional<std::vector<std::string>> autoexecLines(const Session& session, std::string* error);
+
+// The whole configuration file: display, CPU and sound settings and the [autoexec] section.
+std::optional<std::string> composeConfiguration(const Session& session, std::string* error);
+
+}  // namespace platform::dosbox

@@ -1,0 +1,82 @@
+// Starting programs on this machine: DOS sessions in DOSBox, Windows programs through Wine,
+// files through the desktop's opener. Paths given to it are DOS paths over the drive map of a
+// HostFileSystem.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/host/host_file_system.h"
+#include "platform/processes.h"
+
+namespace platform {
+
+struct HostProcessOptions {
+  // Each command is a program and its first arguments.
+  std::vector<std::string> dosbox{"dosbox"};
+  std::vector<std::string> wine{"wine"};
+  std::vector<std::string> opener{"xdg-open"};
+  std::vector<std::string> textViewer{"xdg-open"};
+  // Appends one line per start when not empty.
+  std::string launchLog;
+  // Where the DOSBox configuration files go; must be ours alone.
+  std::string runtimeDir;
+  // Set (or replaced) in the environment of every program started.
+  std::vector<std::pair<std::string, std::string>> environment;
+  // When not empty, the started programs' output is appended there instead of ours.
+  std::string outputFile;
+  std::string cycles = "max";
+  bool sound = false;
+  // A DOS session still running after this long is killed; zero waits for ever.
+  std::chrono::milliseconds timeout{0};
+
+  // The defaults with $QF95_DOSBOX, $QF95_WINE, $QF95_OPENER, $QF95_TEXT_VIEWER (each split at
+  // blanks), $QF95_LAUNCH_LOG, and a runtime directory under $XDG_RUNTIME_DIR or /tmp.
+  using Lookup = std::function<const char*(const char*)>;
+  static HostProcessOptions fromEnvironment(const Lookup& lookup);
+  static HostProcessOptions fromEnvironment();
+};
+
+class HostProcesses : public Processes {
+ public:
+  HostProcesses(HostFileSystem& fs, HostProcessOptions options);
+
+  int startPifAndWait(const std::string& pifPath, const std::vector<std::string>& args,
+                      std::string* error) override;
+  void execPif(const std::string& pifPath, const std::vector<std::string>& args,
+               std::string* error) override;
+  bool startWindowsProgram(const std::string& application, const std::string& commandLine,
+                           const std::string& currentDirectory, std::string* error) override;
+  // "del <files>" (wildcards allowed) and "start <file>" are done here; anything else runs as
+  // a DOS program in a DOS session in the current directory. 0 on success, the session's exit
+  // status, 1 when the command itself failed, -1 when nothing could be started.
+  int runCommand(const std::string& commandText) override;
+  bool openTextViewer(const std::string& file) override;
+
+  // Why the last runCommand or openTextViewer failed.
+  const std::string& lastError() const { return lastError_; }
+  const HostProcessOptions& options() const { return options_; }
+
+ private:
+  struct Prepared;
+  bool prepareSession(const std::string& program, const std::vector<std::string>& args,
+                      const std::string& workingDirectory, bool closeOnExit, Prepared& out,
+                      std::string* error);
+  bool preparePif(const std::string& pifPath, const std::vector<std::string>& args, Prepared& out,
+                  std::string* error);
+  int runSession(const char* kind, const Prepared& session, std::string* error);
+  int deleteFiles(const std::vector<std::string>& words);
+  bool openDetached(const char* kind, const std::vector<std::string>& command,
+                    const std::string& file, std::string* error);
+  void log(const std::string& kind, const std::string& program, const std::string& args,
+           const std::string& directory) const;
+
+  HostFileSystem& fs_;
+  HostProcessOptions options_;
+  std::string lastError_;
+};
+
+}  // namespace platform

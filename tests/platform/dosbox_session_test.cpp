@@ -1,0 +1,164 @@
+// What a PIF asks for and the DOSBox configuration that runs it, without DOSBox.
+#include "platform/host/dosbox_session.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace platform::dosbox {
+namespace {
+
+std::vector<uint8_t> pifBytes(const std::string& program, const std::string& dir, uint8_t flags) {
+  std::vector<uint8_t> bytes(967, 0);
+  std::copy(program.begin(), program.end(), bytes.begin() + kPifProgramOffset);
+  std::copy(dir.begin(), dir.end(), bytes.begin() + kPifWorkingDirOffset);
+  bytes[kPifFlagsOffset] = flags;
+  return bytes;
+}
+
+TEST(PifReading, FieldsStopAtTheirNulOrTheirEnd) {
+  PifStart pif = readPif(pifBytes("D:\\GAMES\\TEST\\STANDIN.COM  ", "D:\\GAMES\\TEST", 0x10));
+  EXPECT_EQ(pif.program, "D:\\GAMES\\TEST\\STANDIN.COM");
+  EXPECT_EQ(pif.workingDirectory, "D:\\GAMES\\TEST");
+  EXPECT_TRUE(pif.closeOnExit);
+  EXPECT_FALSE(readPif(pifBytes("A.EXE", "", 0xEF)).closeOnExit);
+
+  // Full fields without a NUL must not run into the flags byte or the parameters after them.
+  auto full = pifBytes(std::string(63, 'P'), std::string(64, 'W'), 0x10);
+  std::fill(full.begin() + kPifBytesUsed, full.end(), 'X');
+  pif = readPif(full);
+  EXPECT_EQ(pif.program, std::string(63, 'P'));
+  EXPECT_EQ(pif.workingDirectory, std::string(64, 'W'));
+}
+
+TEST(PifReading, ShortFilesGiveWhatTheyHold) {
+  auto bytes = pifBytes("C:\\LONGNAME.EXE", "C:\\DIR", 0x10);
+  EXPECT_EQ(readPif(std::span(bytes).first(kPifProgramOffset + 6)).program, "C:\\LON");
+  PifStart cut = readPif(std::span(bytes).first(kPifFlagsOffset));
+  EXPECT_EQ(cut.program, "C:\\LONGNAME.EXE");
+  EXPECT_FALSE(cut.closeOnExit);
+  EXPECT_EQ(cut.workingDirectory, "");
+  EXPECT_EQ(readPif({}).program, "");
+}
+
+TEST(CommandTail, ArgumentsJoinedByOneBlank) {
+  EXPECT_EQ(commandTail({"-map", "E1L1.MAP"}), " -map E1L1.MAP");
+  EXPECT_EQ(commandTail({}), "");
+  EXPECT_EQ(commandTail({" /v1\t", "", "  ", "\"a  b\""}), " /v1 \"a  b\"");
+  EXPECT_TRUE(needsCall("D:\\GAMES\\run.Bat"));
+  EXPECT_TRUE(needsCall("GAME"));
+  EXPECT_FALSE(needsCall("D:\\BAT.DIR\\GAME.EXE"));
+}
+
+class Configuration : public ::testing::Test {
+ protected:
+  Configuration() {
+    session.mounts = {{'C', "/home/u/drive_c"}, {'D', "/srv/Game Disk"}, {'Z', "/"}};
+    session.workingDirectory = "D:\\GAMES\\TEST\\";
+    session.program = "D:\\GAMES\\TEST\\STANDIN.COM";
+    session.args = {"-map", "E1L1.MAP"};
+  }
+  std::vector<std::string> lines() {
+    auto made = autoexecLines(session, &error);
+    EXPECT_TRUE(made) << error;
+    return made.value_or(std::vector<std::string>{});
+  }
+  void expectRefused(const std::string& why) {
+    EXPECT_FALSE(autoexecLines(session, &error));
+    EXPECT_NE(error.find(why), std::string::npos) << error;
+    EXPECT_FALSE(composeConfiguration(session, nullptr));
+  }
+  Session session;
+  std::string error;
+};
+
+TEST_F(Configuration, MountsChangesDirectoryRunsAndExits) {
+  EXPECT_EQ(lines(),
+            (std::vector<std::string>{"@echo off", "mount C \"/home/u/drive_c\"",
+                                      "mount D \"/srv/Game Disk\"", "D:", "cd \\GAMES\\TEST",
+                                      "D:\\GAMES\\TEST\\STANDIN.COM -map E1L1.MAP", "exit"}));
+  session.closeOnExit = false;
+  session.workingDirectory = "C:";
+  session.program = "run.bat";
+  session.args = {};
+  auto made = lines();
+  EXPECT_EQ(std::vector(made.begin() + 3, made.end()),
+            (std::vector<std::string>{"C:", "cd \\", "call run.bat", "pause", "exit"}));
+}
+
+TEST_F(Configuration, PercentAndHashSurviveTheBatchAndConfigReaders) {
+  session.mounts = {{'D', "/srv/100%"}};
+  session.program = "#GAME.EXE";
+  session.args = {"50%"};
+  auto made = lines();
+  EXPECT_EQ(made[1], "mount D \"/srv/100%%\"");
+  EXPECT_EQ(made[4], "@#GAME.EXE 50%%");
+}
+
+TEST_F(Configuration, SettingsInTheirSections) {
+  session.cycles = "fixed 20000";
+  auto text = composeConfiguration(session, &error);
+  ASSERT_TRUE(text) << error;
+  std::map<std::string, std::string> settings;
+  std::string section;
+  std::vector<std::string> autoexec;
+  size_t start = 0;
+  while (start < text->size()) {
+    size_t end = text->find('\n', start);
+    std::string line = text->substr(start, end - start);
+    start = end + 1;
+    if (line.starts_with("[")) {
+      section = line;
+    } else if (section == "[autoexec]") {
+      autoexec.push_back(line);
+    } else {
+      settings[section + line.substr(0, line.find('='))] = line.substr(line.find('=') + 1);
+    }
+  }
+  EXPECT_EQ(settings, (std::map<std::string, std::string>{{"[sdl]output", "surface"},
+                                                          {"[sdl]fullscreen", "false"},
+                                                          {"[mixer]nosound", "true"},
+                                                          {"[sblaster]sbtype", "none"},
+                                                          {"[speaker]pcspeaker", "false"},
+                                                          {"[midi]mpu401", "none"},
+                                                          {"[cpu]cycles", "fixed 20000"}}));
+  EXPECT_EQ(autoexec, lines());
+}
+
+TEST_F(Configuration, TailOfMoreThan126CharactersIsRefused) {
+  session.args = {std::string(125, 'a')};
+  EXPECT_EQ(lines()[5], "D:\\GAMES\\TEST\\STANDIN.COM " + std::string(125, 'a'));
+  session.args = {std::string(62, 'a'), std::string(63, 'b')};
+  expectRefused("127 characters after the program name, at most 126");
+}
+
+TEST_F(Configuration, LineBreaksAreRefusedRedirectionsPassedOn) {
+  session.args = {"E1L1.MAP", "<keys"};
+  EXPECT_EQ(lines()[5], "D:\\GAMES\\TEST\\STANDIN.COM E1L1.MAP <keys");
+  for (const char* arg : {"line\r\nexit", "a\nb", "\x1a"}) {
+    session.args = {arg};
+    expectRefused("holds a control character");
+  }
+  session.args = {};
+  session.program = "D:\\GAMES\\TEST\\STANDIN.COM\nexit";
+  expectRefused("cannot be run in a DOS session");
+  session.program = "D:\\GAMES\\MY GAME.EXE";
+  expectRefused("cannot be run in a DOS session");
+  session.program = "";
+  expectRefused("No program");
+}
+
+TEST_F(Configuration, DrivesTheSessionCannotHaveAreRefused) {
+  session.workingDirectory = "Z:\\USR\\BIN";
+  expectRefused("Drive Z: cannot be reached");
+  session.workingDirectory = "E:\\";
+  expectRefused("Drive E: cannot be reached");
+  session.workingDirectory = "\\GAMES";
+  expectRefused("not a full DOS path");
+  session.workingDirectory = "C:\\";
+  session.mounts = {{'C', "/srv/\"quoted\""}};
+  expectRefused("cannot be mounted");
+}
+
+}  // namespace
+}  // namespace platform::dosbox

@@ -1,0 +1,264 @@
+// The process service with stand-in commands for DOSBox, Wine and the opener: shell scripts that
+// write down what they were given.
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <map>
+
+#include "process_fixture.h"
+
+namespace platform {
+namespace {
+
+// Keeps its arguments and the configuration file it was given, and exits with $FAKE_STATUS.
+const char* const kFakeDosbox = R"(#!/bin/sh
+for a in "$@"; do echo "$a" >> "$OUT/argv.txt"; done
+while [ $# -gt 1 ]; do [ "$1" = -conf ] && cp "$2" "$OUT/seen.conf"; shift; done
+exit ${FAKE_STATUS:-0}
+)";
+// Never ends: opening a FIFO nobody writes blocks.
+const char* const kHangingDosbox = "#!/bin/sh\nexec cat \"$OUT/never\"\n";
+// Tells the test, through the FIFO "started", where it ran, its prefix and its arguments.
+const char* const kFakeStarter = R"(#!/bin/sh
+{ pwd; echo "$WINEPREFIX"; for a in "$@"; do echo "$a"; done; } > "$OUT/started"
+)";
+
+std::vector<std::string> splitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
+class HostProcessesTest : public testsupport::ProcessTest {
+ protected:
+  HostProcessesTest() {
+    put("bin/dosbox", kFakeDosbox, true);
+    put("bin/hang", kHangingDosbox, true);
+    put("bin/start", kFakeStarter, true);
+    options.dosbox = {dir / "bin/dosbox", "--first-word"};
+    options.wine = options.opener = options.textViewer = {dir / "bin/start"};
+    put("d/Long Game Dir/STANDIN.COM", "com");
+    put("d/GAMES/TEST/STANDIN.COM", "com");
+    put("d/GAMES/TEST/RUN.BAT", "@echo off\r\n");
+  }
+
+  std::vector<std::string> autoexec() const {
+    auto lines = splitLines(read("seen.conf"));
+    auto at = std::find(lines.begin(), lines.end(), "[autoexec]");
+    return at == lines.end() ? lines : std::vector<std::string>(at + 1, lines.end());
+  }
+  std::string driveC() const { return std::filesystem::canonical(dir / "prefix/drive_c").string(); }
+  // Opens the FIFO the starter script writes to; the start must come after this.
+  int listen() {
+    ::unlink((dir / "started").c_str());
+    EXPECT_EQ(::mkfifo((dir / "started").c_str(), 0600), 0);
+    return ::open((dir / "started").c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  }
+  // What the starter wrote, up to its end; empty if nothing came within 30 s.
+  std::vector<std::string> heard(int fd) {
+    std::string text;
+    pollfd watch{fd, POLLIN, 0};
+    while (::poll(&watch, 1, 30000) > 0) {
+      char buffer[512];
+      ssize_t got = ::read(fd, buffer, sizeof buffer);
+      if (got <= 0) break;
+      text.append(buffer, static_cast<size_t>(got));
+    }
+    ::close(fd);
+    return splitLines(text);
+  }
+};
+
+TEST_F(HostProcessesTest, PifStartGivesDosboxTheSessionAndReturnsItsStatus) {
+  putPif("d/Long Game Dir/GAME.PIF", "standin.com", "D:\\Long Game Dir");
+  options.environment.push_back({"FAKE_STATUS", "7"});
+  HostProcesses processes(*fs, options);
+  std::string error;
+  EXPECT_EQ(processes.startPifAndWait("D:\\LONGGA~1\\GAME.PIF", {"-map", "E1L1.MAP"}, &error), 7)
+      << error;
+  auto argv = splitLines(read("argv.txt"));
+  ASSERT_EQ(argv.size(), 3u);
+  EXPECT_EQ(argv[0], "--first-word");
+  EXPECT_EQ(argv[1], "-conf");
+  EXPECT_EQ(filesIn("run"), 0u) << "the configuration file is removed after the run";
+  EXPECT_EQ(autoexec(),
+            (std::vector<std::string>{"@echo off", "mount C \"" + driveC() + "\"",
+                                      "mount D \"" + driveD() + "\"", "D:", "cd \\LONGGA~1",
+                                      "D:\\LONGGA~1\\STANDIN.COM -map E1L1.MAP", "exit"}));
+  EXPECT_EQ(logText(),
+            "dos-wait\tprogram=D:\\LONGGA~1\\STANDIN.COM\targs=-map E1L1.MAP\tdir=D:\\LONGGA~1\n");
+}
+
+TEST_F(HostProcessesTest, PifWithoutWorkingDirectoryStartsInTheProgramsDirectory) {
+  putPif("d/PIFS/RUN.PIF", "D:\\GAMES\\TEST\\RUN", "", false);
+  HostProcesses processes(*fs, options);
+  std::string error;
+  EXPECT_EQ(processes.startPifAndWait("D:\\PIFS\\RUN.PIF", {}, &error), 0) << error;
+  auto lines = autoexec();
+  ASSERT_EQ(lines.size(), 8u);
+  EXPECT_EQ(std::vector(lines.begin() + 3, lines.end()),
+            (std::vector<std::string>{"D:", "cd \\GAMES\\TEST", "call D:\\GAMES\\TEST\\RUN.BAT",
+                                      "pause", "exit"}));
+}
+
+TEST_F(HostProcessesTest, RefusedStartsRunNothing) {
+  putPif("d/P/EMPTY.PIF", "", "D:\\GAMES\\TEST");
+  putPif("d/P/NOPROG.PIF", "D:\\GAMES\\NOPE.EXE", "D:\\GAMES");
+  putPif("d/P/NODIR.PIF", "STANDIN.COM", "D:\\NOPE");
+  putPif("d/P/OK.PIF", "STANDIN.COM", "D:\\GAMES\\TEST");
+  HostProcesses processes(*fs, options);
+  const std::string tooLong(126, 'x');  // a blank goes before it
+  for (auto [pif, arg, why] : {std::tuple{"D:\\P\\MISSING.PIF", "", "Cannot open"},
+                               {"D:\\P\\EMPTY.PIF", "", "names no program"},
+                               {"D:\\P\\NOPROG.PIF", "", "Cannot find the program"},
+                               {"D:\\P\\NODIR.PIF", "", "D:\\NOPE does not exist"},
+                               {"D:\\P\\OK.PIF", tooLong.c_str(), "at most 126"}}) {
+    std::string error;
+    EXPECT_EQ(processes.startPifAndWait(pif, {arg}, &error), -1) << pif;
+    EXPECT_NE(error.find(why), std::string::npos) << pif << ": " << error;
+  }
+  EXPECT_FALSE(exists("argv.txt"));
+  EXPECT_EQ(logText(), "");
+  EXPECT_EQ(filesIn("run"), 0u);
+}
+
+TEST_F(HostProcessesTest, DosboxThatCannotStartOrNeverEnds) {
+  putPif("d/GAMES/TEST/GAME.PIF", "STANDIN.COM", "D:\\GAMES\\TEST");
+  std::string error;
+  for (std::string missing : {std::string("/nonexistent/dosbox"), std::string("qf95-nothing")}) {
+    options.dosbox = {missing};
+    EXPECT_EQ(HostProcesses(*fs, options).startPifAndWait("D:\\GAMES\\TEST\\GAME.PIF", {}, &error),
+              -1);
+    EXPECT_EQ(error, missing + ": No such file or directory");
+  }
+  EXPECT_EQ(logText(), "");
+
+  ASSERT_EQ(::mkfifo((dir / "never").c_str(), 0600), 0);
+  options.dosbox = {dir / "bin/hang"};
+  options.timeout = std::chrono::milliseconds(100);
+  EXPECT_EQ(HostProcesses(*fs, options).startPifAndWait("D:\\GAMES\\TEST\\GAME.PIF", {}, &error),
+            -1);
+  EXPECT_EQ(error, "The DOS session was still running after 100 ms and was stopped");
+  EXPECT_EQ(filesIn("run"), 0u);
+}
+
+TEST_F(HostProcessesTest, ExecHandsTheProcessOverToDosbox) {
+  putPif("d/GAMES/TEST/GAME.PIF", "STANDIN.COM", "D:\\GAMES\\TEST");
+  options.environment.push_back({"FAKE_STATUS", "7"});
+  HostProcesses processes(*fs, options);
+  pid_t child = ::fork();
+  if (child == 0) {
+    std::string error;
+    processes.execPif("D:\\GAMES\\TEST\\GAME.PIF", {"/v1"}, &error);
+    ::_exit(99);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_EQ(WEXITSTATUS(status), 7);
+  auto argv = splitLines(read("argv.txt"));
+  ASSERT_EQ(argv.size(), 3u);
+  EXPECT_TRUE(std::filesystem::exists(argv[2])) << "DOSBox may still need its configuration";
+  EXPECT_EQ(autoexec()[5], "D:\\GAMES\\TEST\\STANDIN.COM /v1");
+  EXPECT_EQ(logText(),
+            "dos-exec\tprogram=D:\\GAMES\\TEST\\STANDIN.COM\targs=/v1\tdir=D:\\GAMES\\TEST\n");
+
+  // Once that process is gone, the next start clears its file away.
+  std::string error;
+  EXPECT_EQ(processes.startPifAndWait("D:\\GAMES\\TEST\\GAME.PIF", {}, &error), 7) << error;
+  EXPECT_FALSE(std::filesystem::exists(argv[2]));
+
+  options.dosbox = {"/nonexistent/dosbox"};
+  HostProcesses(*fs, options).execPif("D:\\GAMES\\TEST\\GAME.PIF", {}, &error);
+  EXPECT_EQ(error, "/nonexistent/dosbox: No such file or directory");
+  EXPECT_EQ(filesIn("run"), 0u);
+}
+
+TEST_F(HostProcessesTest, WindowsProgramRunsUnderWineWithoutWaiting) {
+  put("prefix/drive_c/GAMES/WIN/GAME.EXE", "MZ");
+  HostProcesses processes(*fs, options);
+  std::string error;
+  int fd = listen();
+  ASSERT_TRUE(processes.startWindowsProgram(
+      "C:\\GAMES\\WIN\\GAME.EXE", "GAME.EXE -net \"two words\"", "C:\\GAMES\\WIN", &error))
+      << error;
+  EXPECT_EQ(heard(fd),
+            (std::vector<std::string>{driveC() + "/GAMES/WIN", fs->prefix(),
+                                      driveC() + "/GAMES/WIN/GAME.EXE", "-net", "two words"}));
+  EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << "a child was left to reap";
+  EXPECT_EQ(logText(),
+            "windows\tprogram=C:\\GAMES\\WIN\\GAME.EXE\targs=-net two words\tdir=C:\\GAMES\\WIN\n");
+
+  EXPECT_FALSE(processes.startWindowsProgram("C:\\GAMES\\WIN\\NOPE.EXE", "", "", &error));
+  EXPECT_EQ(error, "C:\\GAMES\\WIN\\NOPE.EXE: No such file or directory");
+  options.wine = {"/nonexistent/wine"};
+  EXPECT_FALSE(
+      HostProcesses(*fs, options).startWindowsProgram("C:\\GAMES\\WIN\\GAME.EXE", "", "", &error));
+  EXPECT_EQ(error, "/nonexistent/wine: No such file or directory");
+}
+
+TEST_F(HostProcessesTest, CommandInterpreterDeletesAndOpensItself) {
+  for (const char* name : {"A.TMP", "b.tmp", "Long Name.tmp", "KEEP.TXT", "README.TXT"}) {
+    put(std::string("d/WORK/") + name, "x");
+  }
+  HostProcesses processes(*fs, options);
+  EXPECT_EQ(processes.runCommand("del D:\\WORK\\*.TMP"), 0) << processes.lastError();
+  EXPECT_EQ(filesIn("d/WORK"), 2u);
+  EXPECT_EQ(processes.runCommand("DEL /Q \"D:\\WORK\\KEEP.TXT\" D:\\WORK\\NOPE.TXT"), 1);
+  EXPECT_EQ(processes.lastError(), "File not found - D:\\WORK\\NOPE.TXT");
+  EXPECT_FALSE(exists("d/WORK/KEEP.TXT"));
+
+  int fd = listen();
+  EXPECT_EQ(processes.runCommand("start D:\\WORK\\readme.txt"), 0) << processes.lastError();
+  EXPECT_EQ(heard(fd).back(), driveD() + "/WORK/README.TXT");
+  fd = listen();
+  EXPECT_TRUE(processes.openTextViewer("D:\\WORK\\README.TXT")) << processes.lastError();
+  EXPECT_EQ(heard(fd).back(), driveD() + "/WORK/README.TXT");
+  EXPECT_EQ(processes.runCommand("start D:\\WORK\\GONE.TXT"), 1);
+  EXPECT_FALSE(processes.openTextViewer("D:\\WORK\\GONE.TXT"));
+  EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << "a child was left to reap";
+}
+
+TEST_F(HostProcessesTest, OtherCommandsRunAsDosProgramsInTheCurrentDirectory) {
+  ASSERT_TRUE(fs->setCurrentDirectory("D:\\GAMES\\TEST\\"));
+  options.environment.push_back({"FAKE_STATUS", "3"});
+  HostProcesses processes(*fs, options);
+  EXPECT_EQ(processes.runCommand("  standin /exit:3  \"a  b\" "), 3) << processes.lastError();
+  auto lines = autoexec();
+  ASSERT_EQ(lines.size(), 7u);
+  EXPECT_EQ(lines[4], "cd \\GAMES\\TEST");
+  EXPECT_EQ(lines[5], "D:\\GAMES\\TEST\\STANDIN.COM /exit:3  \"a  b\"");
+  EXPECT_EQ(lines[6], "exit");
+  EXPECT_EQ(processes.runCommand("standin " + std::string(126, 'x')), -1);
+  EXPECT_NE(processes.lastError().find("at most 126"), std::string::npos);
+}
+
+TEST(HostProcessOptions, ReadFromTheEnvironmentOnce) {
+  std::map<std::string, std::string> env{{"QF95_DOSBOX", "  /opt/dosbox  -fullscreen "},
+                                         {"QF95_WINE", " "},
+                                         {"QF95_OPENER", "gio open"},
+                                         {"QF95_LAUNCH_LOG", "/tmp/launch.log"},
+                                         {"XDG_RUNTIME_DIR", "/run/user/5"}};
+  auto options = HostProcessOptions::fromEnvironment([&](const char* name) -> const char* {
+    auto at = env.find(name);
+    return at == env.end() ? nullptr : at->second.c_str();
+  });
+  EXPECT_EQ(options.dosbox, (std::vector<std::string>{"/opt/dosbox", "-fullscreen"}));
+  EXPECT_EQ(options.wine, std::vector<std::string>{"wine"});
+  EXPECT_EQ(options.opener, (std::vector<std::string>{"gio", "open"}));
+  EXPECT_EQ(options.textViewer, std::vector<std::string>{"xdg-open"});
+  EXPECT_EQ(options.launchLog, "/tmp/launch.log");
+  EXPECT_EQ(options.runtimeDir, "/run/user/5/quillfen95");
+  EXPECT_EQ(options.timeout.count(), 0);
+}
+
+}  // namespace
+}  // namespace platform
