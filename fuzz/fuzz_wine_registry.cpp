@@ -37,7 +37,8 @@ struct ScratchDir {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   // Half the inputs get the header, so the parser proper sees most of them.
-  const std::string file = (size > 0 && (data[0] & 1) != 0) ? "WINE REGISTRY Version 2\n" + text : text;
+  const std::string file =
+      (size > 0 && (data[0] & 1) != 0) ? "WINE REGISTRY Version 2\n" + text : text;
 
   const std::vector<reg::KeyPath> keys = {
       {"Software", "Maker", "Game"}, {"Software"}, {}, {"A]\"[", "\xE9\x80"}};
@@ -55,9 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (auto s = reg::valueData(file, keys[0], "Player")) (void)reg::parseStringData(*s);
   if (auto d = reg::valueData(file, keys[0], "Detail")) (void)reg::parseDwordData(*d);
 
-  // The same through the file for a quarter of the inputs: each write syncs to disk.
+  // The same through the file for one input in sixteen: each write waits for the disk.
   static ScratchDir scratch;
-  if (scratch.dir.empty() || size == 0 || (data[0] & 6) != 6) return 0;
+  if (scratch.dir.empty() || size == 0 || (data[0] & 0x1E) != 0x1E) return 0;
   std::ofstream(scratch.file(), std::ios::binary | std::ios::trunc) << file;
   platform::WineRegistry registry(scratch.file());
   if (auto software = registry.openCurrentUserKey("Software")) {

@@ -14,14 +14,15 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 echo "== Fuzz targets (clang, libFuzzer) =="
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQF95_FUZZ=ON -DQF95_TESTS=OFF > /dev/null
-cmake --build build-fuzz -j"$jobs" --target fuzz_gamelist_reader fuzz_record_files
-for target in gamelist_reader:gamelist record_files:record_files; do
-  name=${target%%:*}
-  corpus=build-fuzz/corpus-${target##*:}
+cmake --build build-fuzz -j"$jobs" --target fuzz_targets
+for source in fuzz/fuzz_*.cpp; do
+  name=$(basename "$source" .cpp)
+  corpus=build-fuzz/corpus-${name#fuzz_}
   mkdir -p "$corpus"
-  cp -n fuzz/corpus/"${target##*:}"/* "$corpus"/ 2>/dev/null || true
-  build-fuzz/fuzz_"$name" -max_total_time="${QF95_FUZZ_SECONDS:-20}" -max_len=65536 \
-    -print_final_stats=1 "$corpus" 2>&1 | tail -n 4
+  cp -n fuzz/corpus/"${name#fuzz_}"/* "$corpus"/ 2>/dev/null || true
+  echo "-- $name"
+  build-fuzz/"$name" -max_total_time="${QF95_FUZZ_SECONDS:-15}" -max_len=65536 \
+    -print_final_stats=1 "$corpus" 2>&1 | tail -n 3
 done
 
 echo "== Build and test =="

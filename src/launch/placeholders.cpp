@@ -2,6 +2,8 @@
 
 #include <climits>
 
+#include "platform/dos_path.h"
+
 namespace launch {
 
 namespace gi = catalogue::game_info;
@@ -216,7 +218,9 @@ void PlaceholderExpander::expandLeadingRows(std::string& piece, OptionLines& lin
     if (at != std::string::npos) {
       const std::string tag = piece.substr(at, kFileOnlyNameNumbered.size() + 2);
       replaceFirst(piece, tag, stem, line);
-      fs_.copyFile(line.Value, gameDir + data.get(gd::ConfigFileCopy, size_t(slot - 1)), false);
+      const std::string target = gameDir + data.get(gd::ConfigFileCopy, size_t(slot - 1));
+      if (!platform::dos::equalsIgnoreCase(line.Value, target))
+        fs_.copyFile(line.Value, target, false);
     }
   }
 }

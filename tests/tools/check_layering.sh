@@ -21,7 +21,7 @@ check() {
 }
 
 check "wx headers" '#include *[<"]wx/'
-check "OS headers" '#include *<(filesystem|fstream|cstdio|stdio\.h|unistd\.h|fcntl\.h|dirent\.h|sys/[a-z_]+\.h|netinet/[a-z_]+\.h|arpa/inet\.h|windows\.h|dlfcn\.h|thread|chrono)>'
+check "OS headers" '#include *<(filesystem|fstream|stdio\.h|unistd\.h|fcntl\.h|dirent\.h|sys/[a-z_]+\.h|netinet/[a-z_]+\.h|arpa/inet\.h|windows\.h|dlfcn\.h|thread|chrono)>'
 check "OS calls" '(^|[^A-Za-z0-9_.>:])(::)?(fopen|freopen|popen|system|opendir|readdir|getenv|open|unlink|rename|remove|mkdir|rmdir|chdir|getcwd|stat|fork|exec[lv]p?e?|socket|sleep|usleep)[[:space:]]*\('
 check "std::filesystem" 'std::filesystem'
 check "C library calls" 'std::(system|getenv|fopen|tmpfile)[[:space:]]*\('
