@@ -104,18 +104,16 @@ TEST_F(RegistryEditsTest, TheFirstMiscMarkerOfEveryLineBecomesTheLaunchName) {
   EXPECT_EQ(lines[1].Text, "<misc>");
 }
 
-TEST_F(RegistryEditsTest, AMissingLastComponentWritesIntoTheKeyAboveIt) {
-  line(0, "<RegEdit><SubKey>Player", "Duke");
-  apply("Software\\Maker\\NotInstalled");
-  EXPECT_EQ(registry.value("Software\\Maker", "Player")->text, "Duke");
-}
-
-TEST_F(RegistryEditsTest, AnyOtherMissingComponentDropsTheLine) {
+TEST_F(RegistryEditsTest, OnlyAMissingLastComponentIsLeftOut) {
   line(0, "<RegEdit><SubKey>Player", "Duke");
   apply("Software\\Missing\\Game");
-  apply("Hardware");  // the first component is never left out
+  apply("Hardware");  // not even when it is the only one
   apply("Nowhere\\Game");
   EXPECT_EQ(registry.valueCount(), 0u);
+
+  apply("Software\\Maker\\NotInstalled");
+  EXPECT_EQ(registry.value("Software\\Maker", "Player")->text, "Duke");
+  EXPECT_EQ(registry.valueCount(), 1u);
 }
 
 TEST_F(RegistryEditsTest, OnlyTheFirstTenComponentsAreOpened) {

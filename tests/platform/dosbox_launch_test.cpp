@@ -51,6 +51,7 @@ TEST_F(DosSessionTest, ProgramRunsInItsWorkingDirectoryWithTheArguments) {
             0)
       << error;
   EXPECT_EQ(run("d/GAMES/TEST"), "CWD=D:\\GAMES\\TEST\r\nTAIL= -map E1L1.MAP /exit:5\r\n");
+  EXPECT_EQ(filesIn("home"), 0u) << "DOSBox wrote into the user's settings";
   EXPECT_EQ(logText(),
             "dos-wait\tprogram=D:\\GAMES\\TEST\\STANDIN.COM\targs=-map E1L1.MAP /exit:5"
             "\tdir=D:\\GAMES\\TEST\n");

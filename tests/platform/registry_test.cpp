@@ -173,15 +173,12 @@ TEST_F(WineRegistryTest, AKeyWithoutItsOwnSectionGetsOne) {
   EXPECT_EQ(wine_reg::valueData(now, {"Software", "Maker", "Game"}, "Player"), "\"Nobody\"");
 }
 
-TEST_F(WineRegistryTest, AWriteFailsWhenTheKeyIsGoneOrTheFileCannotBeReplaced) {
+TEST_F(WineRegistryTest, AWriteFailsWhenTheKeyIsGone) {
   auto game = registry.openCurrentUserKey("Software\\Maker\\Game");
   ASSERT_TRUE(game);
   writeHostFile(path, "WINE REGISTRY Version 2\n");
   EXPECT_FALSE(game->setDword("Detail", 3));
   EXPECT_EQ(text(), "WINE REGISTRY Version 2\n");
-
-  WineRegistry elsewhere(dir / "sub/user.reg");  // no such directory
-  EXPECT_FALSE(elsewhere.openCurrentUserKey(""));
 }
 
 TEST(WineRegistryText, MalformedFilesNeverBreakTheParser) {
@@ -231,36 +228,27 @@ TEST(WineRegistryText, MalformedFilesNeverBreakTheParser) {
   EXPECT_GT(written, 100u);  // the garbage did not keep every write away
 }
 
-TEST(FakeRegistry, KeysOpenOnlyWhenAddedWithEveryKeyAbove) {
+TEST(FakeRegistry, OpensAddedKeysAndKeepsWhatWasWrittenWithItsType) {
   FakeRegistry registry;
   registry.addKey("Software\\Maker\\Game");
-  EXPECT_TRUE(registry.hasKey("software\\MAKER"));
   EXPECT_FALSE(registry.openCurrentUserKey("Hardware"));
-  auto software = registry.openCurrentUserKey("SOFTWARE");
+  auto software = registry.openCurrentUserKey("SOFTWARE");  // every key above was made too
   ASSERT_TRUE(software);
   EXPECT_FALSE(software->openSubKey("Game"));
   auto game = software->openSubKey("maker\\game");
   ASSERT_TRUE(game);
-  EXPECT_TRUE(game->openSubKey(""));  // the key itself
-  EXPECT_EQ(registry.openCalls(), 5u);
-}
+  EXPECT_EQ(registry.openCalls(), 4u);
 
-TEST(FakeRegistry, KeepsWhatWasWrittenWithItsType) {
-  FakeRegistry registry;
-  registry.addKey("Software\\Maker\\Game");
-  auto game = registry.openCurrentUserKey("Software\\Maker\\Game");
-  ASSERT_TRUE(game);
   ASSERT_TRUE(game->setDword("Detail", 3));
+  EXPECT_EQ(registry.value("software\\maker\\game", "DETAIL")->dword, 3u);
   ASSERT_TRUE(game->setString("", "default"));
   ASSERT_TRUE(game->setString("detail", "now a text"));
-
-  auto detail = registry.value("software\\maker\\game", "DETAIL");
+  auto detail = registry.value("Software\\Maker\\Game", "Detail");
   ASSERT_TRUE(detail);
   EXPECT_EQ(detail->type, FakeRegistry::Type::kString);
   EXPECT_EQ(detail->text, "now a text");
   EXPECT_EQ(registry.value("Software\\Maker\\Game", "")->text, "default");
   EXPECT_FALSE(registry.value("Software\\Maker", "Detail"));
-  EXPECT_EQ(registry.valueCount(), 2u);
 
   registry.failWrites(true);
   EXPECT_FALSE(game->setDword("Other", 1));

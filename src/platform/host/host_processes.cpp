@@ -403,6 +403,9 @@ HostProcessOptions HostProcessOptions::fromEnvironment(const Lookup& lookup) {
   command("QF95_OPENER", options.opener);
   command("QF95_TEXT_VIEWER", options.textViewer);
   if (const char* log = lookup("QF95_LAUNCH_LOG")) options.launchLog = log;
+  // Games get their sound unless the user turns it off.
+  const char* sound = lookup("QF95_DOSBOX_SOUND");
+  options.sound = !(sound && std::string(sound) == "off");
   const char* runtime = lookup("XDG_RUNTIME_DIR");
   if (runtime && *runtime) options.runtimeDir = std::string(runtime) + "/quillfen95";
   return options;

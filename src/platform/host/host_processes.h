@@ -34,7 +34,8 @@ struct HostProcessOptions {
   std::chrono::milliseconds timeout{0};
 
   // The defaults with $QF95_DOSBOX, $QF95_WINE, $QF95_OPENER, $QF95_TEXT_VIEWER (each split at
-  // blanks), $QF95_LAUNCH_LOG, and a runtime directory under $XDG_RUNTIME_DIR or /tmp.
+  // blanks), $QF95_LAUNCH_LOG, sound on unless $QF95_DOSBOX_SOUND is "off", and a runtime
+  // directory under $XDG_RUNTIME_DIR or /tmp.
   using Lookup = std::function<const char*(const char*)>;
   static HostProcessOptions fromEnvironment(const Lookup& lookup);
   static HostProcessOptions fromEnvironment();
@@ -58,7 +59,6 @@ class HostProcesses : public Processes {
 
   // Why the last runCommand or openTextViewer failed.
   const std::string& lastError() const { return lastError_; }
-  const HostProcessOptions& options() const { return options_; }
 
  private:
   struct Prepared;

@@ -1,0 +1,92 @@
+// "Run" for real: the catalogue finds a stand-in game on drive D:, the launch patches the
+// argument helper, edits the game's configuration file, writes the PIF and starts it in a
+// headless DOSBox. The stand-in writes the directory it ran in and its command tail.
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "catalogue/catalogue.h"
+#include "launch/launch_pipeline.h"
+#include "platform/fake/scripted_prompter.h"
+#include "platform/host/host_clock.h"
+#include "platform/host/wine_registry.h"
+#include "platform/process_fixture.h"
+
+namespace {
+
+using namespace catalogue;
+
+std::string fileText(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class DosSessionLaunchTest : public testsupport::ProcessTest {
+ protected:
+  void SetUp() override {
+    options.dosbox = platform::HostProcessOptions::fromEnvironment().dosbox;
+    if (::system(("command -v " + options.dosbox[0] + " > /dev/null").c_str()) != 0)
+      GTEST_SKIP() << options.dosbox[0] << " is not installed";
+    put("prefix/drive_c/QF95/Quillfen.Sig", fileText(QF95_SIG_PATH));
+    put("prefix/drive_c/QF95/arg_pass.com", fileText(QF95_ARG_PASS_PATH));
+    put("d/GAMES/DUKE3D/DUKE3D.EXE", fileText(QF95_STANDIN_COM));
+    put("d/GAMES/DUKE3D/DUKE3D.CFG", "[Screen Setup]\r\nScreenMode = 1\r\nScreenWidth = 320\r\n");
+    put("d/Maps From Friends/CITY.MAP", "a map");
+    fs->setCurrentDirectory("C:\\QF95\\");
+    processes = std::make_unique<platform::HostProcesses>(*fs, options);
+    registry = std::make_unique<platform::WineRegistry>(dir / "prefix/user.reg");
+    cat = std::make_unique<Catalogue>(*fs, prompter, fs->currentDirectory(), link);
+    ASSERT_TRUE(cat->LoadCatalogue());
+    ASSERT_EQ(cat->currentSlot(), 0);
+  }
+
+  platform::ScriptedPrompter prompter;
+  platform::HostClock clock;
+  BasicLaunchLink link;
+  launch::LaunchSession session;
+  std::unique_ptr<platform::HostProcesses> processes;
+  std::unique_ptr<platform::WineRegistry> registry;
+  std::unique_ptr<Catalogue> cat;
+};
+
+TEST_F(DosSessionLaunchTest, TheHelperRunsTheGameInTheMapsDirectoryWithTheComposedArguments) {
+  GameInfoRecord& game = cat->current();
+  game.set(game_info::UseArgPassProgram, 1);
+  game.set(game_info::LaunchInUserPath, 1);
+  game.set(game_info::SkillCommand, "<cml>/s<var>");
+  game.set(game_info::SkillMin, 1);
+  game.set(game_info::ConfigFile, "DUKE3D.CFG", 0);
+  game.set(game_info::ConfigFileFlag, "N", 0);
+  cat->WriteGameRecord(0, game);
+  fs->deleteFile(gameDataPath(cat->startupDirectory(), 0));
+  cat->SwitchCurrentSlot(0);  // a new game data record takes the configuration names
+
+  GameDataRecord& data = cat->gameData();
+  auto shortMap = fs->shortPathName("D:\\Maps From Friends\\CITY.MAP");
+  ASSERT_TRUE(shortMap.has_value());
+  EXPECT_EQ(*shortMap, "D:\\MAPSFR~1\\CITY.MAP");
+  data.set(game_data::SelectedFile, *shortMap);
+  data.set(game_data::SelectedFileTemplate, "<cml>-map <fileonly> |ScreenMode = 2@Default File1");
+  data.set(game_data::SkillIndex, 2);
+  data.set(game_data::ExtraOptions, "ScreenMode = 2@Default File1");
+
+  launch::LaunchPipeline pipeline({*fs, *processes, *registry, prompter, clock}, *cat, session);
+  launch::LaunchState state = pipeline.newLaunchState();
+  EXPECT_EQ(state.SelectedDir, "D:\\MAPSFR~1\\");
+  prompter.script({platform::Answer::kNo});
+  ASSERT_EQ(pipeline.launchGame(state), launch::LaunchOutcome::kReturned) << read("output.txt");
+
+  EXPECT_EQ(read("d/Maps From Friends/QFRUN.TXT"),
+            "CWD=D:\\MAPSFR~1\r\nTAIL= /s3 -map CITY.MAP\r\n")
+      << read("output.txt");
+  EXPECT_EQ(read("d/GAMES/DUKE3D/DUKE3D.CFG"),
+            "[Screen Setup]\r\nScreenMode = 2\r\nScreenWidth = 320\r\n");
+  // The session took under ten seconds: the pause option was offered.
+  ASSERT_EQ(prompter.texts().size(), 1u);
+  EXPECT_EQ(prompter.texts()[0].substr(0, 40), "Do you wish to to set the Pause-Before-R");
+  EXPECT_NE(logText().find("dos-wait\tprogram=D:\\GAMES\\DUKE3D\\ARG_PASS.COM"), std::string::npos)
+      << logText();
+}
+
+}  // namespace
