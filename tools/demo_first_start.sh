@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Makes a demo machine and runs a real first start on it:
-#   drive C: the program directory C:\QF95\ with the factory definitions and a game list,
-#   drives D: and E: with stand-in game directories (files named like the games' programs;
-#   they are stand-ins, not the games).
+#   drive C: the program directory C:\QF95\ with the factory definitions, the argument helper
+#   and a game list; drives D: and E: with stand-in games: our small DOS program under the
+#   games' program names. It is not the game: when run it writes the directory it ran in and
+#   the command line it got to QFRUN.TXT.
 # The catalogue is started twice: the first start searches the drives, the second loads
-# what the first wrote.
+# what the first wrote and runs the current game in DOSBox.
 #   tools/demo_first_start.sh BUILD_DIR DEMO_DIR [--check]
 set -euo pipefail
 build=$(realpath "$1")
@@ -20,14 +21,14 @@ ln -s / "$demo/prefix/dosdevices/z:"
 
 standin() {  # path under the demo, game name
   mkdir -p "$(dirname "$demo/$1")"
-  printf 'Stand-in for %s (not the game)\r\n' "$2" > "$demo/$1"
+  cp "$build/standin.com" "$demo/$1"
 }
 standin drive_d/GAMES/DUKE3D/DUKE3D.EXE "Duke Nukem 3D 1.3"
 standin drive_d/GAMES/Quake/QUAKE.EXE "Quake"
 standin drive_e/Doom2/DOOM2.EXE "Doom II"
 standin drive_e/3dgames/Heretic/HERETIC.EXE "Heretic"
 standin "drive_e/Program Files/Chex/CHEX.EXE" "Chex Quest"
-cp "$build/Quillfen.Sig" "$demo/drive_c/QF95/"
+cp "$build/Quillfen.Sig" "$build/arg_pass.com" "$demo/drive_c/QF95/"
 cat > "$demo/drive_c/QF95/gamelst1.cfg" <<'CFG'
 [Chex Quest]
 ExecuteFile = "chex.exe"
@@ -39,8 +40,13 @@ cd "$demo/drive_c/QF95"
 echo "== First start (C:\\QF95\\) =="
 "$build/qf95-catalogue" --prefix "$demo/prefix" | tee "$demo/first.txt"
 echo
-echo "== Second start =="
-"$build/qf95-catalogue" --prefix "$demo/prefix" | tee "$demo/second.txt"
+echo "== Second start, and Run =="
+# Without a display DOSBox runs headless.
+[ -n "${DISPLAY:-}" ] || export SDL_VIDEODRIVER=dummy
+export QF95_LAUNCH_LOG="$demo/launch.log"
+"$build/qf95-catalogue" --prefix "$demo/prefix" --run | tee "$demo/second.txt"
+echo "-- what the stand-in game saw (D:\\GAMES\\DUKE3D\\QFRUN.TXT):"
+cat "$demo/drive_d/GAMES/DUKE3D/QFRUN.TXT" 2>/dev/null || echo "(nothing: the game did not run)"
 
 if [ "$check" = "--check" ]; then
   fail=0
@@ -50,7 +56,10 @@ if [ "$check" = "--check" ]; then
   expect first.txt ' 7    yes      Doom II              doom2.exe      E:\Doom2\'
   expect first.txt ' 9    yes      Heretic              Heretic.exe    E:\3dgames\Heretic\'
   expect first.txt ' 20   yes      Chex Quest           chex.exe       E:\PROGRA~1\Chex\'
-  cmp -s "$demo/first.txt" "$demo/second.txt" || { echo "second start differs"; fail=1; }
+  diff <(sed -n '/^Slot/,/^ 20/p' "$demo/first.txt") <(sed -n '/^Slot/,/^ 20/p' "$demo/second.txt") \
+    || { echo "second start differs"; fail=1; }
+  grep -q '^CWD=D:\\GAMES\\DUKE3D' "$demo/drive_d/GAMES/DUKE3D/QFRUN.TXT" \
+    || { echo "the stand-in game did not run"; fail=1; }
   [ "$(stat -c %s QuillfenGameInfo.dat)" = $((21 * 12255)) ] || { echo "game file size"; fail=1; }
   [ "$(stat -c %s QuillfenUnivInfo.dat)" = 7346 ] || { echo "settings file size"; fail=1; }
   [ $fail -eq 0 ] && echo "demo check passed"

@@ -2,8 +2,10 @@
 // the drive search when there are no valid data files, a plain load otherwise) and prints
 // the games it holds. The start-up directory is the current directory, as for the front-end.
 //
-//   qf95-catalogue [--prefix DIR] [--interactive]
+//   qf95-catalogue [--prefix DIR] [--interactive] [--run]
 //
+// With --run the current game is then launched as "Run" does: its command line composed, its
+// configuration files edited, the PIF written and started in DOSBox, and the program waits.
 // Message boxes are printed; with --interactive their answers are read from standard input,
 // otherwise each gets its safe answer.
 #include <cstring>
@@ -14,8 +16,12 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/game_types.h"
 #include "input/space_orb_check.h"
+#include "launch/launch_pipeline.h"
 #include "platform/host/console_prompter.h"
+#include "platform/host/host_clock.h"
 #include "platform/host/host_file_system.h"
+#include "platform/host/host_processes.h"
+#include "platform/host/wine_registry.h"
 
 namespace {
 
@@ -46,13 +52,16 @@ void printCatalogue(catalogue::Catalogue& cat) {
 int main(int argc, char** argv) {
   std::string prefix = platform::HostFileSystem::defaultPrefix();
   bool interactive = false;
+  bool run = false;
   for (int i = 1; i < argc; ++i) {
     if (!std::strcmp(argv[i], "--prefix") && i + 1 < argc) {
       prefix = argv[++i];
     } else if (!std::strcmp(argv[i], "--interactive")) {
       interactive = true;
+    } else if (!std::strcmp(argv[i], "--run")) {
+      run = true;
     } else {
-      std::cerr << "usage: qf95-catalogue [--prefix DIR] [--interactive]\n";
+      std::cerr << "usage: qf95-catalogue [--prefix DIR] [--interactive] [--run]\n";
       return 2;
     }
   }
@@ -75,7 +84,26 @@ int main(int argc, char** argv) {
     std::cerr << "Could not write the catalogue files in " << cat.startupDirectory() << "\n";
     return 1;
   }
-  std::cout << "(The main window is not built yet: this driver runs the catalogue's start-up and "
-               "prints what it holds.)\n";
-  return 0;
+  std::cout << "(The main window is not built yet: this driver runs the catalogue's start-up, "
+               "prints what it holds and, with --run, launches the current game.)\n";
+  if (!run || !loaded) return 0;
+
+  platform::HostProcesses processes(fs, platform::HostProcessOptions::fromEnvironment());
+  platform::WineRegistry registry(fs.prefix() + "/user.reg");
+  platform::HostClock clock;
+  launch::LaunchSession session;
+  launch::LaunchPipeline pipeline({fs, processes, registry, prompter, clock}, cat, session);
+  launch::LaunchState state = pipeline.newLaunchState();
+  std::cout << "Run: " << cat.current().get(catalogue::game_info::GameName) << " in "
+            << state.LaunchDir << "\n";
+  const launch::LaunchOutcome outcome = pipeline.launchGame(state);
+  std::cout << "Arguments:";
+  for (const std::string& arg : state.Args.args) std::cout << " [" << arg << "]";
+  std::cout << "\nLaunch "
+            << (outcome == launch::LaunchOutcome::kAbandoned ? "abandoned"
+                : outcome == launch::LaunchOutcome::kHandedOver ? "handed over"
+                                                                 : "returned")
+            << "\n";
+  cat.SaveCatalogue();
+  return outcome == launch::LaunchOutcome::kAbandoned ? 1 : 0;
 }
