@@ -185,7 +185,8 @@ TEST_F(FirstStartTest, ResetKeepsTheUsersListsAndSearchesAgain) {
   EXPECT_EQ(c.univ().get(univ_info::PlayerNameList, 0), "Zed");
   EXPECT_EQ(c.univ().get(univ_info::CloseOnLaunch), 0);
   EXPECT_EQ(c.currentSlot(), 0);
-  EXPECT_TRUE(c.current().get(game_info::SkillCommand).empty());
+  const auto factory = GameInfoRecord::fromBytes(testsupport::builtFactoryDefinitions());
+  EXPECT_EQ(c.current().get(game_info::SkillCommand), factory.get(game_info::SkillCommand));
   EXPECT_EQ(c.current().get(game_info::GameDir), "D:\\games\\Duke3d\\");
 }
 

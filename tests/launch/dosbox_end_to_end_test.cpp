@@ -12,6 +12,7 @@
 #include "platform/host/host_clock.h"
 #include "platform/host/wine_registry.h"
 #include "platform/process_fixture.h"
+#include "support/bare_definition.h"
 
 namespace {
 
@@ -39,6 +40,7 @@ class DosSessionLaunchTest : public testsupport::ProcessTest {
     cat = std::make_unique<Catalogue>(*fs, prompter, fs->currentDirectory(), link);
     ASSERT_TRUE(cat->LoadCatalogue());
     ASSERT_EQ(cat->currentSlot(), 0);
+    testsupport::useBareDefinition(*cat, *fs);
   }
 
   platform::ScriptedPrompter prompter;

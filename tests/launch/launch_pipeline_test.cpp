@@ -49,6 +49,7 @@ class LaunchPipelineTest : public testsupport::CatalogueTest {
     fs.putFile("C:\\QF95\\arg_pass.com", builtFile(QF95_ARG_PASS_PATH));
     fs.putFile("D:\\GAMES\\DUKE3D\\DUKE3D.EXE", "MZ");
     EXPECT_TRUE(makeCatalogue().LoadCatalogue());
+    useBareDefinition();
     pipeline = std::make_unique<launch::LaunchPipeline>(
         launch::LaunchServices{fs, processes, registry, prompter, clock}, *cat, session);
   }
@@ -206,7 +207,6 @@ TEST_F(LaunchPipelineTest, RegistryEditsAndConfigurationFilesAreWrittenBeforeThe
   cat->WriteGameRecord(0, game());
   fs.deleteFile(gameDataPath(kStartup, 0));
   cat->SwitchCurrentSlot(0);  // a new game data record takes the configuration names
-  game().set(game_info::RegKey, "Software\\Maker\\Duke");
   fs.putFile("D:\\GAMES\\DUKE3D\\duke3d.cfg", "[Setup]\r\nEpisode = 1\r\n");
   data().set(game_data::EpisodeIndex, 2);
   data().set(game_data::ExtraOptions, "<RegEdit><SubKey>Player");

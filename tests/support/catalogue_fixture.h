@@ -12,6 +12,7 @@
 #include "catalogue/catalogue.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/scripted_prompter.h"
+#include "support/bare_definition.h"
 
 namespace testsupport {
 
@@ -41,6 +42,8 @@ class CatalogueTest : public ::testing::Test {
   }
 
   std::string startupFile(const std::string& name) const { return std::string(kStartup) + name; }
+
+  void useBareDefinition() { testsupport::useBareDefinition(*cat, fs); }
 
   platform::FakeFileSystem fs;
   platform::ScriptedPrompter prompter;
