@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/dos_path.h"
+
 namespace catalogue {
 
 inline char asciiLower(char c) {

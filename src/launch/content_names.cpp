@@ -3,15 +3,11 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/dos_path.h"
+
 namespace launch {
 
 namespace {
-
-std::string upper(std::string s) {
-  for (char& c : s)
-    if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
-  return s;
-}
 
 void renameFirstMatch(platform::FileSystem& fs, const std::string& dir, const std::string& pattern,
                       const std::string& extension) {
@@ -19,7 +15,7 @@ void renameFirstMatch(platform::FileSystem& fs, const std::string& dir, const st
   auto file =
       std::find_if(found.begin(), found.end(), [](const auto& f) { return !f.isDirectory(); });
   if (file == found.end()) return;
-  const std::string name = upper(file->longName);
+  const std::string name = platform::dos::toUpper(file->longName);
   const size_t dot = name.find('.');
   if (dot == std::string::npos) return;
   if (name.substr(name.rfind('.')) == extension) return;

@@ -8,6 +8,7 @@
 #include "launch/config_file_writer.h"
 #include "launch/content_names.h"
 #include "launch/option_lines.h"
+#include "launch/placeholders.h"
 #include "launch/registry_edits.h"
 #include "launch/space_orb_launch.h"
 
@@ -53,11 +54,6 @@ const TextField<GameInfoTag>* const kCommPrograms[] = {
 std::string directoryOf(const std::string& path) {
   size_t cut = path.rfind('\\');
   return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
-}
-
-std::string fileNameOfPath(const std::string& path) {
-  size_t cut = path.rfind('\\');
-  return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
 bool sameDirectory(const std::string& a, const std::string& b) {
@@ -404,7 +400,7 @@ LaunchOutcome LaunchPipeline::launchMapEditor(LaunchState& state, const std::str
   }
   const bool tempCopy = !sameDirectory(state.SelectedDir, state.LaunchDir);
   const std::string tempMap = state.LaunchDir + kTempMapName;
-  const std::string argument = tempCopy ? kTempMapName : fileNameOfPath(map);
+  const std::string argument = tempCopy ? kTempMapName : fileNameOf(map);
   if (tempCopy) fs.copyFile(map, tempMap, /*failIfExists=*/false);
   Start editor{pif.pifPath, {argument}};
   if (bypass) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "content/key_scanner.h"
+#include "platform/dos_path.h"
 
 namespace launch {
 
@@ -43,16 +44,9 @@ constexpr std::array<SupportedGame, 10> kSupportedGames{{
     {"doom.exe", "spwdoom1", WrapperOption::kDoom},
 }};
 
-std::string lower(std::string s) {
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-  return s;
-}
-
 const SupportedGame* supportedGame(const std::string& executeFile) {
-  const std::string name = lower(executeFile);
   for (const SupportedGame& game : kSupportedGames)
-    if (name == game.executable) return &game;
+    if (platform::dos::equalsIgnoreCase(executeFile, game.executable)) return &game;
   return nullptr;
 }
 
