@@ -75,7 +75,10 @@ TEST(FactoryDefinitions, HoldTheBuiltInGameTypesInSlotOrder) {
     }
     EXPECT_EQ(r.get(gi::GameName), kBuiltIn[s].name);
     EXPECT_EQ(size_t{r.get(gi::GameKind)}, s + 1);
-    for (const auto& f : kExecutables) EXPECT_EQ(r.get(f), kBuiltIn[s].exe) << f.name;
+    EXPECT_EQ(r.get(gi::ExecuteFile), kBuiltIn[s].exe);
+    // Configured: a built-in type names a program for modem play (its own or a driver).
+    EXPECT_NE(r.get(gi::ModemExecuteFile), "");
+    EXPECT_EQ(r.get(gi::IsDefined), 1);
     EXPECT_EQ(r.get(gi::WindowsModeOnly), kBuiltIn[s].windowsOnly ? 1 : 0);
   }
 }
