@@ -1,0 +1,210 @@
+#include "files/file_manager.h"
+
+#include "files/directory_navigation.h"
+#include "files/level_files.h"
+#include "files/selected_file.h"
+#include "platform/dos_path.h"
+
+namespace files {
+
+namespace gi = catalogue::game_info;
+namespace gd = catalogue::game_data;
+
+namespace {
+
+std::string withSeparator(std::string dir) {
+  if (!dir.empty() && dir.back() != '\\') dir += '\\';
+  return dir;
+}
+
+// The first kind whose extension (with a "." put in front when it has none) is in the name.
+int kindOfName(const catalogue::GameInfoRecord& game, const std::string& name) {
+  const std::string upper = platform::dos::toUpper(name);
+  for (size_t kind = 0; kind < kFileKinds; ++kind) {
+    std::string ext = platform::dos::toUpper(game.get(gi::FileKindExtension, kind));
+    if (ext.empty()) continue;
+    if (ext.front() != '.' && ext.find('.') == std::string::npos) ext.insert(0, ".");
+    if (upper.find(ext) != std::string::npos) return static_cast<int>(kind);
+  }
+  return -1;
+}
+
+}  // namespace
+
+FileManager::FileManager(catalogue::Catalogue& catalogue, platform::FileSystem& fs)
+    : catalogue_(catalogue),
+      fs_(fs),
+      settings_(catalogue.univ()),
+      lists_{FileList(false), FileList(true), FileList(false), FileList(false)} {
+  tabTexts_ = files::tabTexts(catalogue_.current());
+}
+
+void FileManager::refreshForGame() {
+  const catalogue::GameInfoRecord& game = catalogue_.current();
+  tabTexts_ = files::tabTexts(game);
+  description_.clear();
+  const size_t inUse = settings_.listsInUse();
+  for (size_t i = 0; i < kFileLists; ++i) {
+    lists_[i].setMasks(i < inUse ? masksForList(game, i) : std::vector<KindMask>{});
+    lists_[i].setWorkDir(catalogue_.gameData().get(gd::WorkDir, i));
+  }
+  gameLevelFile_ = files::gameLevelFile(game, fs_);
+  refreshLists();
+  refreshFavourites();
+}
+
+void FileManager::refreshLists() {
+  for (size_t i = 0; i < kFileLists; ++i) refillList(i);
+}
+
+void FileManager::refillList(size_t list) {
+  if (settings_.disabled()) {
+    lists_[list].clear();
+  } else {
+    lists_[list].refresh(fs_);
+  }
+}
+
+void FileManager::resetToGameDirectory() {
+  const catalogue::GameInfoRecord& game = catalogue_.current();
+  const std::string home = game.get(gi::GameDir) + game.get(gi::GameDataSubDir);
+  for (size_t i = 0; i < kFileLists; ++i) {
+    catalogue_.gameData().set(gd::WorkDir, home, i);
+    lists_[i].setWorkDir(catalogue_.gameData().get(gd::WorkDir, i));
+  }
+  refreshLists();
+}
+
+bool FileManager::openEntry(size_t list, size_t index) {
+  if (settings_.disabled() || list >= kFileLists) return false;
+  const ListEntry* entry = lists_[list].entry(index);
+  if (entry == nullptr || entry->kind == EntryKind::kFile) return false;
+  auto path = navigate(lists_[list].workDir(), entry->text);
+  if (!path || path->size() > kWorkDirMax) return false;
+  activeList_ = list;
+  lists_[list].setWorkDir(*path);
+  catalogue_.gameData().set(gd::WorkDir, *path, list);
+  refillList(list);
+  if (list != kShortDirList) refillList(kShortDirList);
+  return true;
+}
+
+Selection FileManager::select(size_t list, size_t index) {
+  if (settings_.disabled() || list >= kFileLists) return {};
+  const ListEntry* entry = lists_[list].entry(index);
+  if (entry == nullptr) return {};
+  activeList_ = list;
+  if (entry->kind != EntryKind::kFile) {
+    Selection s;
+    s.status = PickStatus::kDirectory;
+    s.list = list;
+    s.directory = withSeparator(lists_[list].workDir());
+    return s;
+  }
+  const ListEntry file = *entry;  // the refresh below may replace the entries
+  return pick(list, withSeparator(lists_[list].workDir()), file.longName, file.shortName,
+              file.fileKind);
+}
+
+Selection FileManager::pick(size_t list, std::string directory, const std::string& longName,
+                            const std::string& shortName, int kind) {
+  const catalogue::GameInfoRecord& game = catalogue_.current();
+  Selection s;
+  s.list = list;
+  s.directory = std::move(directory);
+  s.longName = longName;
+  s.shortName = shortName;
+  s.fileKind = kind;
+  s.category = classify(longName);
+  s.levelFile = levelFileBeside(game, fs_, s.directory, longName);
+
+  readDescription(s.directory, longName);
+  s.hasDescription = !description_.empty();
+  if (s.hasDescription && settings_.autoTextTab()) currentTab_ = kFileTextDescTab;
+
+  if (kind < 0 || static_cast<size_t>(kind) >= kFileKinds) return s;
+  if (game.get(gi::FileKindSetOnly, kind) != 0) {
+    s.status = PickStatus::kSetOnly;
+    return s;
+  }
+  const bool dosProgram = game.get(gi::WindowsModeOnly) == 0;
+  auto path = selectedFilePath(fs_, s.directory, longName, shortName, dosProgram);
+  if (!path) {
+    s.status = PickStatus::kPathTooLong;
+    return s;
+  }
+  s.path = *path;
+  catalogue_.gameData().set(gd::SelectedFile, s.path);
+  catalogue_.gameData().set(gd::SelectedFileTemplate, game.get(gi::FileKindLoadCommand, kind));
+  s.status = PickStatus::kPicked;
+  return s;
+}
+
+void FileManager::readDescription(const std::string& directory, const std::string& longName) {
+  description_.clear();
+  const std::string path = directory + baseName(longName) + ".txt";
+  const auto found = fs_.stat(path);
+  if (!found || found->isDirectory()) return;
+  auto file = fs_.open(path, platform::OpenMode::kRead);
+  if (!file) return;
+  description_.resize(kDescriptionMax);
+  description_.resize(file->read(description_.data(), description_.size()));
+}
+
+std::string FileManager::currentDirectory() const {
+  const std::string& dir = lists_[activeList_].workDir();
+  return dir.empty() ? std::string(kDefaultDirectory) : withSeparator(dir);
+}
+
+std::optional<size_t> FileManager::entryOfSelectedFile(size_t list) const {
+  if (list >= kFileLists) return std::nullopt;
+  const std::string selected = catalogue_.gameData().get(gd::SelectedFile);
+  const size_t cut = selected.rfind('\\');
+  if (selected.empty() || cut == std::string::npos) return std::nullopt;
+  const std::string dir = selected.substr(0, cut + 1);
+  const std::string name = selected.substr(cut + 1);
+  const std::string workDir = withSeparator(lists_[list].workDir());
+  // The pick may have stored the 8.3 form of the directory.
+  const std::string shortDir = withSeparator(fs_.shortPathName(workDir).value_or(workDir));
+  if (!platform::dos::equalsIgnoreCase(dir, workDir) &&
+      !platform::dos::equalsIgnoreCase(dir, shortDir))
+    return std::nullopt;
+  const auto& entries = lists_[list].entries();
+  for (size_t i = 0; i < entries.size(); ++i) {
+    if (entries[i].kind != EntryKind::kFile) continue;
+    if (platform::dos::equalsIgnoreCase(entries[i].longName, name) ||
+        platform::dos::equalsIgnoreCase(entries[i].shortName, name))
+      return i;
+  }
+  return std::nullopt;
+}
+
+void FileManager::chooseTab(size_t tab) {
+  if (tab < kTabCount) currentTab_ = tab;
+}
+
+void FileManager::refreshFavourites() {
+  favourites_.clear();
+  if (favouritesSource_ && !settings_.disabled()) favourites_ = favouritesSource_();
+}
+
+Selection FileManager::selectFavourite(size_t index) {
+  if (settings_.disabled() || index >= favourites_.size()) return {};
+  const std::string path = favourites_[index].path;
+  const size_t cut = path.rfind('\\');
+  const auto found = fs_.stat(path);
+  Selection gone;
+  gone.status = PickStatus::kUnknownKind;
+  if (cut == std::string::npos || !found || found->isDirectory()) return gone;
+  const std::string longName = found->longName.empty() ? path.substr(cut + 1) : found->longName;
+  const int kind = kindOfName(catalogue_.current(), longName);
+  if (kind < 0) return gone;
+  return pick(activeList_, path.substr(0, cut + 1), longName, found->shortName, kind);
+}
+
+void FileManager::toggleDisabled() {
+  settings_.toggleDisabled();
+  refreshForGame();
+}
+
+}  // namespace files
