@@ -1,5 +1,6 @@
 #include "setup/installer.h"
 
+#include <string>
 #include <string_view>
 
 #include "setup/shortcut_layout.h"
@@ -12,7 +13,7 @@ constexpr const char* kBadFormat = "Incorrect path format.  Please try again.";
 constexpr const char* kTooManyLevels =
     "You have entered more than seven subdirectory.  Enter less than seven subdirectories.  "
     "Please try again.";
-constexpr const char* kNoShortcut =
+constexpr const char* kShortcutMissing =
     "Could not find one or more required setup file.  Setup files are not complete.  Setup "
     "will have to exit.";
 constexpr const char* kNoFileList =
@@ -30,13 +31,14 @@ constexpr const char* kCompleteStart =
 
 // Two limits of our own: the shortcut's fields set the longest path, and names are never cut.
 const std::string kNameTooLong = "A directory name can have at most " +
-                                 std::to_string(kMaxNameLength) +
-                                 " characters.  Please try again.";
+                                 std::to_string(kMaxNameLength) + " characters.  Please try again.";
 const std::string kPathTooLong = "The directory path is too long.  Enter a path of at most " +
                                  std::to_string(shortcut::kMaxInstallPath) +
                                  " characters.  Please try again.";
 
-bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool isLetter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 // Characters no file or directory name can hold.
 bool isValidName(std::string_view name) {
@@ -47,8 +49,8 @@ bool isValidName(std::string_view name) {
   return true;
 }
 
-// "C:\" stays a root; any other directory loses its trailing "\", so that dir + "\" + name is
-// always one separator.
+// "C:\GAMES\" becomes "C:\GAMES" and "C:\" becomes "C:", so that dir + "\" + name always has
+// one separator.
 std::string withoutTrailingSeparator(std::string dir) {
   if (!dir.empty() && dir.back() == '\\') dir.pop_back();
   return dir;
@@ -146,8 +148,7 @@ void Installer::createLevels(const std::string& root, const std::vector<std::str
   }
 }
 
-std::optional<std::vector<std::string>> Installer::readLines(const std::string& path,
-                                                             size_t limit,
+std::optional<std::vector<std::string>> Installer::readLines(const std::string& path, size_t limit,
                                                              bool keepUnterminated) const {
   auto file = fs_.open(path, platform::OpenMode::kRead);
   if (!file) return std::nullopt;
@@ -182,7 +183,7 @@ InstallResult Installer::install(std::string& directory) {
   }
   const std::string source = withoutTrailingSeparator(fs_.currentDirectory());
   if (!patchShortcut(source, *target)) {
-    error(kNoShortcut);
+    error(kShortcutMissing);
     return {InstallResult::Outcome::kAbandoned, 1};
   }
   createLevels(target->drive, target->names);
@@ -210,7 +211,7 @@ InstallResult Installer::install(std::string& directory) {
   }
   levels.push_back("Start Menu");
   levels.push_back("Programs");
-  createLevels(windows.substr(0, 3), levels);
+  createLevels(windows.substr(0, 2) + "\\", levels);
 
   const std::string startMenu = windows + "\\Start Menu\\";
   const std::string shortcut = source + "\\" + kShortcutFile;
