@@ -218,7 +218,8 @@ int Catalogue::LoadGameData() {
   gameData_.clear();
   int attempts = 0;
   const std::string path = gameDataPath(startupDir_, currentSlot());
-  const bool defined = current_.get(game_info::IsDefined) != 0;
+  // With no game selected yet there is no game data file to make: the record stays in memory.
+  const bool defined = current_.get(game_info::IsDefined) != 0 && isSelectableSlot(currentSlot());
   fs_.setAttributesNormal(path);
   if (current_.get(game_info::GameKind) == 1) gameData_.set(game_data::UseAiPlayers, 0);
 

@@ -197,6 +197,13 @@ TEST_F(CatalogueSlotsTest, GameDataThatStaysInvalidGivesUpAfterFiveReads) {
   EXPECT_EQ(launch.lastError(), kErrorFileOpen);
 }
 
+TEST_F(CatalogueSlotsTest, ReadingADefinedSlotWithNoGameSelectedMakesNoGameDataFile) {
+  Catalogue& c = started();
+  c.univ().set(univ_info::CurrentSlot, kNoSlotSelected);
+  EXPECT_EQ(c.ReadGameRecord(0).get(game_info::ExecuteFile), "duke3d.exe");
+  EXPECT_FALSE(fs.exists(gameDataPath(kStartup, kNoSlotSelected)));
+}
+
 TEST_F(CatalogueSlotsTest, SaveFailsWhenTheSettingsFileCannotBeWritten) {
   Catalogue& c = started();
   fs.failReplace(c.univInfoPath());

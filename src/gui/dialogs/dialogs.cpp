@@ -1,0 +1,46 @@
+#include "gui/dialogs/dialogs.h"
+
+#include "catalogue/dialogs/game_location_dialog.h"
+#include "gui/dialogs/dialog_prompter.h"
+#include "gui/dialogs/game_location_view.h"
+#include "gui/dialogs/launch_option_views.h"
+
+namespace gui {
+
+int runGameLocationDialog(wxWindow* parent, catalogue::Catalogue& cat, int advancedSetup) {
+  dialogs::WxDialogPrompter prompter(parent);
+  catalogue::dialogs::GameLocationDialog dialog(cat, prompter, advancedSetup);
+  {
+    dialogs::GameLocationView view(parent, dialog);
+    prompter.setParent(&view);
+    view.ShowModal();
+  }
+  dialog.close();  // commits unless OK already did
+  return cat.currentSlot();
+}
+
+void runLaunchOptionsDialog(wxWindow* parent, catalogue::Catalogue& cat) {
+  launch::dialogs::LaunchOptions options(cat.univ(), cat.current(), cat.gameData());
+  dialogs::LaunchOptionsView view(parent, options);
+  view.ShowModal();
+}
+
+void runSoundVideoMemoryOptionsDialog(wxWindow* parent, catalogue::Catalogue& cat) {
+  launch::dialogs::SoundVideoMemoryOptions options(cat.current(), cat.gameData());
+  {
+    dialogs::SoundVideoMemoryView view(parent, options);
+    view.ShowModal();
+  }
+  options.close();
+}
+
+void runDemoRespawnOptionsDialog(wxWindow* parent, catalogue::Catalogue& cat) {
+  launch::dialogs::DemoRespawnOptions options(cat.current(), cat.gameData());
+  {
+    dialogs::DemoRespawnView view(parent, options);
+    view.ShowModal();
+  }
+  options.close();
+}
+
+}  // namespace gui

@@ -1,0 +1,37 @@
+// The game definition dialogs and the launch option dialogs, as the main window and the first
+// start open them. Each runs modally and edits the catalogue in place.
+#pragma once
+
+#include <wx/window.h>
+
+#include "catalogue/catalogue.h"
+#include "catalogue/catalogue_hooks.h"
+#include "gui/dialogs/dialog_paths.h"
+
+namespace gui {
+
+// The game location dialog. Returns the slot it leaves current (14999 when none); the dialog's
+// selection and `advancedSetup` are committed to the catalogue however it is closed.
+int runGameLocationDialog(wxWindow* parent, catalogue::Catalogue& cat, int advancedSetup);
+// "Launch Options".
+void runLaunchOptionsDialog(wxWindow* parent, catalogue::Catalogue& cat);
+// "Sound/Video/Memory Options" of the current game.
+void runSoundVideoMemoryOptionsDialog(wxWindow* parent, catalogue::Catalogue& cat);
+// "Demo/NoMonsters/Respawn Options" of the current game.
+void runDemoRespawnOptionsDialog(wxWindow* parent, catalogue::Catalogue& cat);
+
+// The catalogue's first start opens the game location dialog through this.
+class WxGameLocationRunner : public catalogue::GameLocationDialogRunner {
+ public:
+  WxGameLocationRunner(wxWindow* parent, catalogue::Catalogue& cat) : parent_(parent), cat_(cat) {}
+  void setParent(wxWindow* parent) { parent_ = parent; }
+  int runGameLocationDialog(int advancedSetup) override {
+    return gui::runGameLocationDialog(parent_, cat_, advancedSetup);
+  }
+
+ private:
+  wxWindow* parent_;
+  catalogue::Catalogue& cat_;
+};
+
+}  // namespace gui

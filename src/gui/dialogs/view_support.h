@@ -1,0 +1,72 @@
+// Shared pieces of the dialog views: text conversion, the control ids of the definition
+// dialogs, and the base of every view.
+#pragma once
+
+#include <wx/dialog.h>
+#include <wx/string.h>
+
+#include <string>
+
+namespace gui::dialogs {
+
+// Record texts are 8-bit strings: UTF-8 where they are valid UTF-8, Latin-1 otherwise.
+inline wxString toWx(const std::string& text) {
+  wxString converted = wxString::FromUTF8(text.data(), text.size());
+  if (converted.empty() && !text.empty()) converted = wxString(text.data(), wxConvISO8859_1);
+  return converted;
+}
+inline std::string fromWx(const wxString& text) {
+  return std::string(text.utf8_str());
+}
+
+// Control ids of the game location dialog.
+inline constexpr int kIdLocationName = 2100;    // + row
+inline constexpr int kIdLocationDir = 2110;     // + row
+inline constexpr int kIdLocationBrowse = 2120;  // + row
+inline constexpr int kIdAdvanceSetup = 2130;
+inline constexpr int kIdLocationPrev = 2131;
+inline constexpr int kIdLocationNext = 2132;
+// Control ids of the game select dialog.
+inline constexpr int kIdSelectButton = 2200;  // + button number - 1
+inline constexpr int kIdSelectPrev = 2220;
+inline constexpr int kIdSelectNext = 2221;
+inline constexpr int kIdSelectResetAll = 2222;
+inline constexpr int kIdSelectHelp = 2223;
+// Control ids of the define-game dialog.
+inline constexpr int kIdGameName = 2300;
+inline constexpr int kIdExecutionFile = 2301;
+inline constexpr int kIdSearchExecutionFile = 2302;
+inline constexpr int kIdSkillCommand = 2303;
+inline constexpr int kIdSkillMin = 2304;
+inline constexpr int kIdSkillMax = 2305;
+inline constexpr int kIdEpisodeCommand = 2306;
+inline constexpr int kIdEpisodeMin = 2307;
+inline constexpr int kIdEpisodeMax = 2308;
+inline constexpr int kIdLevelCommand = 2309;
+inline constexpr int kIdLevelMin = 2310;
+inline constexpr int kIdLevelMax = 2311;
+inline constexpr int kIdGameType = 2312;
+inline constexpr int kIdPreventOverride = 2313;
+inline constexpr int kIdOptionPage = 2320;  // + page
+inline constexpr int kIdCopyParameters = 2330;
+inline constexpr int kIdPasteParameters = 2331;
+// The cells of an option page, numbered in reading order.
+inline constexpr int kIdPageCell = 2400;
+// The boxes of the launch options dialog, in the order of the options.
+inline constexpr int kIdLaunchOption = 2600;
+
+// A modal view that tests can also show without a modal loop.
+class View : public wxDialog {
+ public:
+  using wxDialog::wxDialog;
+
+ protected:
+  void finish(int code) {
+    if (IsModal())
+      EndModal(code);
+    else
+      Hide();
+  }
+};
+
+}  // namespace gui::dialogs

@@ -1,0 +1,245 @@
+// The wx views of the dialogs: each one renders, shows its plain class's state in the controls
+// of its fixed ids, and hands what the user changed back. With QF95_SCREENSHOT_DIR set, every
+// view is also saved as a screenshot there.
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/time.h>
+#include <wx/utils.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "catalogue/dialogs/game_location_dialog.h"
+#include "dialogs_fixture.h"
+#include "gui/dialogs/define_game_view.h"
+#include "gui/dialogs/dialog_paths.h"
+#include "gui/dialogs/game_location_view.h"
+#include "gui/dialogs/game_select_view.h"
+#include "gui/dialogs/launch_option_views.h"
+#include "gui/dialogs/option_page_view.h"
+
+namespace {
+
+using namespace catalogue;
+using namespace gui::dialogs;
+using catalogue::dialogs::DefineGameDialog;
+using catalogue::dialogs::DefinitionPage;
+using catalogue::dialogs::GameLocationDialog;
+using catalogue::dialogs::GameSelectDialog;
+
+// Shows the view and lets it draw; saves a screenshot of it when asked to.
+void show(wxWindow* view, const std::string& name) {
+  view->Show();
+  view->Raise();
+  for (int i = 0; i < 20; ++i) wxYield();
+  view->Update();
+  const char* dir = std::getenv("QF95_SCREENSHOT_DIR");
+  if (!dir) return;
+  // Only for the picture: give the X server time to draw everything.
+  const wxLongLong until = wxGetLocalTimeMillis() + 400;
+  while (wxGetLocalTimeMillis() < until) wxYield();
+  const wxRect r = view->GetScreenRect();
+  const std::string command = "import -window root -crop " + std::to_string(r.width) + "x" +
+                              std::to_string(r.height) + "+" + std::to_string(r.x) + "+" +
+                              std::to_string(r.y) + " '" + dir + "/" + name + ".png'";
+  EXPECT_EQ(std::system(command.c_str()), 0) << command;
+}
+
+void click(wxWindow* view, int id) {
+  wxWindow* button = view->FindWindow(id);
+  ASSERT_NE(button, nullptr) << id;
+  wxCommandEvent event(wxEVT_BUTTON, id);
+  event.SetEventObject(button);
+  button->GetEventHandler()->ProcessEvent(event);
+}
+
+template <class T>
+T* control(wxWindow* view, int id) {
+  T* found = dynamic_cast<T*>(view->FindWindow(id));
+  EXPECT_NE(found, nullptr) << id;
+  return found;
+}
+
+std::string textOf(wxWindow* view, int id) {
+  return fromWx(control<wxTextCtrl>(view, id)->GetValue());
+}
+
+class DialogViewsTest : public dialogtest::DialogTest {
+ protected:
+  ~DialogViewsTest() override { gui::setDialogFileSystem(nullptr); }
+};
+
+TEST_F(DialogViewsTest, GameLocationRowsPageAndApply) {
+  Catalogue& c = started();
+  GameLocationDialog dialog(c, prompter, 0);
+  GameLocationView view(nullptr, dialog);
+  show(&view, "game_location");
+  EXPECT_EQ(fromWx(view.GetTitle()), "Game Location Configuration");
+  EXPECT_EQ(textOf(&view, kIdLocationDir), dukeDir);
+  EXPECT_FALSE(textOf(&view, kIdLocationName).empty());
+  EXPECT_FALSE(view.FindWindow(kIdLocationBrowse)->IsEnabled());  // no drive map handed over
+
+  click(&view, kIdLocationNext);
+  EXPECT_EQ(dialog.offset(), 5);
+  click(&view, kIdLocationPrev);
+  EXPECT_EQ(textOf(&view, kIdLocationDir), dukeDir);
+
+  control<wxTextCtrl>(&view, kIdLocationDir + 3)->SetValue("E:\\SHADOW");
+  click(&view, wxID_OK);
+  EXPECT_TRUE(dialog.committed());
+  EXPECT_FALSE(view.IsShown());
+  EXPECT_EQ(c.currentSlot(), 3);
+  EXPECT_EQ(c.current().get(game_info::GameDir), "E:\\SHADOW\\");
+}
+
+TEST_F(DialogViewsTest, GameLocationBrowseIsUsableWithADriveMap) {
+  Catalogue& c = started();
+  PathBridge& bridge = pathBridge();
+  bridge.toHost = [](const std::string&) { return std::optional<std::string>("/tmp"); };
+  bridge.toDos = [](const std::string&) { return std::optional<std::string>("Z:\\TMP"); };
+  GameLocationDialog dialog(c, prompter, 0);
+  GameLocationView view(nullptr, dialog);
+  EXPECT_TRUE(view.FindWindow(kIdLocationBrowse + 4)->IsEnabled());
+  bridge = {};
+}
+
+TEST_F(DialogViewsTest, GameSelectButtonsCarryTheSlotsNames) {
+  Catalogue& c = started();
+  putGame(1, "Second");
+  GameInfoRecord buffer;
+  GameSelectDialog dialog(c, 0, 0, buffer);
+  GameSelectView view(nullptr, dialog);
+  show(&view, "game_select");
+  EXPECT_EQ(fromWx(view.FindWindow(kIdSelectButton + 1)->GetLabel()), "Second");
+  EXPECT_EQ(fromWx(view.FindWindow(kIdSelectButton + 19)->GetLabel()), "");
+  // Button 11 heads the right column, level with button 1.
+  EXPECT_EQ(view.FindWindow(kIdSelectButton + 10)->GetPosition().y,
+            view.FindWindow(kIdSelectButton)->GetPosition().y);
+  EXPECT_FALSE(view.FindWindow(kIdSelectResetAll)->IsEnabled());
+  EXPECT_FALSE(view.FindWindow(kIdSelectHelp)->IsEnabled());
+}
+
+TEST_F(DialogViewsTest, DefineGameFieldsAndOk) {
+  Catalogue& c = started();
+  GameInfoRecord& record = c.current();
+  DefineGameDialog dialog(record, 20, 0, dukeDir);
+  DefineGameView view(nullptr, dialog);
+  show(&view, "define_game");
+  EXPECT_EQ(fromWx(view.GetTitle()), "Define Selected Game Parameters");
+  EXPECT_EQ(textOf(&view, kIdExecutionFile), dukeDir + "duke3d.exe");
+  EXPECT_EQ(textOf(&view, kIdSkillCommand), record.get(game_info::SkillCommand));
+  EXPECT_EQ(control<wxChoice>(&view, kIdGameType)->GetSelection(), 1);  // Duke3d 1.3
+
+  control<wxTextCtrl>(&view, kIdGameName)->SetValue("Undefine");
+  EXPECT_FALSE(view.FindWindow(kIdOptionPage + int(DefinitionPage::kFileList))->IsEnabled());
+  control<wxTextCtrl>(&view, kIdGameName)->SetValue("Duke");
+  EXPECT_TRUE(view.FindWindow(kIdOptionPage + int(DefinitionPage::kFileList))->IsEnabled());
+
+  control<wxTextCtrl>(&view, kIdSkillCommand)->SetValue("/s<skill>");
+  control<wxTextCtrl>(&view, kIdLevelMax)->SetValue("12");
+  control<wxCheckBox>(&view, kIdPreventOverride)->SetValue(true);
+  click(&view, wxID_OK);
+  EXPECT_EQ(record.get(game_info::GameName), "Duke");
+  EXPECT_EQ(record.get(game_info::SkillCommand), "/s<skill>");
+  EXPECT_EQ(record.get(game_info::LevelMax), 12);
+  EXPECT_EQ(record.get(game_info::PreventOverride), 1);
+}
+
+TEST_F(DialogViewsTest, EveryOptionPageRendersAndStoresItsCells) {
+  Catalogue& c = started();
+  const char* names[] = {"page_multiplayer", "page_respawn",   "page_video_sound",
+                         "page_help_setup",  "page_file_list", "page_config_files",
+                         "page_misc"};
+  for (DefinitionPage page : catalogue::dialogs::kDefinitionPages) {
+    GameInfoRecord record = c.current();
+    catalogue::dialogs::DefinitionPageEditor editor(record, page);
+    DefinitionPageView view(nullptr, editor);
+    show(&view, names[int(page)]);
+    EXPECT_EQ(fromWx(view.GetTitle()), editor.layout().caption);
+    // The first cell of the page is the first field of its first row.
+    const auto& first = editor.layout().sections[0].rows[0].cells[0];
+    auto* text = dynamic_cast<wxTextCtrl*>(view.cellControl(0));
+    if (first.kind == catalogue::dialogs::CellKind::kText) {
+      ASSERT_NE(text, nullptr) << editor.layout().caption;
+      text->SetValue(std::string(first.maxLength(), 'q'));
+      click(&view, wxID_OK);
+      EXPECT_EQ(catalogue::dialogs::cellValue(record, first),
+                std::string(first.field.size - 1, 'q'));
+    }
+  }
+}
+
+TEST_F(DialogViewsTest, SoundVideoMemoryControlsFollowTheDefinition) {
+  Catalogue& c = started();
+  GameInfoRecord game = c.current();
+  game.set(game_info::MusicOffCommand, "");
+  game.set(game_info::SoundOffCommand, "-nosound");
+  game.set(game_info::MemoryCommand, "");
+  game.set(game_info::VideoModeDescription, "320x200", 0);
+  GameDataRecord data;
+  launch::dialogs::SoundVideoMemoryOptions options(game, data);
+  SoundVideoMemoryView view(nullptr, options);
+  show(&view, "sound_video_memory");
+  EXPECT_TRUE(control<wxCheckBox>(&view, 1047)->IsEnabled());
+  EXPECT_FALSE(control<wxCheckBox>(&view, 1048)->IsEnabled());
+  EXPECT_EQ(fromWx(control<wxCheckBox>(&view, 1182)->GetLabel()), "No Sound Affects 1");
+  EXPECT_EQ(control<wxChoice>(&view, 1184)->GetString(0), "Not selected");
+  EXPECT_EQ(textOf(&view, 1185), "N/A");
+  EXPECT_FALSE(control<wxTextCtrl>(&view, 1185)->IsEnabled());
+
+  control<wxCheckBox>(&view, 1047)->SetValue(true);
+  control<wxChoice>(&view, 1184)->SetSelection(1);
+  click(&view, wxID_CANCEL);
+  EXPECT_EQ(data.get(game_data::SoundOption, 0), 1);
+  EXPECT_EQ(data.get(game_data::VideoModeIndex), 0);
+}
+
+TEST_F(DialogViewsTest, DemoRespawnControlsFollowTheDefinition) {
+  Catalogue& c = started();
+  GameInfoRecord game = c.current();
+  game.set(game_info::PlayDemoCommand, "//-playdemo");
+  game.set(game_info::RecordDemoCommand, "-record");
+  game.set(game_info::RespawnItemsCommand, "-respawnitems");
+  GameDataRecord data;
+  launch::dialogs::DemoRespawnOptions options(game, data);
+  DemoRespawnView view(nullptr, options);
+  show(&view, "demo_respawn");
+  EXPECT_FALSE(control<wxCheckBox>(&view, 1050)->IsEnabled());
+  EXPECT_FALSE(control<wxTextCtrl>(&view, 1163)->IsEnabled());
+  EXPECT_TRUE(control<wxCheckBox>(&view, 1045)->IsEnabled());
+  EXPECT_FALSE(control<wxCheckBox>(&view, 1053)->IsEnabled());
+  EXPECT_TRUE(control<wxChoice>(&view, 1044)->IsEnabled());
+  EXPECT_EQ(control<wxChoice>(&view, 1044)->GetCount(), 5u);
+
+  control<wxCheckBox>(&view, 1045)->SetValue(true);
+  control<wxChoice>(&view, 1044)->SetSelection(2);
+  control<wxTextCtrl>(&view, 1162)->SetValue("-nosound");
+  click(&view, wxID_OK);
+  EXPECT_EQ(data.get(game_data::RecordDemo), 1);
+  EXPECT_EQ(data.get(game_data::RespawnIndex), 2);
+  EXPECT_EQ(data.get(game_data::ExtraOptions), "-nosound");
+}
+
+TEST_F(DialogViewsTest, LaunchOptionsStoreOnOkOnly) {
+  Catalogue& c = started();
+  launch::dialogs::LaunchOptions options(c.univ(), c.current(), c.gameData());
+  LaunchOptionsView view(nullptr, options);
+  show(&view, "launch_options");
+  const int pause = kIdLaunchOption + int(launch::dialogs::LaunchOptions::kPauseBeforeReturn);
+  EXPECT_EQ(fromWx(control<wxCheckBox>(&view, pause)->GetLabel()),
+            "&Pause Before Returning From Game");
+  control<wxCheckBox>(&view, pause)->SetValue(true);
+  click(&view, wxID_CANCEL);
+  EXPECT_EQ(c.gameData().get(game_data::PauseBeforeReturn), 0);
+
+  launch::dialogs::LaunchOptions again(c.univ(), c.current(), c.gameData());
+  LaunchOptionsView second(nullptr, again);
+  control<wxCheckBox>(&second, pause)->SetValue(true);
+  click(&second, wxID_OK);
+  EXPECT_EQ(c.gameData().get(game_data::PauseBeforeReturn), 1);
+}
+
+}  // namespace
