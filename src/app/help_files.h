@@ -1,0 +1,15 @@
+// Opening the game's help and text files: "start" and the file, through the command
+// interpreter.
+#pragma once
+
+#include <string>
+
+#include "catalogue/game_info_record.h"
+
+namespace app {
+
+// The command for help file `index` (0-9): the file as it is when it is a full path (its
+// second character is ":" or "\"), else under the game directory. Empty for an empty entry.
+std::string helpFileCommand(const catalogue::GameInfoRecord& game, size_t index);
+
+}  // namespace app

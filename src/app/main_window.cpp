@@ -1,0 +1,312 @@
+#include "app/main_window.h"
+
+#include "app/command_ids.h"
+#include "app/exit_config_pass.h"
+#include "app/help_files.h"
+#include "catalogue/catalogue_files.h"
+#include "input/space_orb_check.h"
+#include "launch/saved_game.h"
+
+namespace app {
+
+namespace gi = catalogue::game_info;
+namespace gd = catalogue::game_data;
+namespace ui = catalogue::univ_info;
+
+MainWindow::MainWindow(launch::LaunchServices services, catalogue::Catalogue& cat,
+                       launch::LaunchSession& session, FeatureSet features, MainWindowHost& host)
+    : services_(services), cat_(cat), session_(session), features_(features), host_(host) {
+  cat_.setMainViewRefresher(this);
+}
+
+void MainWindow::createFrame() {
+  layout_ = readToolbarLayout(services_.fs);
+}
+
+void MainWindow::destroyFrame() {
+  // The file is opened by its bare name; a launch leaves the game directory current, and the
+  // next start reads the file from the start-up directory.
+  services_.fs.setCurrentDirectory(cat_.startupDirectory());
+  writeToolbarLayout(services_.fs, layout_);
+}
+
+void MainWindow::toolbarDocked(bool mainBar, int32_t side) {
+  if (!isDockSide(side)) return;
+  (mainBar ? layout_.mainBarDock : layout_.selectGameBarDock) = side;
+}
+
+void MainWindow::resetDataFiles() {
+  host_.beginDriveSearch();
+  cat_.ResetAllDataFiles();
+  host_.endDriveSearch();
+  host_.refreshView();
+}
+
+bool MainWindow::createView() {
+  host_.beginDriveSearch();
+  services_.fs.setCurrentDirectory(cat_.startupDirectory());
+  const bool loaded = cat_.LoadCatalogue();
+  host_.endDriveSearch();
+  // Every run starts in single-player mode.
+  cat_.univ().set(ui::MultiplayerMode, 0);
+  shrunk_ = false;
+  host_.refreshView();
+  return loaded;
+}
+
+void MainWindow::initialUpdate() {
+  const WindowRect rect = storedWindowRect(cat_.univ());
+  if (isUsableWindowRect(rect)) host_.moveWindow(rect);
+}
+
+void MainWindow::saveBeforeHandOff() {
+  storeWindowRect(cat_.univ(), host_.windowRect());
+  host_.storeListSelections();
+  cat_.SaveCatalogue();
+}
+
+void MainWindow::closeView() {
+  saveBeforeHandOff();
+  runExitConfigurationPass(services_, cat_, session_);
+}
+
+bool MainWindow::multiplayerMode() const {
+  return cat_.univ().get(ui::MultiplayerMode) != 0;
+}
+
+std::string MainWindow::modeButtonText() const {
+  return multiplayerMode() ? kModeTextMulti : kModeTextSingle;
+}
+
+void MainWindow::refreshAfterGamePick() {
+  host_.refreshView();
+}
+
+bool MainWindow::isEnabled(int id) const {
+  if (!commandBuilt(id, features_)) return false;
+  if (id >= kCmdSavedGameFirst && id <= kCmdSavedGameLast)
+    return !cat_.current().get(gi::RunSavedGameCommand).empty();
+  if (id >= kCmdGamePickFirst && id <= kCmdGamePickLast) {
+    const size_t slot = size_t(id - kCmdGamePickFirst);
+    return slot >= gamePicks_.size() || gamePicks_[slot].enabled;
+  }
+  const int help = helpFileIndex(id);
+  if (help >= 0) return !cat_.current().get(gi::HelpFile, size_t(help)).empty();
+  return true;
+}
+
+bool MainWindow::isChecked(int id) const {
+  if (id >= kCmdGamePickFirst && id <= kCmdGamePickLast) {
+    const size_t slot = size_t(id - kCmdGamePickFirst);
+    return slot < gamePicks_.size() && gamePicks_[slot].checked;
+  }
+  if (const auto dock = dockCommand(id))
+    return (dock->mainBar ? layout_.mainBarDock : layout_.selectGameBarDock) == dock->side;
+  const FileManagerChecks checks = fileManagerChecks(cat_.univ());
+  switch (id) {
+    case kCmdViewToolbar:
+      return host_.toolbarShown();
+    case kCmdViewStatusBar:
+      return host_.statusBarShown();
+    case kCmdSelectGameBar:
+      return layout_.selectGameBarVisible != 0;
+    case kCmdDisableFileManager:
+      return checks.disabled;
+    case kCmdExpertMode:
+      return checks.expert;
+    case kCmdAutoTextTab:
+      return checks.autoTextTab;
+    case kCmdManualTextTab:
+      return checks.manualTextTab;
+    default:
+      return false;
+  }
+}
+
+bool MainWindow::execute(int id) {
+  if (!isEnabled(id)) return false;
+  const std::optional<CommandInfo> command = findCommand(id);
+  switch (command->feature) {
+    case Feature::kLaunch:
+      runLaunch();
+      return true;
+    case Feature::kSavedGameLaunch:
+      if (launch::prepareSavedGameLaunch(id - kCmdSavedGameFirst + 1, cat_.current(),
+                                         cat_.gameData(), session_, services_.prompter))
+        runLaunch();
+      return true;
+    case Feature::kGamePick:
+      if (id >= kCmdGamePickFirst && id <= kCmdGamePickLast) {
+        pickGame(id - kCmdGamePickFirst);
+      } else if (const auto button = findSelectGameButton(id)) {
+        int slot = button->slot;
+        if (button->elseSlot >= 0 &&
+            !isDefinedGame(readGameFileRecord(services_.fs, cat_.gameInfoPath(), slot)))
+          slot = button->elseSlot;
+        pickGame(slot);
+      }
+      return true;
+    case Feature::kDefineGame:
+      defineGame();
+      return true;
+    case Feature::kResetDataFiles:
+      resetDataFiles();
+      return true;
+    case Feature::kExit:
+      host_.closeMainWindow();
+      return true;
+    case Feature::kShrink:
+      shrink();
+      return true;
+    case Feature::kModeSwitch:
+      switchMode();
+      return true;
+    case Feature::kHelpFiles:
+      openHelpFile(helpFileIndex(id));
+      return true;
+    case Feature::kFileManagerSwitch:
+      if (id == kCmdExpertMode) {
+        services_.prompter.tell(kExpertWarning);
+        toggleUnivFlag(ui::FileManagerExpertMode);
+      } else {
+        toggleUnivFlag(ui::DisableFileManager);
+      }
+      host_.refreshFileManager();
+      return true;
+    case Feature::kTextTabMode:
+      cat_.univ().set(ui::AutoTextTab, id == kCmdAutoTextTab ? 1 : 0);
+      host_.refreshFileManager();
+      return true;
+    case Feature::kFileListHome:
+      host_.resetFileLists();
+      return true;
+    case Feature::kBars:
+      if (const auto side = dockCommand(id)) {
+        dock(side->mainBar, side->side);
+      } else if (id == kCmdSelectGameBar) {
+        layout_.selectGameBarVisible = layout_.selectGameBarVisible ? 0 : 1;
+        host_.applyToolbarLayout(layout_);
+      } else if (id == kCmdViewToolbar) {
+        host_.showToolbar(!host_.toolbarShown());
+      } else if (id == kCmdViewStatusBar) {
+        host_.showStatusBar(!host_.statusBarShown());
+      }
+      return true;
+    case Feature::kSpaceOrbCheck:
+      input::SpaceOrbCheck(services_.fs, services_.prompter, cat_.univ(), /*interactive=*/true);
+      return true;
+    case Feature::kAbout:
+      host_.showAbout();
+      return true;
+    case Feature::kLaunchOptions:
+      host_.runLaunchOptionsDialog();
+      host_.refreshView();
+      return true;
+    case Feature::kSingleOptions:
+      host_.runSingleOptionsDialog(id);
+      host_.refreshView();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void MainWindow::runLaunch() {
+  launch::LaunchPipeline pipeline(services_, cat_, session_);
+  launch::LaunchState state = pipeline.newLaunchState();
+  const launch::LaunchOutcome outcome = pipeline.launchGame(state);
+  if (outcome == launch::LaunchOutcome::kHandedOver) {
+    host_.closeMainWindow();
+    return;
+  }
+  host_.refreshView();
+}
+
+void MainWindow::saveGameData() {
+  // The launch selections of the game being left are kept for its next pick.
+  const int slot = cat_.currentSlot();
+  if (!catalogue::isSelectableSlot(slot)) return;
+  if (cat_.gameData().get(gd::Marker) != catalogue::kValidMarker) return;
+  const std::string path = catalogue::gameDataPath(cat_.startupDirectory(), slot);
+  const auto& bytes = cat_.gameData().bytes();
+  services_.fs.setAttributesNormal(path);
+  services_.fs.replaceWhole(path, std::vector<uint8_t>(bytes.begin(), bytes.end()));
+}
+
+void MainWindow::pickGame(int slot) {
+  saveGameData();
+  cat_.SelectGame(slot);
+}
+
+void MainWindow::defineGame() {
+  saveBeforeHandOff();
+  const int advanced = cat_.univ().get(ui::AdvancedSetup);
+  host_.runGameLocationDialog(advanced);
+  while (cat_.currentSlot() == catalogue::kNoSlotSelected) {
+    services_.prompter.tell(kNoGameDefinedAfterDialog);
+    host_.runGameLocationDialog(advanced);
+  }
+  cat_.SelectGame(cat_.currentSlot());
+}
+
+void MainWindow::shrink() {
+  if (shrunk_) return;
+  const WindowRect rect = storedWindowRect(cat_.univ());
+  if (!isUsableWindowRect(rect)) return;
+  const WindowRect smaller = shrunkWindowRect(rect);
+  storeWindowRect(cat_.univ(), smaller);
+  host_.moveWindow(smaller);
+  shrunk_ = true;
+}
+
+void MainWindow::switchMode() {
+  cat_.univ().set(ui::MultiplayerMode, multiplayerMode() ? 0 : 1);
+  host_.showMode(modeButtonText());
+}
+
+void MainWindow::openHelpFile(int index) {
+  if (index < 0) return;
+  const std::string command = helpFileCommand(cat_.current(), size_t(index));
+  if (!command.empty()) services_.processes.runCommand(command);
+}
+
+void MainWindow::toggleUnivFlag(const catalogue::IntField<catalogue::UnivInfoTag>& field) {
+  cat_.univ().set(field, cat_.univ().get(field) != 0 ? 0 : 1);
+}
+
+void MainWindow::dock(bool mainBar, int32_t side) {
+  (mainBar ? layout_.mainBarDock : layout_.selectGameBarDock) = side;
+  host_.applyToolbarLayout(layout_);
+}
+
+std::vector<MenuItem> MainWindow::savedGameMenu() const {
+  std::vector<MenuItem> items = savedGameItems(cat_.current());
+  for (MenuItem& item : items) item.enabled = item.enabled && commandBuilt(item.id, features_);
+  return items;
+}
+
+std::vector<MenuItem> MainWindow::helpFileMenu() const {
+  std::vector<MenuItem> items = helpFileItems(cat_.current());
+  for (MenuItem& item : items) item.enabled = item.enabled && commandBuilt(item.id, features_);
+  return items;
+}
+
+std::vector<MenuItem> MainWindow::gameMenu() {
+  std::vector<MenuItem> items = gameItems(services_.fs, cat_.gameInfoPath(), cat_.currentSlot());
+  if (!items.empty()) gamePicks_ = items;
+  return items;
+}
+
+EditToolsState MainWindow::editToolsMenu() const {
+  return editToolsState(cat_.current());
+}
+
+FileManagerChecks MainWindow::fileManagerMenu() const {
+  return fileManagerChecks(cat_.univ());
+}
+
+LaunchSelectionView MainWindow::launchSelections() const {
+  return describeLaunchSelections(cat_.current(), cat_.gameData());
+}
+
+}  // namespace app

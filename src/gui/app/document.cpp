@@ -1,0 +1,3 @@
+#include "gui/app/document.h"
+
+wxIMPLEMENT_DYNAMIC_CLASS(CMy3DQuillfen95Doc, wxDocument);

@@ -1,0 +1,274 @@
+#include "gui/app/main_frame.h"
+
+#include <wx/statusbr.h>
+#include <wx/utils.h>
+
+#include "app/command_ids.h"
+#include "app/command_table.h"
+#include "catalogue/catalogue_files.h"
+#include "gui/app/about_box.h"
+#include "gui/app/main_panel.h"
+#include "gui/app/menus.h"
+#include "gui/app/search_progress.h"
+#include "gui/app/toolbars.h"
+#include "gui/app/wx_ids.h"
+#include "gui/app/wx_text.h"
+
+#ifdef QF95_HAVE_DIALOGS
+#include "gui/dialogs/dialogs.h"
+#endif
+
+namespace {
+
+constexpr const char* kReady = "Ready";
+constexpr const char* kMainPane = "MainToolbar";
+constexpr const char* kSelectGamePane = "SelectGameToolbar";
+
+bool isCheckItem(int id) {
+  if (id >= app::kCmdGamePickFirst && id <= app::kCmdGamePickLast) return true;
+  if (app::dockCommand(id)) return true;
+  switch (id) {
+    case app::kCmdViewToolbar:
+    case app::kCmdViewStatusBar:
+    case app::kCmdSelectGameBar:
+    case app::kCmdDisableFileManager:
+    case app::kCmdExpertMode:
+    case app::kCmdAutoTextTab:
+    case app::kCmdManualTextTab:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(wxDocManager* manager, Services services, app::FeatureSet features)
+    : wxDocParentFrame(manager, nullptr, wxID_ANY, "Quillfen95", wxDefaultPosition,
+                       wxSize(960, 640)),
+      services_(services),
+      indicators_(this),
+      window_(services.launch, services.cat, services.session, features, *this) {
+  SetMenuBar(gui::createMenuBar());
+  aui_.SetManagedWindow(this);
+
+  // The main toolbar and the status bar: a message pane, then CAP, NUM and SCRL.
+  mainBar_ = gui::createMainToolbar(this);
+  bindFlyByHelp(mainBar_);
+  CreateStatusBar(4);
+  const int widths[] = {-1, 44, 44, 44};
+  GetStatusBar()->SetStatusWidths(4, widths);
+  SetStatusText(kReady, 0);
+
+  // Where the bars go: the defaults, then "ToolBar.dat".
+  window_.createFrame();
+  aui_.AddPane(mainBar_, wxAuiPaneInfo().Name(kMainPane).Caption("Toolbar").ToolbarPane());
+  selectBar_ = gui::createSelectGameToolbar(this);
+  bindFlyByHelp(selectBar_);
+  aui_.AddPane(selectBar_,
+               wxAuiPaneInfo().Name(kSelectGamePane).Caption("Select Game").ToolbarPane());
+  applyToolbarLayout(window_.toolbarLayout());
+
+  const int lowest = gui::wxIdOf(app::kCmdLowest);
+  const int highest = gui::wxIdOf(app::kCmdHighest);
+  Bind(wxEVT_MENU, &CMainFrame::onCommand, this, lowest, highest);
+  Bind(wxEVT_BUTTON, &CMainFrame::onCommand, this, lowest, highest);
+  Bind(wxEVT_UPDATE_UI, &CMainFrame::onUpdateUi, this, lowest, highest);
+  Bind(wxEVT_MENU_OPEN, &CMainFrame::onMenuOpen, this);
+  Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::onClose, this);
+  Bind(wxEVT_TIMER, &CMainFrame::onIndicatorTimer, this, indicators_.GetId());
+  indicators_.Start(250);
+}
+
+CMainFrame::~CMainFrame() {
+  indicators_.Stop();
+  if (aui_.GetManagedWindow()) aui_.UnInit();
+}
+
+void CMainFrame::attachView() {
+  panel_ = new gui::MainPanel(this, window_, services_.launch.fs);
+  aui_.AddPane(panel_, wxAuiPaneInfo().Name("View").CenterPane());
+  aui_.Update();
+  window_.createView();
+}
+
+void CMainFrame::initialUpdate() {
+  window_.initialUpdate();
+}
+
+void CMainFrame::viewClosing() {
+  window_.closeView();
+}
+
+app::WindowRect CMainFrame::windowRect() const {
+  const wxRect r = GetRect();
+  return {r.x, r.y, r.x + r.width, r.y + r.height};
+}
+
+void CMainFrame::moveWindow(const app::WindowRect& rect) {
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  if (width <= 0 || height <= 0) return;
+  SetSize(rect.left, rect.top, width, height);
+}
+
+void CMainFrame::refreshView() {
+  if (panel_) panel_->refresh();
+  refreshTitle();
+}
+
+void CMainFrame::refreshTitle() {
+  catalogue::Catalogue& cat = services_.cat;
+  if (catalogue::isSelectableSlot(cat.currentSlot())) {
+    wxString name = gui::toWx(cat.current().get(catalogue::game_info::GameName));
+    name.Replace("&&", "&");
+    SetTitle(name + " - Quillfen95");
+  } else {
+    SetTitle("Quillfen95");
+  }
+}
+
+void CMainFrame::refreshFileManager() {
+  if (panel_) panel_->refreshFileLists();
+}
+
+void CMainFrame::resetFileLists() {
+  if (panel_) panel_->resetFileLists();
+}
+
+void CMainFrame::showMode(const std::string& text) {
+  if (panel_) panel_->showMode(text);
+}
+
+void CMainFrame::applyToolbarLayout(const app::ToolbarLayout& layout) {
+  wxAuiPaneInfo& main = aui_.GetPane(mainBar_);
+  gui::dockToolbar(main, layout.mainBarDock);
+  wxAuiPaneInfo& select = aui_.GetPane(selectBar_);
+  gui::dockToolbar(select, layout.selectGameBarDock);
+  select.Show(layout.selectGameBarVisible != 0);
+  aui_.Update();
+}
+
+bool CMainFrame::toolbarShown() const {
+  return const_cast<wxAuiManager&>(aui_).GetPane(mainBar_).IsShown();
+}
+
+void CMainFrame::showToolbar(bool shown) {
+  aui_.GetPane(mainBar_).Show(shown);
+  aui_.Update();
+}
+
+bool CMainFrame::statusBarShown() const {
+  return GetStatusBar() && GetStatusBar()->IsShown();
+}
+
+void CMainFrame::showStatusBar(bool shown) {
+  if (!GetStatusBar()) return;
+  GetStatusBar()->Show(shown);
+  SendSizeEvent();
+}
+
+void CMainFrame::closeMainWindow() {
+  Close();
+}
+
+void CMainFrame::beginDriveSearch() {
+  services_.progress.arm(this);
+}
+
+void CMainFrame::endDriveSearch() {
+  services_.progress.disarm();
+}
+
+int CMainFrame::runGameLocationDialog(int advancedSetup) {
+#ifdef QF95_HAVE_DIALOGS
+  return gui::runGameLocationDialog(this, services_.cat, advancedSetup);
+#else
+  (void)advancedSetup;
+  return services_.cat.currentSlot();
+#endif
+}
+
+void CMainFrame::runLaunchOptionsDialog() {
+#ifdef QF95_HAVE_DIALOGS
+  gui::runLaunchOptionsDialog(this, services_.cat);
+#endif
+}
+
+void CMainFrame::runSingleOptionsDialog(int id) {
+#ifdef QF95_HAVE_DIALOGS
+  if (id == app::kCmdSoundVideoOptions || id == app::kCmdToolSoundVideoOptions)
+    gui::runSoundVideoMemoryOptionsDialog(this, services_.cat);
+  else
+    gui::runDemoRespawnOptionsDialog(this, services_.cat);
+#else
+  (void)id;
+#endif
+}
+
+void CMainFrame::showAbout() {
+  gui::showAboutBox(this);
+}
+
+void CMainFrame::onCommand(wxCommandEvent& event) {
+  const int id = gui::commandOf(event.GetId());
+  if (!app::findCommand(id) || !window_.execute(id)) event.Skip();
+}
+
+void CMainFrame::onUpdateUi(wxUpdateUIEvent& event) {
+  const int id = gui::commandOf(event.GetId());
+  if (!app::findCommand(id)) {
+    event.Skip();
+    return;
+  }
+  event.Enable(window_.isEnabled(id));
+  if (isCheckItem(id)) event.Check(window_.isChecked(id));
+}
+
+void CMainFrame::onMenuOpen(wxMenuEvent& event) {
+  gui::prepareMenus(GetMenuBar(), window_);
+  event.Skip();
+}
+
+void CMainFrame::onClose(wxCloseEvent& event) {
+  if (closing_) return;
+  closing_ = true;
+  // A toolbar the user dragged to another side stays there.
+  if (const wxAuiPaneInfo& main = aui_.GetPane(mainBar_); main.IsDocked())
+    window_.toolbarDocked(true, gui::dockSideOf(main));
+  if (const wxAuiPaneInfo& select = aui_.GetPane(selectBar_); select.IsDocked())
+    window_.toolbarDocked(false, gui::dockSideOf(select));
+  if (wxDocManager* manager = GetDocumentManager(); manager && !manager->Clear(!event.CanVeto())) {
+    closing_ = false;
+    event.Veto();
+    return;
+  }
+  window_.destroyFrame();
+  indicators_.Stop();
+  aui_.UnInit();
+  Destroy();
+}
+
+void CMainFrame::onIndicatorTimer(wxTimerEvent&) {
+  if (!GetStatusBar()) return;
+  const std::pair<wxKeyCode, const char*> keys[] = {
+      {WXK_CAPITAL, "CAP"}, {WXK_NUMLOCK, "NUM"}, {WXK_SCROLL, "SCRL"}};
+  for (int pane = 1; pane <= 3; ++pane) {
+    const auto& [key, text] = keys[pane - 1];
+    const wxString shown = wxGetKeyState(key) ? text : "";
+    if (GetStatusBar()->GetStatusText(pane) != shown) SetStatusText(shown, pane);
+  }
+}
+
+void CMainFrame::bindFlyByHelp(wxAuiToolBar* bar) {
+  bar->Bind(wxEVT_MOTION, [this, bar](wxMouseEvent& event) {
+    event.Skip();
+    wxAuiToolBarItem* item = bar->FindToolByPosition(event.GetX(), event.GetY());
+    const wxString help = item ? item->GetLongHelp() : wxString();
+    SetStatusText(help.empty() ? wxString(kReady) : help, 0);
+  });
+  bar->Bind(wxEVT_LEAVE_WINDOW, [this](wxMouseEvent& event) {
+    event.Skip();
+    SetStatusText(kReady, 0);
+  });
+}

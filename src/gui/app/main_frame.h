@@ -1,0 +1,77 @@
+// The main frame: menus, the two toolbars, the status bar and the main panel in the middle.
+// Every command id goes to app::MainWindow, which decides; the frame carries out what the
+// logic asks of a window.
+#pragma once
+
+#include <wx/aui/aui.h>
+#include <wx/docview.h>
+#include <wx/timer.h>
+
+#include <memory>
+
+#include "app/main_window.h"
+
+namespace gui {
+class MainPanel;
+class SearchProgressFileSystem;
+}  // namespace gui
+
+class CMainFrame : public wxDocParentFrame, public app::MainWindowHost {
+ public:
+  struct Services {
+    launch::LaunchServices launch;
+    catalogue::Catalogue& cat;
+    launch::LaunchSession& session;
+    gui::SearchProgressFileSystem& progress;
+  };
+
+  CMainFrame(wxDocManager* manager, Services services, app::FeatureSet features);
+  ~CMainFrame() override;
+
+  app::MainWindow& window() { return window_; }
+  // The view was made: the main panel goes in the middle and the catalogue is loaded.
+  void attachView();
+  // After the frame is shown: the stored window rectangle.
+  void initialUpdate();
+  // The view goes with the program.
+  void viewClosing();
+  // The title names the current game.
+  void refreshTitle();
+
+  // app::MainWindowHost
+  app::WindowRect windowRect() const override;
+  void moveWindow(const app::WindowRect& rect) override;
+  void refreshView() override;
+  void refreshFileManager() override;
+  void resetFileLists() override;
+  void showMode(const std::string& text) override;
+  void applyToolbarLayout(const app::ToolbarLayout& layout) override;
+  bool toolbarShown() const override;
+  void showToolbar(bool shown) override;
+  bool statusBarShown() const override;
+  void showStatusBar(bool shown) override;
+  void closeMainWindow() override;
+  void beginDriveSearch() override;
+  void endDriveSearch() override;
+  int runGameLocationDialog(int advancedSetup) override;
+  void runLaunchOptionsDialog() override;
+  void runSingleOptionsDialog(int id) override;
+  void showAbout() override;
+
+ private:
+  void onCommand(wxCommandEvent& event);
+  void onUpdateUi(wxUpdateUIEvent& event);
+  void onMenuOpen(wxMenuEvent& event);
+  void onClose(wxCloseEvent& event);
+  void onIndicatorTimer(wxTimerEvent& event);
+  void bindFlyByHelp(wxAuiToolBar* bar);
+
+  Services services_;
+  wxAuiManager aui_;
+  wxAuiToolBar* mainBar_ = nullptr;
+  wxAuiToolBar* selectBar_ = nullptr;
+  gui::MainPanel* panel_ = nullptr;
+  wxTimer indicators_;
+  app::MainWindow window_;
+  bool closing_ = false;
+};

@@ -1,0 +1,131 @@
+#include "gui/app/quillfen_app.h"
+
+#include <wx/config.h>
+#include <wx/docview.h>
+#include <wx/filefn.h>
+
+#include "app/command_table.h"
+#include "catalogue/catalogue.h"
+#include "gui/app/document.h"
+#include "gui/app/main_frame.h"
+#include "gui/app/search_progress.h"
+#include "gui/app/test_hooks.h"
+#include "gui/app/view.h"
+#include "gui/app/wx_prompter.h"
+#include "gui/app/wx_text.h"
+#include "input/space_orb_check.h"
+#include "launch/launch_state.h"
+#include "platform/host/host_clock.h"
+#include "platform/host/host_file_system.h"
+#include "platform/host/host_processes.h"
+#include "platform/host/wine_registry.h"
+
+#ifdef QF95_HAVE_DIALOGS
+#include "gui/dialogs/dialogs.h"
+#endif
+
+wxIMPLEMENT_APP(CQuillfen95App);
+
+namespace {
+
+#ifdef QF95_HAVE_DIALOGS
+constexpr bool kHaveDialogs = true;
+#else
+constexpr bool kHaveDialogs = false;
+#endif
+#ifdef QF95_HAVE_FILE_MANAGER
+constexpr bool kHaveFileManager = true;
+#else
+constexpr bool kHaveFileManager = false;
+#endif
+
+// The recent-file list of the standard profile holds five entries.
+class QuillfenDocManager : public wxDocManager {
+ public:
+  wxFileHistory* OnCreateFileHistory() override { return new wxFileHistory(5); }
+};
+
+std::string withBackslash(std::string directory) {
+  if (directory.empty() || directory.back() != '\\') directory += '\\';
+  return directory;
+}
+
+}  // namespace
+
+struct CQuillfen95App::Services {
+  explicit Services(const std::string& prefix)
+      : hostFs(prefix),
+        fs(hostFs),
+        processes(hostFs, platform::HostProcessOptions::fromEnvironment()),
+        registry(hostFs.prefix() + "/user.reg") {}
+
+  platform::HostFileSystem hostFs;
+  gui::SearchProgressFileSystem fs;
+  gui::WxPrompter prompter;
+  catalogue::BasicLaunchLink launchLink;
+  platform::HostProcesses processes;
+  platform::WineRegistry registry;
+  platform::HostClock clock;
+  launch::LaunchSession session;
+  std::unique_ptr<catalogue::Catalogue> cat;
+#ifdef QF95_HAVE_DIALOGS
+  std::unique_ptr<gui::WxGameLocationRunner> locationDialog;
+#endif
+  wxDocManager* docManager = nullptr;
+};
+
+CQuillfen95App::CQuillfen95App() : startupHostDirectory_(wxGetCwd()) {}
+
+CQuillfen95App::~CQuillfen95App() = default;
+
+// wxApp::OnInit is not called: it would parse the command line, and the program takes no
+// file and no switch from it.
+bool CQuillfen95App::OnInit() {
+  SetAppName("Quillfen95");
+  services_ = std::make_unique<Services>(platform::HostFileSystem::defaultPrefix());
+  Services& s = *services_;
+
+  const auto startup = s.hostFs.dosPath(gui::fromWx(startupHostDirectory_));
+  const std::string startupDir = withBackslash(startup ? *startup : s.hostFs.currentDirectory());
+  s.launchLink.setCreatedStamp(static_cast<int32_t>(s.clock.secondsSinceEpoch()));
+  s.cat = std::make_unique<catalogue::Catalogue>(s.fs, s.prompter, startupDir, s.launchLink);
+  s.cat->setAfterSearch([&s] {
+    s.fs.disarm();
+    input::SpaceOrbCheck(s.fs, s.prompter, s.cat->univ(), /*interactive=*/false);
+  });
+#ifdef QF95_HAVE_DIALOGS
+  // A first start may ask for the game location dialog before the frame is on screen.
+  s.locationDialog = std::make_unique<gui::WxGameLocationRunner>(nullptr, *s.cat);
+  s.cat->setGameLocationDialog(s.locationDialog.get());
+#endif
+
+  s.docManager = new QuillfenDocManager;
+  s.docManager->FileHistoryLoad(*wxConfigBase::Get());
+  new wxDocTemplate(s.docManager, "Quillfen95", "*.*", "", "", "Quillfen95 Document",
+                    "Quillfen95 View", CLASSINFO(CMy3DQuillfen95Doc),
+                    CLASSINFO(CMy3DQuillfen95View));
+
+  auto* frame =
+      new CMainFrame(s.docManager,
+                     CMainFrame::Services{
+                         launch::LaunchServices{s.fs, s.processes, s.registry, s.prompter, s.clock},
+                         *s.cat, s.session, s.fs},
+                     app::builtFeatures({kHaveDialogs, kHaveFileManager}));
+  SetTopWindow(frame);
+  if (!s.docManager->CreateDocument(wxEmptyString, wxDOC_NEW)) return false;
+  frame->Show();
+#ifdef QF95_HAVE_DIALOGS
+  s.locationDialog->setParent(frame);
+#endif
+  frame->initialUpdate();
+  gui::installTestHooks(frame);
+  return true;
+}
+
+int CQuillfen95App::OnExit() {
+  if (services_) {
+    delete services_->docManager;
+    services_.reset();
+  }
+  return wxApp::OnExit();
+}

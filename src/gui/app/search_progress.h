@@ -1,0 +1,70 @@
+// The drive search of a first start runs on the user-interface thread and may take a while
+// on large drives. This file system passes every call through and, while a search may be
+// running, shows a progress dialog that pulses as directories are looked at.
+#pragma once
+
+#include <memory>
+
+#include "platform/file_system.h"
+
+class wxProgressDialog;
+class wxWindow;
+
+namespace gui {
+
+class SearchProgressFileSystem : public platform::FileSystem {
+ public:
+  explicit SearchProgressFileSystem(platform::FileSystem& inner);
+  ~SearchProgressFileSystem() override;
+
+  // From now on directory searches pulse a progress dialog over `parent` (made at the first
+  // search, so a plain load shows nothing).
+  void arm(wxWindow* parent);
+  // The search is over: the dialog goes.
+  void disarm();
+
+  std::vector<char> drives() const override { return inner_.drives(); }
+  std::vector<platform::FindData> find(const std::string& pattern) const override;
+  std::optional<platform::FindData> stat(const std::string& path) const override;
+  std::unique_ptr<platform::FileHandle> open(const std::string& path,
+                                             platform::OpenMode mode) override {
+    return inner_.open(path, mode);
+  }
+  bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override {
+    return inner_.copyFile(from, to, failIfExists);
+  }
+  bool moveFile(const std::string& from, const std::string& to) override {
+    return inner_.moveFile(from, to);
+  }
+  bool deleteFile(const std::string& path) override { return inner_.deleteFile(path); }
+  bool setAttributesNormal(const std::string& path) override {
+    return inner_.setAttributesNormal(path);
+  }
+  bool createDirectory(const std::string& path) override { return inner_.createDirectory(path); }
+  bool removeDirectory(const std::string& path) override { return inner_.removeDirectory(path); }
+  std::string currentDirectory() const override { return inner_.currentDirectory(); }
+  bool setCurrentDirectory(const std::string& path) override {
+    return inner_.setCurrentDirectory(path);
+  }
+  std::string windowsDirectory() const override { return inner_.windowsDirectory(); }
+  std::optional<std::string> shortPathName(const std::string& path) const override {
+    return inner_.shortPathName(path);
+  }
+  std::optional<std::string> longPathName(const std::string& path) const override {
+    return inner_.longPathName(path);
+  }
+  bool replaceWhole(const std::string& path, const std::vector<uint8_t>& bytes) override {
+    return inner_.replaceWhole(path, bytes);
+  }
+
+ private:
+  void pulse(const std::string& path) const;
+
+  platform::FileSystem& inner_;
+  wxWindow* parent_ = nullptr;
+  bool armed_ = false;
+  mutable std::unique_ptr<wxProgressDialog> dialog_;
+  mutable unsigned calls_ = 0;
+};
+
+}  // namespace gui

@@ -1,0 +1,87 @@
+#include "gui/app/test_hooks.h"
+
+#include <wx/app.h>
+#include <wx/dialog.h>
+#include <wx/ffile.h>
+#include <wx/filefn.h>
+#include <wx/toplevel.h>
+#include <wx/utils.h>
+
+#include <csignal>
+#include <memory>
+
+#include "gui/app/main_frame.h"
+
+namespace gui {
+
+namespace {
+
+wxTopLevelWindow* frontWindow() {
+  wxTopLevelWindow* front = nullptr;
+  for (wxWindow* window : wxTopLevelWindows) {
+    auto* top = dynamic_cast<wxTopLevelWindow*>(window);
+    if (top && top->IsShownOnScreen() && !top->IsBeingDeleted()) front = top;
+  }
+  // A modal dialog is in front of whatever else is shown.
+  for (wxWindow* window : wxTopLevelWindows) {
+    auto* dialog = dynamic_cast<wxDialog*>(window);
+    if (dialog && dialog->IsModal() && dialog->IsShownOnScreen()) front = dialog;
+  }
+  return front;
+}
+
+void writeReady(const wxString& path, const wxString& title) {
+  const wxString temporary = path + ".tmp";
+  {
+    wxFFile file(temporary, "w");
+    if (!file.IsOpened()) return;
+    file.Write(title + "\n");
+  }
+  wxRenameFile(temporary, path, true);
+}
+
+void onTerminate(int) {
+  // Modal dialogs first, then the program closes as "Exit" closes it.
+  for (wxWindow* window : wxTopLevelWindows)
+    if (auto* dialog = dynamic_cast<wxDialog*>(window); dialog && dialog->IsModal())
+      dialog->EndModal(wxID_CANCEL);
+  if (wxTheApp)
+    wxTheApp->CallAfter([] {
+      if (wxWindow* top = wxTheApp->GetTopWindow()) top->Close(true);
+    });
+}
+
+}  // namespace
+
+void installTestHooks(CMainFrame* frame) {
+  wxTheApp->SetSignalHandler(SIGTERM, onTerminate);
+
+  wxString readyFile;
+  if (wxGetEnv("QF95_TEST_READY_FILE", &readyFile) && !readyFile.empty()) {
+    auto last = std::make_shared<wxString>();
+    wxTheApp->Bind(wxEVT_IDLE, [readyFile, last](wxIdleEvent& event) {
+      event.Skip();
+      wxTopLevelWindow* front = frontWindow();
+      if (!front) return;
+      const wxString title = front->GetTitle();
+      if (title == *last) return;
+      *last = title;
+      front->Update();
+      writeReady(readyFile, title);
+    });
+  }
+
+  wxString command;
+  long id = 0;
+  if (wxGetEnv("QF95_TEST_COMMAND", &command) && command.ToLong(&id)) {
+    auto done = std::make_shared<bool>(false);
+    frame->Bind(wxEVT_IDLE, [frame, id, done](wxIdleEvent& event) {
+      event.Skip();
+      if (*done || !frame->IsShownOnScreen()) return;
+      *done = true;
+      frame->CallAfter([frame, id] { frame->window().execute(int(id)); });
+    });
+  }
+}
+
+}  // namespace gui
