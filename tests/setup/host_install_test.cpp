@@ -155,7 +155,9 @@ TEST_F(HostInstallTest, InstalledFrontEndStartsFromTheDesktopEntry) {
   EXPECT_EQ(exec[1], "QF95_PREFIX=" + prefix);
   EXPECT_EQ(stdfs::path(exec[2]), stdfs::canonical(installed / "quillfen95.exe"));
 
-  const ProgramRun run = runIn(path, exec);
+  // The installed headless driver starts from P with the entry's drive map.
+  const ProgramRun run =
+      runIn(path, {exec[0], exec[1], (stdfs::path(path) / "qf95-catalogue").string()});
   EXPECT_EQ(run.status, 0) << run.output;
   EXPECT_NE(run.output.find("Start-up directory: C:\\Games\\Quillfen95\\\n"), std::string::npos)
       << run.output;
