@@ -12,29 +12,7 @@ build=$(realpath "$1")
 demo=$(realpath -m "$2")
 check=${3:-}
 
-rm -rf "$demo"
-mkdir -p "$demo"/{drive_c/QF95,drive_d,drive_e} "$demo/prefix/dosdevices"
-ln -s "$demo/drive_c" "$demo/prefix/dosdevices/c:"
-ln -s "$demo/drive_d" "$demo/prefix/dosdevices/d:"
-ln -s "$demo/drive_e" "$demo/prefix/dosdevices/e:"
-ln -s / "$demo/prefix/dosdevices/z:"
-
-standin() {  # path under the demo, game name
-  mkdir -p "$(dirname "$demo/$1")"
-  cp "$build/standin.com" "$demo/$1"
-}
-standin drive_d/GAMES/DUKE3D/DUKE3D.EXE "Duke Nukem 3D 1.3"
-standin drive_d/GAMES/Quake/QUAKE.EXE "Quake"
-standin drive_e/Doom2/DOOM2.EXE "Doom II"
-standin drive_e/3dgames/Heretic/HERETIC.EXE "Heretic"
-standin "drive_e/Program Files/Chex/CHEX.EXE" "Chex Quest"
-cp "$build/Quillfen.Sig" "$build/arg_pass.com" "$demo/drive_c/QF95/"
-cat > "$demo/drive_c/QF95/gamelst1.cfg" <<'CFG'
-[Chex Quest]
-ExecuteFile = "chex.exe"
-SearchDir = "Chex"
-GameType = "8"
-CFG
+"$(dirname "$0")/make_demo_machine.sh" "$build" "$demo"
 
 cd "$demo/drive_c/QF95"
 echo "== First start (C:\\QF95\\) =="
