@@ -84,8 +84,12 @@ void MainWindow::refreshAfterGamePick() {
 
 bool MainWindow::isEnabled(int id) const {
   if (!commandBuilt(id, features_)) return false;
+  // Nothing to run until a game is defined and selected.
+  const bool gameSelected = catalogue::isSelectableSlot(cat_.currentSlot()) &&
+                            !cat_.current().get(gi::GameDir).empty();
+  if (id == kCmdRun || id == kCmdPlay) return gameSelected;
   if (id >= kCmdSavedGameFirst && id <= kCmdSavedGameLast)
-    return !cat_.current().get(gi::RunSavedGameCommand).empty();
+    return gameSelected && !cat_.current().get(gi::RunSavedGameCommand).empty();
   if (id >= kCmdGamePickFirst && id <= kCmdGamePickLast) {
     const size_t slot = size_t(id - kCmdGamePickFirst);
     return slot >= gamePicks_.size() || gamePicks_[slot].enabled;

@@ -52,6 +52,10 @@ TEST_F(RoutingTest, WithoutAGameTheWindowStillOpensInTheStartupDirectory) {
   EXPECT_EQ(cat->currentSlot(), catalogue::kNoSlotSelected);
   EXPECT_EQ(fs.currentDirectory(), kStartup);
   EXPECT_GE(host.refreshes, 1);
+  // With no game there is nothing to run.
+  EXPECT_FALSE(w.isEnabled(app::kCmdRun));
+  EXPECT_FALSE(w.isEnabled(app::kCmdPlay));
+  EXPECT_FALSE(w.execute(app::kCmdRun));
   w.closeView();  // nothing to configure, nothing breaks
 }
 

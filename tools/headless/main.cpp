@@ -1,0 +1,452 @@
+// qf95-headless: the main window's logic without a display, driven by a script. The real
+// catalogue, launch pipeline and host services run; the window records what it is asked to
+// do, message boxes are answered from the script, and every program start is printed before
+// it happens.
+//
+//   qf95-headless [--prefix DIR] [--output FILE] [SCRIPT]
+//
+// The script is read from standard input when no file is given. The started programs' own
+// output goes to FILE, standard error when none is given, so that standard output holds the
+// transcript alone.
+// The start-up directory is the current directory, as for the program.
+#include <cstring>
+#include <deque>
+#include <fstream>
+#include <iostream>
+#include <stdexcept>
+#include <string>
+
+#include "app/command_ids.h"
+#include "app/command_table.h"
+#include "app/launch_selections.h"
+#include "app/main_window.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/dialogs/game_location_dialog.h"
+#include "files/file_manager.h"
+#include "input/space_orb_check.h"
+#include "launch/dialogs/demo_respawn_options.h"
+#include "launch/dialogs/launch_options.h"
+#include "launch/dialogs/sound_video_memory_options.h"
+#include "launch/launch_state.h"
+#include "launch/pif.h"
+#include "platform/host/host_clock.h"
+#include "platform/host/host_file_system.h"
+#include "platform/host/host_processes.h"
+#include "platform/host/wine_registry.h"
+#include "script.h"
+
+namespace {
+
+// A fault of the script against what the window offers; ends the run with status 1.
+struct ScriptFault : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+std::string quoted(const std::string& word) {
+  if (!word.empty() && word.find_first_of(" \t\"") == std::string::npos) return word;
+  return "\"" + word + "\"";
+}
+
+bool sameText(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  return true;
+}
+
+std::string withBackslash(std::string dir) {
+  if (dir.empty() || dir.back() != '\\') dir += '\\';
+  return dir;
+}
+
+class ScriptPrompter : public platform::Prompter {
+ public:
+  explicit ScriptPrompter(std::ostream& out) : out_(out) {}
+  void queue(platform::Answer answer) { answers_.push_back(answer); }
+  size_t queued() const { return answers_.size(); }
+
+  platform::Answer ask(const std::string& caption, const std::string& text,
+                       platform::Buttons buttons) override {
+    out_ << "box " << caption << ": " << headless::oneLine(text) << "\n";
+    platform::Answer answer = headless::safeAnswer(buttons);
+    bool fromScript = false;
+    if (!answers_.empty()) {
+      // A box with OK alone takes a queued "ok", and otherwise leaves the queue to the next
+      // question.
+      if (headless::offers(buttons, answers_.front())) {
+        answer = answers_.front();
+        answers_.pop_front();
+        fromScript = true;
+      } else if (buttons != platform::Buttons::kOk) {
+        out_ << "-> (queued " << headless::answerName(answers_.front()) << " is not a button)\n";
+        throw ScriptFault("the queued answer does not fit the box");
+      }
+    }
+    out_ << "-> " << headless::answerName(answer)
+         << (fromScript || buttons == platform::Buttons::kOk ? "" : " (nothing queued)") << "\n";
+    out_.flush();
+    return answer;
+  }
+
+ private:
+  std::ostream& out_;
+  std::deque<platform::Answer> answers_;
+};
+
+// Prints every start, then passes it on.
+class RecordingProcesses : public platform::Processes {
+ public:
+  RecordingProcesses(platform::Processes& inner, platform::FileSystem& fs, std::ostream& out)
+      : inner_(inner), fs_(fs), out_(out) {}
+
+  int startPifAndWait(const std::string& pifPath, const std::vector<std::string>& args,
+                      std::string* error) override {
+    printPif("dos", pifPath, args);
+    return inner_.startPifAndWait(pifPath, args, error);
+  }
+  void execPif(const std::string& pifPath, const std::vector<std::string>& args,
+               std::string* error) override {
+    printPif("dos-handover", pifPath, args);
+    inner_.execPif(pifPath, args, error);
+  }
+  bool startWindowsProgram(const std::string& application, const std::string& commandLine,
+                           const std::string& currentDirectory, std::string* error) override {
+    out_ << "start windows " << quoted(application) << " " << commandLine << " in "
+         << currentDirectory << "\n";
+    out_.flush();
+    return inner_.startWindowsProgram(application, commandLine, currentDirectory, error);
+  }
+  int runCommand(const std::string& commandText) override {
+    out_ << "start command " << commandText << " in " << fs_.currentDirectory() << "\n";
+    out_.flush();
+    return inner_.runCommand(commandText);
+  }
+  bool openTextViewer(const std::string& file) override {
+    out_ << "start viewer " << quoted(file) << " in " << fs_.currentDirectory() << "\n";
+    out_.flush();
+    return inner_.openTextViewer(file);
+  }
+
+ private:
+  // The PIF names the program and the directory it runs in.
+  void printPif(const char* kind, const std::string& pifPath,
+                const std::vector<std::string>& args) {
+    std::string program = pifPath, dir = "?";
+    if (const auto bytes = fs_.readWhole(pifPath))
+      if (const auto pif = launch::readPifLaunch(*bytes)) {
+        program = pif->program;
+        dir = pif->workDir;
+      }
+    out_ << "start " << kind << " " << quoted(program);
+    for (const std::string& arg : args) out_ << " " << quoted(arg);
+    out_ << " in " << dir << "\n";
+    out_.flush();
+  }
+
+  platform::Processes& inner_;
+  platform::FileSystem& fs_;
+  std::ostream& out_;
+};
+
+// The window: records instead of drawing. Dialogs cannot run here: each is printed and
+// cancelled.
+class RecordingHost : public app::MainWindowHost, public catalogue::GameLocationDialogRunner {
+ public:
+  RecordingHost(std::ostream& out, catalogue::Catalogue& cat, files::FileManager& files)
+      : out_(out), cat_(cat), files_(files) {}
+
+  // A new command: the game location dialog may be asked for again after each.
+  void newCommand() { locationRequests_ = 0; }
+  bool closed() const { return closed_; }
+
+  app::WindowRect windowRect() const override { return rect_; }
+  void moveWindow(const app::WindowRect& rect) override { rect_ = rect; }
+  void refreshView() override { files_.refreshForGame(); }
+  void refreshFileManager() override { files_.refreshForGame(); }
+  void resetFileLists() override { files_.resetToGameDirectory(); }
+  void showMode(const std::string&) override {}
+  void applyToolbarLayout(const app::ToolbarLayout&) override {}
+  bool toolbarShown() const override { return toolbar_; }
+  void showToolbar(bool shown) override { toolbar_ = shown; }
+  bool statusBarShown() const override { return statusBar_; }
+  void showStatusBar(bool shown) override { statusBar_ = shown; }
+  void closeMainWindow() override {
+    out_ << "close\n";
+    closed_ = true;
+  }
+  int runGameLocationDialog(int) override {
+    dialog(catalogue::dialogs::GameLocationDialog::kTitle);
+    // A define-game loop asks again while no game is current; a script cannot answer it.
+    if (++locationRequests_ > 3) throw ScriptFault("the game location dialog keeps coming back");
+    return cat_.currentSlot();
+  }
+  void runLaunchOptionsDialog() override { dialog(launch::dialogs::LaunchOptions::kTitle); }
+  void runSingleOptionsDialog(int id) override {
+    if (id == app::kCmdSoundVideoOptions || id == app::kCmdToolSoundVideoOptions)
+      dialog(launch::dialogs::SoundVideoMemoryOptions::kTitle);
+    else
+      dialog(launch::dialogs::DemoRespawnOptions::kTitle);
+  }
+  void showAbout() override { dialog("About Quillfen95"); }
+
+ private:
+  void dialog(const char* title) {
+    out_ << "dialog " << title << "\n";
+    out_.flush();
+  }
+
+  std::ostream& out_;
+  catalogue::Catalogue& cat_;
+  files::FileManager& files_;
+  app::WindowRect rect_{0, 0, 960, 640};
+  bool toolbar_ = true;
+  bool statusBar_ = true;
+  bool closed_ = false;
+  int locationRequests_ = 0;
+};
+
+std::optional<size_t> findFile(const files::FileList& list, const std::string& name) {
+  for (size_t i = 0; i < list.entries().size(); ++i) {
+    const files::ListEntry& e = list.entries()[i];
+    if (e.kind == files::EntryKind::kFile &&
+        (sameText(e.longName, name) || sameText(e.shortName, name)))
+      return i;
+  }
+  return std::nullopt;
+}
+
+std::optional<size_t> findEntry(const files::FileList& list, files::EntryKind kind,
+                                const std::string& name, char drive = 0) {
+  for (size_t i = 0; i < list.entries().size(); ++i) {
+    const files::ListEntry& e = list.entries()[i];
+    if (e.kind != kind) continue;
+    if (kind == files::EntryKind::kParent) return i;
+    if (kind == files::EntryKind::kDrive &&
+        sameText(std::string(1, e.drive), std::string(1, drive)))
+      return i;
+    if (kind == files::EntryKind::kDirectory &&
+        (sameText(e.longName, name) || sameText(e.text, name)))
+      return i;
+  }
+  return std::nullopt;
+}
+
+bool startsWith(const std::string& text, const std::string& head) {
+  return text.size() >= head.size() && sameText(text.substr(0, head.size()), head);
+}
+
+// Walks a list to `dir` by double-clicks on its drive, "[..]" and directory entries.
+bool walkTo(files::FileManager& fm, size_t list, const std::string& dir) {
+  for (int step = 0; step < 64; ++step) {
+    const std::string here = withBackslash(fm.list(list).workDir());
+    if (sameText(here, dir)) return true;
+    std::optional<size_t> entry;
+    if (here.empty() || !sameText(here.substr(0, 1), dir.substr(0, 1))) {
+      entry = findEntry(fm.list(list), files::EntryKind::kDrive, "", dir[0]);
+    } else if (!startsWith(dir, here)) {
+      entry = findEntry(fm.list(list), files::EntryKind::kParent, "");
+    } else {
+      const std::string rest = dir.substr(here.size());
+      entry =
+          findEntry(fm.list(list), files::EntryKind::kDirectory, rest.substr(0, rest.find('\\')));
+    }
+    if (!entry || !fm.openEntry(list, *entry)) return false;
+  }
+  return false;
+}
+
+const char* statusName(files::PickStatus status) {
+  switch (status) {
+    case files::PickStatus::kNothing:
+      return "nothing";
+    case files::PickStatus::kDirectory:
+      return "directory";
+    case files::PickStatus::kPicked:
+      return "picked";
+    case files::PickStatus::kSetOnly:
+      return "set-only";
+    case files::PickStatus::kPathTooLong:
+      return "path-too-long";
+    case files::PickStatus::kUnknownKind:
+      break;
+  }
+  return "unknown-kind";
+}
+
+// A click on the file in the first list that shows it; a list is walked to the file's
+// directory when none is there.
+void selectFile(files::FileManager& fm, const std::string& path, std::ostream& out) {
+  const size_t cut = path.rfind('\\');
+  if (cut == std::string::npos || path.size() < 3 || path[1] != ':')
+    throw ScriptFault("select-file takes a full DOS path");
+  const std::string dir = path.substr(0, cut + 1);
+  const std::string name = path.substr(cut + 1);
+  std::optional<std::pair<size_t, size_t>> found;
+  for (size_t list = 0; list < files::kFileLists && !found; ++list)
+    if (sameText(withBackslash(fm.list(list).workDir()), dir))
+      if (const auto entry = findFile(fm.list(list), name)) found = {list, *entry};
+  for (size_t list = 0; list < files::kFileLists && !found; ++list)
+    if (!fm.list(list).masks().empty() && walkTo(fm, list, dir))
+      if (const auto entry = findFile(fm.list(list), name)) found = {list, *entry};
+  if (!found) {
+    out << "select not-listed " << path << "\n";
+    throw ScriptFault("no file list shows " + path);
+  }
+  const files::Selection s = fm.select(found->first, found->second);
+  out << "select " << statusName(s.status) << " "
+      << (s.status == files::PickStatus::kPicked ? s.path : path) << "\n";
+}
+
+void setSelection(catalogue::Catalogue& cat, const app::LaunchSelectionView& view,
+                  const headless::Directive& d) {
+  if (d.what == "god" || d.what == "weapons") {
+    const app::CheckChoice& check = d.what == "god" ? view.godMode : view.weaponsAll;
+    if (!check.enabled) throw ScriptFault("set " + d.what + ": greyed for this game");
+    (d.what == "god" ? app::chooseGodMode : app::chooseWeaponsAll)(cat.gameData(), d.value == "on");
+    return;
+  }
+  const app::NumberChoice& choice = d.what == "skill"     ? view.skill
+                                    : d.what == "episode" ? view.episode
+                                    : d.what == "level"   ? view.level
+                                                          : view.bots;
+  if (!choice.enabled) throw ScriptFault("set " + d.what + ": greyed for this game");
+  size_t index = 0;
+  while (index < choice.entries.size() && choice.entries[index] != d.value) ++index;
+  if (index == choice.entries.size())
+    throw ScriptFault("set " + d.what + ": " + d.value + " is not offered");
+  const int i = static_cast<int>(index);
+  if (d.what == "skill")
+    app::chooseSkill(cat.current(), cat.gameData(), i);
+  else if (d.what == "episode")
+    app::chooseEpisode(cat.current(), cat.gameData(), i);
+  else if (d.what == "level")
+    app::chooseLevel(cat.current(), cat.gameData(), i);
+  else
+    app::chooseBots(cat.current(), cat.gameData(), i);
+}
+
+std::string withoutAmpersands(std::string_view text) {
+  std::string out;
+  for (char c : text)
+    if (c != '&') out += c;
+  return out;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string prefix = platform::HostFileSystem::defaultPrefix();
+  std::string scriptPath;
+  std::string programOutput = "/dev/stderr";
+  for (int i = 1; i < argc; ++i) {
+    if (!std::strcmp(argv[i], "--prefix") && i + 1 < argc) {
+      prefix = argv[++i];
+    } else if (!std::strcmp(argv[i], "--output") && i + 1 < argc) {
+      programOutput = argv[++i];
+    } else if (argv[i][0] != '-' && scriptPath.empty()) {
+      scriptPath = argv[i];
+    } else {
+      std::cerr << "usage: qf95-headless [--prefix DIR] [--output FILE] [SCRIPT]\n";
+      return 2;
+    }
+  }
+  std::ifstream file;
+  if (!scriptPath.empty()) {
+    file.open(scriptPath);
+    if (!file) {
+      std::cerr << "qf95-headless: cannot read " << scriptPath << "\n";
+      return 2;
+    }
+  }
+  const headless::Script script = headless::readScript(scriptPath.empty() ? std::cin : file);
+  if (!script.error.empty()) {
+    std::cerr << "qf95-headless: " << script.error << "\n";
+    return 2;
+  }
+
+  std::ostream& out = std::cout;
+  platform::HostFileSystem fs(prefix);
+  ScriptPrompter prompter(out);
+  platform::HostProcessOptions processOptions = platform::HostProcessOptions::fromEnvironment();
+  processOptions.outputFile = programOutput;
+  platform::HostProcesses hostProcesses(fs, processOptions);
+  RecordingProcesses processes(hostProcesses, fs, out);
+  platform::WineRegistry registry(fs.prefix() + "/user.reg");
+  platform::HostClock clock;
+  launch::LaunchSession session;
+  catalogue::BasicLaunchLink launchLink;
+  launchLink.setCreatedStamp(static_cast<int32_t>(clock.secondsSinceEpoch()));
+  catalogue::Catalogue cat(fs, prompter, withBackslash(fs.currentDirectory()), launchLink);
+  cat.setAfterSearch([&] { input::SpaceOrbCheck(fs, prompter, cat.univ(), false); });
+  files::FileManager fileManager(cat, fs);
+  RecordingHost host(out, cat, fileManager);
+  cat.setGameLocationDialog(&host);
+  app::MainWindow window({fs, processes, registry, prompter, clock}, cat, session,
+                         app::builtFeatures({/*dialogs=*/true, /*fileManager=*/true}), host);
+
+  int status = 0;
+  try {
+    // The window opens when the first directive that is not an answer comes: answers before it
+    // go to the boxes of the start-up.
+    bool open = false;
+    const auto openWindow = [&] {
+      if (open) return;
+      open = true;
+      window.createFrame();
+      window.createView();
+      window.initialUpdate();
+    };
+    for (const headless::Directive& d : script.directives) {
+      if (d.kind != headless::Directive::Kind::kAnswer) openWindow();
+      if (host.closed()) break;
+      try {
+        switch (d.kind) {
+          case headless::Directive::Kind::kAnswer:
+            prompter.queue(d.answer);
+            break;
+          case headless::Directive::Kind::kCommand: {
+            host.newCommand();
+            // The menus are prepared as they open; a game pick shows the game's name.
+            const std::vector<app::MenuItem> games = window.gameMenu();
+            const auto command = app::findCommand(d.command);
+            std::string text = command ? withoutAmpersands(command->text) : std::string("?");
+            for (const app::MenuItem& item : games)
+              if (item.id == d.command) text = withoutAmpersands(item.text);
+            out << "command " << d.command << " " << text << "\n";
+            if (!window.isEnabled(d.command)) {
+              out << "-> disabled\n";
+              break;
+            }
+            window.execute(d.command);
+            break;
+          }
+          case headless::Directive::Kind::kSelectFile:
+            selectFile(fileManager, d.path, out);
+            break;
+          case headless::Directive::Kind::kSet:
+            setSelection(cat, window.launchSelections(), d);
+            out << "set " << d.what << " " << d.value << "\n";
+            break;
+        }
+      } catch (const ScriptFault& fault) {
+        throw ScriptFault("line " + std::to_string(d.line) + ": " + fault.what());
+      }
+    }
+    openWindow();
+    if (prompter.queued())
+      std::cerr << "qf95-headless: " << prompter.queued() << " queued answer(s) left over\n";
+    // The program closes: the view, then the frame.
+    host.newCommand();
+    window.closeView();
+    window.destroyFrame();
+    out << "end\n";
+  } catch (const ScriptFault& fault) {
+    out.flush();
+    std::cerr << "qf95-headless: " << fault.what() << "\n";
+    status = 1;
+  }
+  out.flush();
+  return status;
+}

@@ -1,0 +1,139 @@
+#include "script.h"
+
+#include <charconv>
+#include <sstream>
+
+namespace headless {
+
+namespace {
+
+std::string trimmed(const std::string& s) {
+  const size_t first = s.find_first_not_of(" \t\r");
+  if (first == std::string::npos) return {};
+  return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
+}
+
+std::optional<int> number(const std::string& word) {
+  int value = 0;
+  const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
+  if (ec != std::errc() || end != word.data() + word.size()) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::optional<platform::Answer> answerNamed(const std::string& word) {
+  if (word == "yes") return platform::Answer::kYes;
+  if (word == "no") return platform::Answer::kNo;
+  if (word == "ok") return platform::Answer::kOk;
+  if (word == "cancel") return platform::Answer::kCancel;
+  return std::nullopt;
+}
+
+const char* answerName(platform::Answer answer) {
+  switch (answer) {
+    case platform::Answer::kYes:
+      return "yes";
+    case platform::Answer::kNo:
+      return "no";
+    case platform::Answer::kCancel:
+      return "cancel";
+    case platform::Answer::kOk:
+      break;
+  }
+  return "ok";
+}
+
+bool offers(platform::Buttons buttons, platform::Answer answer) {
+  using platform::Answer;
+  switch (buttons) {
+    case platform::Buttons::kOk:
+      return answer == Answer::kOk;
+    case platform::Buttons::kOkCancel:
+      return answer == Answer::kOk || answer == Answer::kCancel;
+    case platform::Buttons::kYesNo:
+      return answer == Answer::kYes || answer == Answer::kNo;
+    case platform::Buttons::kYesNoCancel:
+      return answer != Answer::kOk;
+  }
+  return false;
+}
+
+platform::Answer safeAnswer(platform::Buttons buttons) {
+  switch (buttons) {
+    case platform::Buttons::kOk:
+      return platform::Answer::kOk;
+    case platform::Buttons::kYesNo:
+      return platform::Answer::kNo;
+    case platform::Buttons::kOkCancel:
+    case platform::Buttons::kYesNoCancel:
+      break;
+  }
+  return platform::Answer::kCancel;
+}
+
+std::string oneLine(const std::string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    if (text[i] == '\n' || text[i] == '\r')
+      out += "\\n";
+    else
+      out += text[i];
+  }
+  return out;
+}
+
+Script readScript(std::istream& in) {
+  Script script;
+  std::string raw;
+  int lineNo = 0;
+  const auto fail = [&](const std::string& why) {
+    script.error = "line " + std::to_string(lineNo) + ": " + why;
+  };
+  while (std::getline(in, raw)) {
+    ++lineNo;
+    const std::string line = trimmed(raw);
+    if (line.empty() || line[0] == '#') continue;
+    const size_t blank = line.find_first_of(" \t");
+    const std::string word = line.substr(0, blank);
+    const std::string rest = blank == std::string::npos ? "" : trimmed(line.substr(blank));
+    Directive d;
+    d.line = lineNo;
+    if (word == "answer") {
+      const auto answer = answerNamed(rest);
+      if (!answer) return fail("answer takes yes, no, ok or cancel"), script;
+      d.kind = Directive::Kind::kAnswer;
+      d.answer = *answer;
+    } else if (word == "command") {
+      const auto id = number(rest);
+      if (!id) return fail("command takes a command id"), script;
+      d.kind = Directive::Kind::kCommand;
+      d.command = *id;
+    } else if (word == "select-file") {
+      // The path is the rest of the line: long names may hold blanks.
+      if (rest.empty()) return fail("select-file takes a DOS path"), script;
+      d.kind = Directive::Kind::kSelectFile;
+      d.path = rest;
+    } else if (word == "set") {
+      std::istringstream words(rest);
+      std::string extra;
+      words >> d.what >> d.value >> extra;
+      const bool numeric =
+          d.what == "skill" || d.what == "episode" || d.what == "level" || d.what == "bots";
+      const bool check = d.what == "god" || d.what == "weapons";
+      if ((!numeric && !check) || d.value.empty() || !extra.empty())
+        return fail("set takes skill|episode|level|bots N or god|weapons on|off"), script;
+      if (numeric && !number(d.value)) return fail("set " + d.what + " takes a number"), script;
+      if (check && d.value != "on" && d.value != "off")
+        return fail("set " + d.what + " takes on or off"), script;
+      d.kind = Directive::Kind::kSet;
+    } else {
+      return fail("unknown directive \"" + word + "\""), script;
+    }
+    script.directives.push_back(std::move(d));
+  }
+  return script;
+}
+
+}  // namespace headless

@@ -1,0 +1,40 @@
+// The headless driver's script: one directive per line, "#" starts a comment line.
+#pragma once
+
+#include <istream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/prompter.h"
+
+namespace headless {
+
+struct Directive {
+  enum class Kind { kAnswer, kCommand, kSelectFile, kSet };
+  Kind kind = Kind::kCommand;
+  int line = 0;
+  platform::Answer answer = platform::Answer::kOk;
+  int command = 0;
+  std::string path;   // select-file: the DOS path
+  std::string what;   // set: skill, episode, level, bots, god or weapons
+  std::string value;  // set: the number shown, or on/off
+};
+
+struct Script {
+  std::vector<Directive> directives;
+  std::string error;  // "line N: ..." for the first line that could not be read
+};
+
+Script readScript(std::istream& in);
+
+std::optional<platform::Answer> answerNamed(const std::string& word);
+const char* answerName(platform::Answer answer);
+// Whether a box with these buttons offers the answer.
+bool offers(platform::Buttons buttons, platform::Answer answer);
+// What a box gets when the script queued nothing for it: its safest button.
+platform::Answer safeAnswer(platform::Buttons buttons);
+// A text on one transcript line: line breaks become "\n".
+std::string oneLine(const std::string& text);
+
+}  // namespace headless
