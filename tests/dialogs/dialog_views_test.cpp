@@ -29,6 +29,8 @@ using catalogue::dialogs::DefineGameDialog;
 using catalogue::dialogs::DefinitionPage;
 using catalogue::dialogs::GameLocationDialog;
 using catalogue::dialogs::GameSelectDialog;
+using gui::fromWx;
+using gui::toWx;
 
 // Shows the view and lets it draw; saves a screenshot of it when asked to.
 void show(wxWindow* view, const std::string& name) {

@@ -7,17 +7,9 @@
 
 #include <string>
 
-namespace gui::dialogs {
+#include "gui/common/wx_text.h"
 
-// Record texts are 8-bit strings: UTF-8 where they are valid UTF-8, Latin-1 otherwise.
-inline wxString toWx(const std::string& text) {
-  wxString converted = wxString::FromUTF8(text.data(), text.size());
-  if (converted.empty() && !text.empty()) converted = wxString(text.data(), wxConvISO8859_1);
-  return converted;
-}
-inline std::string fromWx(const wxString& text) {
-  return std::string(text.utf8_str());
-}
+namespace gui::dialogs {
 
 // Control ids of the game location dialog.
 inline constexpr int kIdLocationName = 2100;    // + row

@@ -1,20 +1,9 @@
-// setup's texts are 8-bit strings; wx wants wxString. UTF-8 first, Latin-1 for anything else.
+// setup's texts are 8-bit strings; wx wants wxString.
 #pragma once
 
-#include <wx/string.h>
-
-#include <string>
+#include "gui/common/wx_text.h"
 
 namespace setup::gui {
-
-inline wxString toWx(const std::string& text) {
-  wxString converted = wxString::FromUTF8(text.data(), text.size());
-  if (converted.empty() && !text.empty()) converted = wxString(text.data(), wxConvISO8859_1);
-  return converted;
-}
-
-inline std::string fromWx(const wxString& text) {
-  return std::string(text.utf8_str());
-}
-
+using ::gui::fromWx;
+using ::gui::toWx;
 }  // namespace setup::gui
