@@ -122,16 +122,12 @@ DefineGameView::DefineGameView(wxWindow* parent, DefineGameDialog& dialog)
         pushFields();
       },
       kIdPasteParameters);
-  Bind(
-      wxEVT_BUTTON,
-      [this](wxCommandEvent&) {
+  bindOkCancel(
+      [this] {
         pullFields();
         dialog_.ok();
-        finish(wxID_OK);
       },
-      wxID_OK);
-  Bind(
-      wxEVT_BUTTON, [this](wxCommandEvent&) { finish(wxID_CANCEL); }, wxID_CANCEL);
+      [] {});
 }
 
 wxTextCtrl* DefineGameView::text(int id) const {

@@ -70,10 +70,7 @@ GameSelectView::GameSelectView(wxWindow* parent, GameSelectDialog& dialog)
         refresh();
       },
       kIdSelectNext);
-  Bind(
-      wxEVT_BUTTON, [this](wxCommandEvent&) { finish(wxID_OK); }, wxID_OK);
-  Bind(
-      wxEVT_BUTTON, [this](wxCommandEvent&) { finish(wxID_CANCEL); }, wxID_CANCEL);
+  bindOkCancel([] {}, [] {});
 }
 
 void GameSelectView::refresh() {

@@ -53,22 +53,15 @@ SoundVideoMemoryView::SoundVideoMemoryView(wxWindow* parent, SoundVideoMemoryOpt
   top->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxALL, 8);
   SetSizerAndFit(top);
 
-  Bind(
-      wxEVT_BUTTON,
-      [this](wxCommandEvent&) {
+  bindOkCancel(
+      [this] {
         pull();
         options_.ok();
-        finish(wxID_OK);
       },
-      wxID_OK);
-  Bind(
-      wxEVT_BUTTON,
-      [this](wxCommandEvent&) {
+      [this] {
         pull();
         options_.close();
-        finish(wxID_CANCEL);
-      },
-      wxID_CANCEL);
+      });
 }
 
 void SoundVideoMemoryView::pull() {
@@ -122,22 +115,15 @@ DemoRespawnView::DemoRespawnView(wxWindow* parent, DemoRespawnOptions& options)
   top->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxALL, 8);
   SetSizerAndFit(top);
 
-  Bind(
-      wxEVT_BUTTON,
-      [this](wxCommandEvent&) {
+  bindOkCancel(
+      [this] {
         pull();
         options_.ok();
-        finish(wxID_OK);
       },
-      wxID_OK);
-  Bind(
-      wxEVT_BUTTON,
-      [this](wxCommandEvent&) {
+      [this] {
         pull();
         options_.close();
-        finish(wxID_CANCEL);
-      },
-      wxID_CANCEL);
+      });
 }
 
 void DemoRespawnView::pull() {
@@ -162,17 +148,13 @@ LaunchOptionsView::LaunchOptionsView(wxWindow* parent, LaunchOptions& options)
   top->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxALL, 8);
   SetSizerAndFit(top);
 
-  Bind(
-      wxEVT_BUTTON,
-      [this](wxCommandEvent&) {
+  bindOkCancel(
+      [this] {
         for (size_t i = 0; i < LaunchOptions::kOptionCount; ++i)
           options_.setChecked(i, boxes_[i]->GetValue());
         options_.ok();
-        finish(wxID_OK);
       },
-      wxID_OK);
-  Bind(
-      wxEVT_BUTTON, [this](wxCommandEvent&) { finish(wxID_CANCEL); }, wxID_CANCEL);
+      [] {});
 }
 
 }  // namespace gui::dialogs

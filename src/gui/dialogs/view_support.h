@@ -5,6 +5,7 @@
 #include <wx/dialog.h>
 #include <wx/string.h>
 
+#include <functional>
 #include <string>
 
 #include "gui/common/wx_text.h"
@@ -58,6 +59,23 @@ class View : public wxDialog {
       EndModal(code);
     else
       Hide();
+  }
+  // OK and Cancel each take their step first, then end the view with their code.
+  void bindOkCancel(std::function<void()> onOk, std::function<void()> onCancel) {
+    Bind(
+        wxEVT_BUTTON,
+        [this, onOk](wxCommandEvent&) {
+          onOk();
+          finish(wxID_OK);
+        },
+        wxID_OK);
+    Bind(
+        wxEVT_BUTTON,
+        [this, onCancel](wxCommandEvent&) {
+          onCancel();
+          finish(wxID_CANCEL);
+        },
+        wxID_CANCEL);
   }
 };
 

@@ -1,0 +1,25 @@
+# qf95_test_suite(<target> TEST_DIR <folder under tests/> LIBS <libraries...>
+#                 [DEFINITIONS <definitions...>] [DEPENDS <targets...>] [PREFIX <test name prefix>])
+# One GoogleTest program from every .cpp of tests/<folder>, linked with the fakes of the
+# platform layer, its tests discovered for ctest.
+function(qf95_test_suite target)
+  cmake_parse_arguments(ARG "" "TEST_DIR;PREFIX" "LIBS;DEFINITIONS;DEPENDS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${ARG_TEST_DIR}/*.cpp)
+  add_executable(${target} ${sources})
+  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} qf95_platform_fake GTest::gtest
+                                          GTest::gtest_main)
+  if(ARG_DEFINITIONS)
+    target_compile_definitions(${target} PRIVATE ${ARG_DEFINITIONS})
+  endif()
+  foreach(dependency IN LISTS ARG_DEPENDS)
+    if(TARGET ${dependency})
+      add_dependencies(${target} ${dependency})
+    endif()
+  endforeach()
+  if(ARG_PREFIX)
+    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 TEST_PREFIX "${ARG_PREFIX}")
+  else()
+    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60)
+  endif()
+endfunction()
