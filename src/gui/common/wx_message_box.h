@@ -1,8 +1,16 @@
-// One modal message box as a wx message dialog: the buttons of the request, the icon and
-// style the caller adds, CR LF shown as line breaks; the answer is the button pressed.
+// One modal message box: the buttons of the request, the icon and style the caller adds, CR LF
+// shown as line breaks; the answer is the button pressed.
+//
+// The box is wx's own message dialog, not the toolkit's native one: a native box runs a loop of
+// its own that wx cannot end, so a SIGTERM could not close the program while one was up, and it
+// is no wx window, so nothing in the program could tell that it is showing. Keys answer it
+// this way: Return presses the default button (Yes, or OK); Escape presses Cancel, or No in a
+// Yes/No box (never Yes, the affirmative button wx would take), or OK in a box with OK only.
 #pragma once
 
 #include <wx/msgdlg.h>
+// The generic dialog after the native one's header, which declares its base class.
+#include <wx/generic/msgdlgg.h>
 #include <wx/window.h>
 
 #include <string>
@@ -11,6 +19,34 @@
 #include "platform/prompter.h"
 
 namespace gui {
+
+// The answer to a box with these buttons when it ended with `id`. A box can also end without a
+// button of its own (closed from the title bar, or by the program while it closes); that counts
+// as the answer that changes nothing: Cancel where there is one, otherwise No or OK.
+inline platform::Answer answerOfMessageBox(platform::Buttons buttons, int id) {
+  using platform::Answer;
+  using platform::Buttons;
+  switch (id) {
+    case wxID_YES:
+      return Answer::kYes;
+    case wxID_NO:
+      return Answer::kNo;
+    case wxID_OK:
+      return Answer::kOk;
+    default:
+      break;
+  }
+  switch (buttons) {
+    case Buttons::kOk:
+      return Answer::kOk;
+    case Buttons::kYesNo:
+      return Answer::kNo;
+    case Buttons::kOkCancel:
+    case Buttons::kYesNoCancel:
+      return Answer::kCancel;
+  }
+  return Answer::kCancel;
+}
 
 inline platform::Answer showMessageBox(wxWindow* parent, const std::string& caption,
                                        const std::string& text, platform::Buttons buttons,
@@ -32,17 +68,18 @@ inline platform::Answer showMessageBox(wxWindow* parent, const std::string& capt
   }
   wxString message = toWx(text);
   message.Replace("\r\n", "\n");
-  wxMessageDialog box(parent, message, toWx(caption), style);
-  switch (box.ShowModal()) {
-    case wxID_YES:
-      return platform::Answer::kYes;
-    case wxID_NO:
-      return platform::Answer::kNo;
-    case wxID_CANCEL:
-      return platform::Answer::kCancel;
-    default:
-      return platform::Answer::kOk;
-  }
+  wxGenericMessageDialog box(parent, message, toWx(caption), style);
+  // Escape (and the title bar's close) would press Yes, the box's affirmative button, when
+  // there is no Cancel: make it No.
+  if (buttons == platform::Buttons::kYesNo) box.SetEscapeId(wxID_NO);
+  // The window is made only when it is shown, with the standard dialog style: keep it above
+  // the others there when asked to.
+  if (extraStyle & wxSTAY_ON_TOP)
+    box.Bind(wxEVT_INIT_DIALOG, [&box](wxInitDialogEvent& event) {
+      event.Skip();
+      box.SetWindowStyleFlag(box.GetWindowStyleFlag() | wxSTAY_ON_TOP);
+    });
+  return answerOfMessageBox(buttons, box.ShowModal());
 }
 
 }  // namespace gui

@@ -1,0 +1,194 @@
+#!/usr/bin/env bash
+# Drives quillfen95 from the keyboard on a made-up machine (the program in C:\QF95\, a
+# stand-in game on drive D:), one case per start, on an X server of its own:
+#   menu_keys        Alt+H, A opens the about box from the Help menu; Escape closes it; Alt+F,
+#                    X is "Exit", and the program ends by itself with status 0;
+#   message_box      "Set FileManager at Expert Mode" shows its warning; Return answers it, the
+#                    main window comes back to the front and the close writes the expert flag;
+#                    at the next start the same command clears it, its warning answered with
+#                    Escape (a box with OK only takes Escape as OK);
+#   terminate_in_box SIGTERM while the warning is up: the box ends, the command finishes and
+#                    the program closes as "Exit" closes it, status 0.
+# The program's ready file names the window in front, message boxes included: every wait is on
+# that file or on the process, each with a time limit.
+#   tests/gui/keyboard_session.sh QUILLFEN95 BUILD_DIR SHOT_DIR [CASE...]
+# Screenshots and the program's output go to SHOT_DIR. Exits 77 (skipped) when Xvfb, xdotool
+# or ImageMagick is missing.
+set -uo pipefail
+exe=$(realpath "$1")
+build=$(realpath "$2")
+shots=$(realpath -m "$3")
+shift 3
+cases=("$@")
+[ ${#cases[@]} -gt 0 ] || cases=(menu_keys message_box terminate_in_box)
+for tool in Xvfb xdotool import; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+main_title="Duke3D 1.3 Reg. - Quillfen95"
+box_title="Quillfen95"
+expert_mode=32892
+work=$(mktemp -d)
+pid=
+xvfb=
+cleanup() {
+  [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+mkdir -p "$shots"
+
+# Our own server: -displayfd takes a free display number, so tests running side by side do
+# not race for one. No window manager: keys_to hands out the focus.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+for _ in $(seq 1 100); do
+  [ -s "$work/display" ] && break
+  kill -0 "$xvfb" 2>/dev/null || break
+  sleep 0.1
+done
+[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=":$(head -n 1 "$work/display")"
+
+fresh_machine() {
+  rm -rf "$work/m"
+  mkdir -p "$work"/m/{drive_c/QF95,drive_d/GAMES/DUKE3D,prefix/dosdevices,home}
+  ln -s "$work/m/drive_c" "$work/m/prefix/dosdevices/c:"
+  ln -s "$work/m/drive_d" "$work/m/prefix/dosdevices/d:"
+  ln -s / "$work/m/prefix/dosdevices/z:"
+  cp "$build/Quillfen.Sig" "$build/arg_pass.com" "$work/m/drive_c/QF95/"
+  cp "$build/standin.com" "$work/m/drive_d/GAMES/DUKE3D/DUKE3D.EXE"
+  program="$work/m/drive_c/QF95"
+  ready="$work/m/ready"
+}
+
+start() {  # extra environment...
+  rm -f "$ready"
+  # GTK and fontconfig keep their caches to the end: leaks are the unit tests' to find.
+  (cd "$program" && exec env HOME="$work/m/home" QF95_PREFIX="$work/m/prefix" \
+     QF95_TEST_READY_FILE="$ready" \
+     ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$@" "$exe") \
+    >>"$log" 2>&1 &
+  pid=$!
+}
+
+# Waits up to 30 s until the front window is titled $1.
+wait_front() {
+  for _ in $(seq 1 300); do
+    [ "$(cat "$ready" 2>/dev/null)" = "$1" ] && return 0
+    kill -0 "$pid" 2>/dev/null || { echo "the program ended early"; return 1; }
+    sleep 0.1
+  done
+  echo "no window \"$1\" in front (last: $(cat "$ready" 2>/dev/null))"
+  return 1
+}
+
+# Gives the keyboard focus to the window titled $1 and types the keys after it.
+keys_to() {
+  local title=$1 window
+  shift
+  window=$(timeout 10 xdotool search --onlyvisible --name "^$title\$" | tail -n 1)
+  [ -n "$window" ] || { echo "no X window \"$title\""; return 1; }
+  timeout 10 xdotool windowfocus --sync "$window" || { echo "no focus for \"$title\""; return 1; }
+  timeout 10 xdotool key --delay 100 "$@"
+}
+
+# Waits up to 30 s for the program to end; its exit status is the function's.
+wait_end() {
+  for _ in $(seq 1 300); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$pid" 2>/dev/null; then
+    echo "the program did not close"
+    return 1
+  fi
+  wait "$pid"
+  local status=$?
+  pid=
+  [ $status -eq 0 ] || echo "the program ended with status $status"
+  return $status
+}
+
+close_by_sigterm() {
+  kill -TERM "$pid"
+  wait_end
+}
+
+# The window in front is drawn before the ready file names it; the pause lets the server
+# finish the last frame.
+shot() { sleep 0.3; timeout 20 import -window root "$shots/$1.png"; }
+
+# The settings file of a plain close, to compare with: the expert flag is the one byte that
+# differs, so the test does not hard-code the record layout.
+settings_after_plain_close() {
+  fresh_machine
+  start
+  wait_front "$main_title" || return 1
+  close_by_sigterm || { echo "a plain close failed"; return 1; }
+  cp "$program/QuillfenUnivInfo.dat" "$work/plain.dat"
+}
+
+case_menu_keys() {
+  fresh_machine
+  start
+  wait_front "$main_title" || return 1
+  keys_to "$main_title" alt+h a || return 1
+  wait_front "About Quillfen95" || return 1
+  shot keys_about_box
+  keys_to "About Quillfen95" Escape || return 1
+  wait_front "$main_title" || return 1
+  keys_to "$main_title" alt+f x || return 1
+  wait_end || { echo "Exit from the keyboard failed"; return 1; }
+  [ -s "$program/QuillfenUnivInfo.dat" ] || { echo "Exit saved no settings"; return 1; }
+}
+
+case_message_box() {
+  settings_after_plain_close || return 1
+  fresh_machine
+  start QF95_TEST_COMMAND=$expert_mode
+  wait_front "$box_title" || return 1
+  shot expert_mode_warning
+  keys_to "$box_title" Return || return 1
+  wait_front "$main_title" || return 1
+  close_by_sigterm || { echo "close after the warning failed"; return 1; }
+  cmp -s "$work/plain.dat" "$program/QuillfenUnivInfo.dat" \
+    && { echo "answering the warning did not set expert mode"; return 1; }
+  # The next start reads the flag back, and the same command clears it.
+  start QF95_TEST_COMMAND=$expert_mode
+  wait_front "$box_title" || return 1
+  keys_to "$box_title" Escape || return 1
+  wait_front "$main_title" || return 1
+  close_by_sigterm || return 1
+  cmp -s "$work/plain.dat" "$program/QuillfenUnivInfo.dat" \
+    || { echo "toggling expert mode twice left the settings changed"; return 1; }
+}
+
+case_terminate_in_box() {
+  settings_after_plain_close || return 1
+  fresh_machine
+  start QF95_TEST_COMMAND=$expert_mode
+  wait_front "$box_title" || return 1
+  close_by_sigterm || { echo "SIGTERM with the warning up did not close the program"; return 1; }
+  # The command went on after its box and toggled the flag before the close saved it.
+  cmp -s "$work/plain.dat" "$program/QuillfenUnivInfo.dat" \
+    && { echo "the command did not finish before the close"; return 1; }
+  return 0
+}
+
+fail=0
+for name in "${cases[@]}"; do
+  log="$shots/$name.log"
+  : >"$log"
+  if "case_$name"; then
+    echo "ok: $name"
+  else
+    echo "FAILED: $name (the program's output: $log)"
+    tail -n 20 "$log"
+    fail=1
+    [ -n "$pid" ] && { kill -KILL "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; pid=; }
+  fi
+done
+exit $fail
