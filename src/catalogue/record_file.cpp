@@ -13,6 +13,11 @@ bool writeAtOffset(platform::FileSystem& fs, const std::string& path, uint64_t o
   } else if (!create || fs.exists(path)) {
     return false;
   }
+  // A record written back unchanged (the game record at every close) costs no rewrite of the
+  // whole file.
+  if (file.size() >= offset + bytes.size() &&
+      std::equal(bytes.begin(), bytes.end(), file.begin() + static_cast<std::ptrdiff_t>(offset)))
+    return true;
   if (gap == Gap::kRecordCopies && file.size() < offset && !bytes.empty()) {
     uint64_t copies = (offset - file.size()) / bytes.size();
     for (uint64_t i = 0; i < copies; ++i) file.insert(file.end(), bytes.begin(), bytes.end());

@@ -2,6 +2,8 @@
 
 #include <wx/progdlg.h>
 
+#include <chrono>
+
 #include "gui/app/wx_text.h"
 
 namespace gui {
@@ -10,9 +12,16 @@ namespace {
 
 constexpr const char* kSearchTitle = "Quillfen95";
 constexpr const char* kSearchText = "Searching the drives for installed games...";
-// The dialog is redrawn every so many look-ups: often enough to move, rarely enough to cost
-// nothing next to the look-ups themselves.
-constexpr unsigned kPulseEvery = 16;
+// A search over small drives ends before anyone would read the dialog, so it appears only
+// once the search has run a while; then it is redrawn (and the window's events handled) a few
+// times a second, however fast the look-ups come: redrawing it at every few look-ups cost
+// more than the look-ups themselves.
+constexpr std::chrono::milliseconds kShowAfter{300};
+constexpr std::chrono::milliseconds kPulseEvery{100};
+
+std::chrono::steady_clock::time_point now() {
+  return std::chrono::steady_clock::now();
+}
 
 }  // namespace
 
@@ -23,7 +32,7 @@ SearchProgressFileSystem::~SearchProgressFileSystem() = default;
 void SearchProgressFileSystem::arm(wxWindow* parent) {
   parent_ = parent;
   armed_ = true;
-  calls_ = 0;
+  armedAt_ = now();
 }
 
 void SearchProgressFileSystem::disarm() {
@@ -37,13 +46,15 @@ std::vector<platform::FindData> SearchProgressFileSystem::find(const std::string
 }
 
 std::optional<platform::FindData> SearchProgressFileSystem::stat(const std::string& path) const {
-  if (dialog_) pulse(path);
+  pulse(path);
   return inner_.stat(path);
 }
 
 void SearchProgressFileSystem::pulse(const std::string& path) const {
   if (!armed_) return;
+  const auto time = now();
   if (!dialog_) {
+    if (time - armedAt_ < kShowAfter) return;
     wxWindow* parent = parent_ && parent_->IsShown() ? parent_ : nullptr;
     dialog_ =
         std::make_unique<wxProgressDialog>(kSearchTitle, wxString(kSearchText) + "\n", 100, parent,
@@ -51,7 +62,8 @@ void SearchProgressFileSystem::pulse(const std::string& path) const {
     dialog_->SetMinSize(wxSize(420, -1));
     dialog_->Fit();
   }
-  if (calls_++ % kPulseEvery != 0) return;
+  if (time - lastPulse_ < kPulseEvery) return;
+  lastPulse_ = time;
   // The drive being looked at, as the user knows it.
   const std::string where = path.size() >= 2 && path[1] == ':' ? path.substr(0, 2) : path;
   dialog_->Pulse(wxString(kSearchText) + "\n" + toWx(where));

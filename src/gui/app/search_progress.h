@@ -1,8 +1,10 @@
 // The drive search of a first start runs on the user-interface thread and may take a while
 // on large drives. This file system passes every call through and, while a search may be
-// running, shows a progress dialog that pulses as directories are looked at.
+// running long enough to notice, shows a progress dialog that pulses as directories are
+// looked at.
 #pragma once
 
+#include <chrono>
 #include <memory>
 
 #include "platform/file_system.h"
@@ -17,8 +19,8 @@ class SearchProgressFileSystem : public platform::FileSystem {
   explicit SearchProgressFileSystem(platform::FileSystem& inner);
   ~SearchProgressFileSystem() override;
 
-  // From now on directory searches pulse a progress dialog over `parent` (made at the first
-  // search, so a plain load shows nothing).
+  // From now on directory searches pulse a progress dialog over `parent` (made once a search
+  // has gone on for a moment, so a plain load or a quick search shows nothing).
   void arm(wxWindow* parent);
   // The search is over: the dialog goes.
   void disarm();
@@ -64,7 +66,8 @@ class SearchProgressFileSystem : public platform::FileSystem {
   wxWindow* parent_ = nullptr;
   bool armed_ = false;
   mutable std::unique_ptr<wxProgressDialog> dialog_;
-  mutable unsigned calls_ = 0;
+  std::chrono::steady_clock::time_point armedAt_;
+  mutable std::chrono::steady_clock::time_point lastPulse_;
 };
 
 }  // namespace gui
