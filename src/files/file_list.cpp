@@ -1,6 +1,8 @@
 #include "files/file_list.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "files/directory_navigation.h"
 #include "platform/dos_path.h"
@@ -9,10 +11,21 @@ namespace files {
 
 namespace {
 
-bool byNameIgnoringCase(const platform::FindData& a, const platform::FindData& b) {
-  const std::string ua = platform::dos::toUpper(a.longName);
-  const std::string ub = platform::dos::toUpper(b.longName);
-  return ua != ub ? ua < ub : a.longName < b.longName;
+// By long name in any case, then exactly; each name is upper-cased once, not at every
+// comparison (a list may hold thousands of files).
+void sortByNameIgnoringCase(std::vector<platform::FindData>& found) {
+  std::vector<std::pair<std::string, size_t>> keys;
+  keys.reserve(found.size());
+  for (size_t i = 0; i < found.size(); ++i)
+    keys.emplace_back(platform::dos::toUpper(found[i].longName), i);
+  std::sort(keys.begin(), keys.end(), [&found](const auto& a, const auto& b) {
+    return a.first != b.first ? a.first < b.first
+                              : found[a.second].longName < found[b.second].longName;
+  });
+  std::vector<platform::FindData> sorted;
+  sorted.reserve(found.size());
+  for (const auto& key : keys) sorted.push_back(std::move(found[key.second]));
+  found = std::move(sorted);
 }
 
 ListEntry makeEntry(EntryKind kind, std::string text, std::string longName = {},
@@ -59,7 +72,7 @@ void FileList::listDirectories(const platform::FileSystem& fs) {
     std::erase_if(found, [](const platform::FindData& f) {
       return !f.isDirectory() || (f.attributes & platform::kAttrHidden) != 0;
     });
-    std::sort(found.begin(), found.end(), byNameIgnoringCase);
+    sortByNameIgnoringCase(found);
     for (const platform::FindData& f : found) {
       const std::string& shown = longNames_ || f.shortName.empty() ? f.longName : f.shortName;
       entries_.push_back(makeEntry(EntryKind::kDirectory, directoryEntry(shown), f.longName,
@@ -78,7 +91,7 @@ void FileList::listFiles(const platform::FileSystem& fs) {
   for (const KindMask& mask : masks_) {
     std::vector<platform::FindData> found = fs.find(dir + mask.mask);
     std::erase_if(found, [](const platform::FindData& f) { return f.isDirectory(); });
-    std::sort(found.begin(), found.end(), byNameIgnoringCase);
+    sortByNameIgnoringCase(found);
     for (const platform::FindData& f : found)
       entries_.push_back(fileEntry(f, longNames_, mask.kind));
   }

@@ -128,24 +128,44 @@ bool hasWildcards(std::string_view name) {
 }
 
 bool matchesWildcard(std::string_view pattern, std::string_view name) {
+  // The patterns of nearly every find, matched against every name of a directory.
+  if (pattern == "*" || pattern == "*.*") return true;
+  if (pattern.size() > 2 && pattern.substr(0, 2) == "*." &&
+      pattern.find_first_of("*?.", 2) == pattern.npos) {
+    // "*.EXT": the "*" stops at the last dot, so the name ends in ".EXT".
+    return name.size() >= pattern.size() - 1 &&
+           equalsIgnoreCase(name.substr(name.size() - (pattern.size() - 1)), pattern.substr(1));
+  }
   // Reachable positions in `name` after each pattern character, as FsRtlIsNameInExpression
   // walks the DOS forms of "*", "?" and "." that FindFirstFileA hands it.
   const size_t n = name.size();
   const size_t lastDot = name.rfind('.');
-  std::vector<char> reach(n + 1, 0), next(n + 1, 0);
+  // A find matches every name of a directory: no allocation for names of usual length.
+  constexpr size_t kOnStack = 260;
+  char onStack[2 * kOnStack];
+  std::vector<char> onHeap;
+  char* reach = onStack;
+  if (n + 1 > kOnStack) {
+    onHeap.resize(2 * (n + 1));
+    reach = onHeap.data();
+  }
+  char* next = reach + n + 1;
+  std::fill(reach, reach + n + 1, 0);
   reach[0] = 1;
   for (size_t p = 0; p < pattern.size(); ++p) {
     const char token = pattern[p];
     const char following = p + 1 < pattern.size() ? pattern[p + 1] : '\0';
-    std::fill(next.begin(), next.end(), 0);
+    std::fill(next, next + n + 1, 0);
     bool any = false;
+    size_t filled = 0;  // "*": positions below this are set already
     for (size_t i = 0; i <= n; ++i) {
       if (!reach[i]) continue;
       any = true;
       if (token == '*') {
         // Followed by a dot it may not run past the name's last dot.
         size_t limit = (following == '.' && lastDot != name.npos && lastDot >= i) ? lastDot : n;
-        for (size_t j = i; j <= limit; ++j) next[j] = 1;
+        for (size_t j = std::max(i, filled); j <= limit; ++j) next[j] = 1;
+        filled = std::max(filled, limit + 1);
       } else if (token == '?') {
         if (i < n && name[i] != '.') next[i + 1] = 1;
         if (i == n || name[i] == '.') next[i] = 1;
@@ -157,7 +177,7 @@ bool matchesWildcard(std::string_view pattern, std::string_view name) {
       }
     }
     if (!any) return false;
-    reach.swap(next);
+    std::swap(reach, next);
   }
   return reach[n] != 0;
 }

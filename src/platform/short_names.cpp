@@ -16,18 +16,6 @@ int compareFirst(std::string_view a, std::string_view b, size_t count) {
   return a.substr(0, count).compare(b.substr(0, count));
 }
 
-// Whether an existing "~N" alias belongs to the same stem as the name being shortened: both
-// agree on the characters before the "~", or on as many as the new name's base keeps in front
-// of a number of that width, whichever is more.
-int compareWithGenerated(std::string_view name, std::string_view alias) {
-  size_t tilde = alias.find('~');
-  size_t stemLength = tilde;
-  size_t numberLength = std::min(alias.find('.', tilde), alias.size()) - tilde;
-  size_t baseLength = std::min<size_t>(std::min(name.find('.'), name.size()), 8);
-  if (baseLength > stemLength + numberLength) stemLength = baseLength - numberLength;
-  return compareFirst(name, alias, stemLength);
-}
-
 // The name as DOS shows it before any shortening, and whether it has to be shortened for its
 // own sake (blanks, a long base or a long extension); `baseLength` and `hasDot` describe the
 // result.
@@ -62,28 +50,112 @@ Prepared prepare(std::string_view longName) {
   return p;
 }
 
+// Whether an existing "~N" alias belongs to the same stem as the name being shortened: both
+// agree on the characters before the "~", or on as many as the new name's base (`baseLength`,
+// at most 8) keeps in front of a number of that width, whichever is more.
+int compareWithGenerated(std::string_view name, size_t baseLength, std::string_view alias,
+                         size_t tilde, size_t numberLength) {
+  size_t stemLength = tilde;
+  if (baseLength > stemLength + numberLength) stemLength = baseLength - numberLength;
+  return compareFirst(name, alias, stemLength);
+}
+
+// Block sizes of the sorted "~N" aliases: a block is split in two past kMaxBlock entries.
+constexpr size_t kMaxBlock = 256;
+
 }  // namespace
 
+void ShortNameAssigner::Block::summarise() {
+  spans.clear();
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const Generated& e = entries[i];
+    auto span = std::find_if(spans.begin(), spans.end(), [&](const Span& s) {
+      return s.tilde == e.tilde && s.numberLength == e.numberLength;
+    });
+    if (span == spans.end()) {
+      spans.push_back({e.tilde, e.numberLength, uint16_t(i), uint16_t(i)});
+    } else {
+      span->last = uint16_t(i);
+    }
+  }
+}
+
+const ShortNameAssigner::Generated& ShortNameAssigner::at(size_t index) const {
+  size_t block =
+      size_t(std::upper_bound(starts_.begin(), starts_.end(), index) - starts_.begin()) - 1;
+  return blocks_[block].entries[index - starts_[block]];
+}
+
+void ShortNameAssigner::insert(Generated entry) {
+  if (blocks_.empty()) {
+    blocks_.emplace_back();
+    starts_.push_back(0);
+  }
+  // After the aliases equal to it, as an insertion into the sorted array would put it.
+  auto block = std::upper_bound(
+      blocks_.begin(), blocks_.end() - 1, entry.alias,
+      [](const std::string& alias, const Block& b) { return alias < b.entries.back().alias; });
+  auto& entries = block->entries;
+  auto at = std::upper_bound(
+      entries.begin(), entries.end(), entry.alias,
+      [](const std::string& alias, const Generated& e) { return alias < e.alias; });
+  entries.insert(at, std::move(entry));
+  ++generatedCount_;
+  size_t index = size_t(block - blocks_.begin());
+  if (entries.size() > kMaxBlock) {
+    Block second;
+    second.entries.assign(std::make_move_iterator(entries.begin() + kMaxBlock / 2),
+                          std::make_move_iterator(entries.end()));
+    entries.resize(kMaxBlock / 2);
+    second.summarise();
+    blocks_.insert(blocks_.begin() + ptrdiff_t(index) + 1, std::move(second));
+    starts_.insert(starts_.begin() + ptrdiff_t(index) + 1, 0);
+  }
+  blocks_[index].summarise();
+  for (size_t b = index + 1; b < blocks_.size(); ++b) {
+    starts_[b] = starts_[b - 1] + blocks_[b - 1].entries.size();
+  }
+}
+
 unsigned ShortNameAssigner::nextNumber(const std::string& stem) const {
+  const size_t baseLength = std::min<size_t>(std::min(stem.find('.'), stem.size()), 8);
+  auto compare = [&](const Generated& e) {
+    return compareWithGenerated(stem, baseLength, e.alias, e.tilde, e.numberLength);
+  };
   // A binary search over the sorted aliases, then onwards while they still match: the number
   // after the last match is the next one.
   long low = 0;
-  long high = static_cast<long>(generated_.size()) - 1;
+  long high = static_cast<long>(generatedCount_) - 1;
   while (low <= high) {
     long mid = (low + high) / 2;
-    int order = compareWithGenerated(stem, generated_[mid].alias);
+    int order = compare(at(size_t(mid)));
     if (order > 0) {
       low = mid + 1;
     } else if (order < 0) {
       high = mid - 1;
     } else {
-      unsigned found = 0;
-      do {
-        found = generated_[mid].number;
-        ++mid;
-      } while (static_cast<size_t>(mid) < generated_.size() &&
-               compareWithGenerated(stem, generated_[mid].alias) == 0);
-      return found + 1;
+      size_t block =
+          size_t(std::upper_bound(starts_.begin(), starts_.end(), size_t(mid)) - starts_.begin()) -
+          1;
+      size_t i = size_t(mid) - starts_[block];
+      unsigned found = blocks_[block].entries[i].number;
+      // The rest of this block one by one; then whole blocks where every kind of alias matches
+      // at both of its ends, and so in between (the matching aliases of one kind are a run of
+      // the sorted ones); the block where the matches end one by one again.
+      for (++i;; ++block, i = 0) {
+        if (block == blocks_.size()) return found + 1;
+        const Block& b = blocks_[block];
+        if (i == 0 && std::all_of(b.spans.begin(), b.spans.end(), [&](const Block::Span& s) {
+              return compare(b.entries[s.first]) == 0 && compare(b.entries[s.last]) == 0;
+            })) {
+          found = b.entries.back().number;
+          continue;
+        }
+        for (; i < b.entries.size(); ++i) {
+          if (compare(b.entries[i]) != 0) return found + 1;
+          found = b.entries[i].number;
+        }
+      }
     }
   }
   return 1;
@@ -95,7 +167,7 @@ std::string ShortNameAssigner::add(std::string_view longName) {
   if (!shorten) {
     std::string asIs = p.name;
     dropTrailingDot(asIs);
-    shorten = std::binary_search(taken_.begin(), taken_.end(), asIs);
+    shorten = taken_.count(asIs) != 0;
   }
 
   std::string alias;
@@ -106,16 +178,14 @@ std::string ShortNameAssigner::add(std::string_view longName) {
     alias = p.name.substr(0, keep) + "~" + digits;
     if (p.hasDot) alias += p.name.substr(p.name.rfind('.'), 4);
     if (alias.size() > 12) alias.resize(12);
-    Generated entry{alias, number};
-    auto at =
-        std::upper_bound(generated_.begin(), generated_.end(), entry,
-                         [](const Generated& a, const Generated& b) { return a.alias < b.alias; });
-    generated_.insert(at, std::move(entry));
+    size_t tilde = alias.find('~');
+    size_t numberLength = std::min(alias.find('.', tilde), alias.size()) - tilde;
+    insert({alias, number, uint8_t(tilde), uint8_t(numberLength)});
   } else {
     alias = p.name;
   }
   dropTrailingDot(alias);
-  taken_.insert(std::upper_bound(taken_.begin(), taken_.end(), alias), alias);
+  taken_.insert(alias);
   return alias;
 }
 
@@ -134,19 +204,61 @@ std::optional<std::string> plainShortName(std::string_view longName) {
   return p.name;
 }
 
-std::optional<size_t> findEntry(const std::vector<std::string>& longNames,
-                                std::vector<std::string>& aliases, std::string_view name) {
-  for (size_t i = 0; i < longNames.size(); ++i) {
-    if (longNames[i] == name) return i;
+namespace {
+
+// Orders names as DOS sees them: byte by byte after upper-casing, so names equal in any case
+// are next to each other.
+bool lessIgnoringCase(std::string_view a, std::string_view b) {
+  size_t n = std::min(a.size(), b.size());
+  for (size_t i = 0; i < n; ++i) {
+    auto ca = static_cast<unsigned char>(dos::toUpper(a[i]));
+    auto cb = static_cast<unsigned char>(dos::toUpper(b[i]));
+    if (ca != cb) return ca < cb;
   }
-  for (size_t i = 0; i < longNames.size(); ++i) {
-    if (dos::equalsIgnoreCase(longNames[i], name)) return i;
-  }
-  if (aliases.size() != longNames.size()) aliases = assignShortNames(longNames);
-  for (size_t i = 0; i < aliases.size(); ++i) {
-    if (dos::equalsIgnoreCase(aliases[i], name)) return i;
+  return a.size() < b.size();
+}
+
+}  // namespace
+
+DirectoryListing::DirectoryListing(std::vector<std::string> longNames)
+    : names_(std::move(longNames)) {}
+
+const std::vector<std::string>& DirectoryListing::aliases() const {
+  std::call_once(aliasesDone_, [this] { aliases_ = assignShortNames(names_); });
+  return aliases_;
+}
+
+std::vector<uint32_t> DirectoryListing::sortedIgnoringCase(const std::vector<std::string>& texts) {
+  std::vector<uint32_t> order(texts.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = uint32_t(i);
+  std::stable_sort(order.begin(), order.end(),
+                   [&](uint32_t a, uint32_t b) { return lessIgnoringCase(texts[a], texts[b]); });
+  return order;
+}
+
+std::optional<size_t> DirectoryListing::firstEqual(const std::vector<std::string>& texts,
+                                                   const std::vector<uint32_t>& order,
+                                                   std::string_view name, bool exact) {
+  auto at = std::lower_bound(order.begin(), order.end(), name, [&](uint32_t i, std::string_view n) {
+    return lessIgnoringCase(texts[i], n);
+  });
+  for (; at != order.end() && dos::equalsIgnoreCase(texts[*at], name); ++at) {
+    if (!exact || texts[*at] == name) return *at;
   }
   return std::nullopt;
+}
+
+std::optional<size_t> DirectoryListing::find(std::string_view name) const {
+  std::call_once(byNameDone_, [this] { byName_ = sortedIgnoringCase(names_); });
+  if (auto exact = firstEqual(names_, byName_, name, true)) return exact;
+  if (auto anyCase = firstEqual(names_, byName_, name, false)) return anyCase;
+  std::call_once(byAliasDone_, [this] { byAlias_ = sortedIgnoringCase(aliases()); });
+  return firstEqual(aliases_, byAlias_, name, false);
+}
+
+std::optional<size_t> DirectoryListing::indexOf(std::string_view storedName) const {
+  std::call_once(byNameDone_, [this] { byName_ = sortedIgnoringCase(names_); });
+  return firstEqual(names_, byName_, storedName, true);
 }
 
 }  // namespace platform

@@ -4,9 +4,12 @@
 // characters of the last extension, N counted per stem in directory-listing order.
 #pragma once
 
+#include <cstdint>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace platform {
@@ -21,11 +24,30 @@ class ShortNameAssigner {
   struct Generated {
     std::string alias;
     unsigned number = 0;
+    uint8_t tilde = 0;         // where the first "~" is
+    uint8_t numberLength = 0;  // "~" and digits, up to the extension
   };
-  unsigned nextNumber(const std::string& stem) const;
+  // The "~N" aliases handed out so far, sorted by alias, in blocks: DOSBox numbers a stem by
+  // a binary search over the sorted array, so the same array positions have to be probed.
+  struct Block {
+    // Per kind of alias (its "~" and number length), the first and the last of the block.
+    struct Span {
+      uint8_t tilde, numberLength;
+      uint16_t first, last;
+    };
+    std::vector<Generated> entries;
+    std::vector<Span> spans;
+    void summarise();
+  };
 
-  std::vector<std::string> taken_;    // every alias so far, sorted
-  std::vector<Generated> generated_;  // the "~N" ones, sorted by alias
+  unsigned nextNumber(const std::string& stem) const;
+  const Generated& at(size_t index) const;
+  void insert(Generated entry);
+
+  std::unordered_set<std::string> taken_;  // every alias so far
+  std::vector<Block> blocks_;
+  std::vector<size_t> starts_;  // array position of each block's first entry
+  size_t generatedCount_ = 0;
 };
 
 // The aliases of a whole listing, in the same order.
@@ -37,9 +59,36 @@ std::vector<std::string> assignShortNames(const std::vector<std::string>& longNa
 // the real alias differ, and DOS cannot tell those apart anyway.)
 std::optional<std::string> plainShortName(std::string_view longName);
 
-// The entry of a listing that `name` denotes: the exact long name first, then one equal in any
-// case, else an alias. `aliases` is filled on demand (empty, or one per long name).
-std::optional<size_t> findEntry(const std::vector<std::string>& longNames,
-                                std::vector<std::string>& aliases, std::string_view name);
+// One directory's names in listing order, with their aliases and lookups by either, each worked
+// out once on first use. Safe to share between threads.
+class DirectoryListing {
+ public:
+  explicit DirectoryListing(std::vector<std::string> longNames);
+  DirectoryListing(const DirectoryListing&) = delete;
+  DirectoryListing& operator=(const DirectoryListing&) = delete;
+
+  const std::vector<std::string>& names() const { return names_; }
+  // One per name.
+  const std::vector<std::string>& aliases() const;
+  size_t size() const { return names_.size(); }
+
+  // The entry that `name` denotes: the exact long name first, then the first one equal in any
+  // case, else the first whose alias is.
+  std::optional<size_t> find(std::string_view name) const;
+  // The entry stored exactly as `storedName`.
+  std::optional<size_t> indexOf(std::string_view storedName) const;
+
+ private:
+  // Positions sorted by `texts` ignoring case, equal ones in listing order.
+  static std::vector<uint32_t> sortedIgnoringCase(const std::vector<std::string>& texts);
+  static std::optional<size_t> firstEqual(const std::vector<std::string>& texts,
+                                          const std::vector<uint32_t>& order, std::string_view name,
+                                          bool exact);
+
+  std::vector<std::string> names_;
+  mutable std::vector<std::string> aliases_;
+  mutable std::vector<uint32_t> byName_, byAlias_;
+  mutable std::once_flag aliasesDone_, byNameDone_, byAliasDone_;
+};
 
 }  // namespace platform

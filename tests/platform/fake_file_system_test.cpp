@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/short_names.h"
+
 namespace platform {
 namespace {
 
@@ -38,6 +40,31 @@ TEST(FakeFileSystem, AliasesCountInCreationOrder) {
   // Moving the first one away renumbers what stays, as a fresh listing would.
   ASSERT_TRUE(fs.moveFile("C:\\Program Files", "C:\\Other Place"));
   EXPECT_EQ(fs.shortPathName("C:\\Program Data"), "C:\\PROGRA~1");
+}
+
+TEST(FakeFileSystem, FindsSeeEveryChangeWithFreshAliases) {
+  FakeFileSystem fs;
+  for (int i = 1; i <= 11; ++i) fs.putFile("C:\\Maps\\Long Map Name " + std::to_string(i) + ".MAP");
+  // Each find's aliases are the ones the directory's listing gives as it is now.
+  auto check = [&] {
+    std::vector<std::string> longNames, shortNames;
+    for (const FindData& f : fs.find("C:\\MAPS\\*.*")) {
+      longNames.push_back(f.longName);
+      shortNames.push_back(f.shortName);
+    }
+    EXPECT_EQ(shortNames, assignShortNames(longNames));
+    return longNames.size();
+  };
+  check();
+  ASSERT_TRUE(fs.moveFile("C:\\MAPS\\LONGMA~1.MAP", "C:\\Maps\\Long Map Name 1.map"));
+  check();
+  ASSERT_TRUE(fs.deleteFile("C:\\MAPS\\LONGMA~3.MAP"));
+  EXPECT_EQ(check(), 10u);
+  EXPECT_EQ(fs.stat("C:\\MAPS\\Long Map Name 4.MAP")->shortName, "LONGMA~3.MAP");
+  fs.putFile("C:\\Maps\\Long Map Name 0.MAP");
+  ASSERT_TRUE(fs.copyFile("C:\\MAPS\\LONGMA~4.MAP", "C:\\MAPS\\Long Copy.MAP", true));
+  EXPECT_EQ(check(), 12u);
+  EXPECT_EQ(fs.shortPathName("C:\\Maps\\Long Copy.MAP"), "C:\\MAPS\\LONGCO~1.MAP");
 }
 
 TEST(FakeFileSystem, FailuresOnDemandWhateverTheSpelling) {

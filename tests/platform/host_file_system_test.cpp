@@ -4,6 +4,7 @@
 
 #include <dirent.h>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -13,6 +14,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/host/directory_cache.h"
+#include "platform/short_names.h"
 #include "temp_dir.h"
 
 namespace {
@@ -25,6 +28,12 @@ extern "C" DIR* opendir(const char* name) {
   static const Real real = reinterpret_cast<Real>(::dlsym(RTLD_NEXT, "opendir"));
   ++directoryListings;
   return real(name);
+}
+extern "C" DIR* fdopendir(int fd) {
+  using Real = DIR* (*)(int);
+  static const Real real = reinterpret_cast<Real>(::dlsym(RTLD_NEXT, "fdopendir"));
+  ++directoryListings;
+  return real(fd);
 }
 
 namespace platform {
@@ -189,6 +198,119 @@ TEST_F(HostFileSystemTest, LinksInsideADriveMayPointAnywhere) {
   ASSERT_TRUE(text);
   EXPECT_EQ(std::string(text->begin(), text->end()), "out");
   EXPECT_TRUE(fs.stat("C:\\ext")->isDirectory());
+}
+
+// Long and short names of what a find shows, in name order.
+std::vector<std::pair<std::string, std::string>> namesOf(const std::vector<FindData>& found) {
+  std::vector<std::pair<std::string, std::string>> names;
+  for (const FindData& f : found) names.emplace_back(f.longName, f.shortName);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// A cache whose clock runs an hour ahead, so that every listing counts as settled: only a change
+// of the directory's stamp (or forgetting it) makes a kept listing go.
+std::shared_ptr<DirectoryCache> settledCache(DirectoryCacheLimits limits = {}) {
+  return std::make_shared<DirectoryCache>(
+      limits, [] { return DirectoryCache::realTime() + int64_t(3600) * 1000000000; });
+}
+
+// Sets the directory's modification time an hour back, so that the next change moves it.
+void ageDirectory(const stdfs::path& path) {
+  timespec times[2] = {{0, UTIME_OMIT}, {::time(nullptr) - 3600, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
+
+class DirectoryCacheTest : public HostFileSystemTest {
+ protected:
+  DirectoryCacheTest() {
+    for (int i = 1; i <= 12; ++i) {
+      writeHostFile(maps / ("Long Map Name " + std::to_string(i) + ".MAP"), "m");
+    }
+    writeHostFile(maps / "M1.MAP", "m");
+  }
+  // What a find shows, and what one with nothing kept shows.
+  auto listed() { return namesOf(fs.find("C:\\MAPS\\*.MAP")); }
+  auto fresh() { return namesOf(HostFileSystem(dir.path()).find("C:\\MAPS\\*.MAP")); }
+  bool shows(const std::string& name) {
+    auto names = listed();
+    return std::any_of(names.begin(), names.end(), [&](const auto& n) { return n.first == name; });
+  }
+
+  stdfs::path maps = driveC / "MAPS";
+  std::shared_ptr<DirectoryCache> cache = settledCache();
+  HostFileSystem fs{dir.path(), cache};
+};
+
+TEST_F(DirectoryCacheTest, ChangesBehindItsBackShowWithTheirAliases) {
+  ageDirectory(maps);
+  ASSERT_EQ(listed(), fresh());
+  int before = directoryListings;
+  auto kept = listed();
+  auto alias = fs.shortPathName("C:\\MAPS\\Long Map Name 3.MAP");
+  EXPECT_EQ(directoryListings, before);  // the listing was kept
+  EXPECT_EQ(kept, fresh());
+  EXPECT_EQ(alias, HostFileSystem(dir.path()).shortPathName("C:\\MAPS\\Long Map Name 3.MAP"));
+
+  // Each change comes after a listing was kept for the aged directory.
+  writeHostFile(maps / "Long Map Name 0.MAP", "m");
+  EXPECT_TRUE(shows("Long Map Name 0.MAP"));
+  EXPECT_EQ(listed(), fresh());
+  ageDirectory(maps);
+  listed();
+  stdfs::rename(maps / "Long Map Name 5.MAP", maps / "Long Map Name 50.MAP");
+  EXPECT_TRUE(shows("Long Map Name 50.MAP"));
+  EXPECT_FALSE(shows("Long Map Name 5.MAP"));
+  EXPECT_EQ(listed(), fresh());
+  ageDirectory(maps);
+  listed();
+  stdfs::remove(maps / "Long Map Name 1.MAP");
+  EXPECT_FALSE(shows("Long Map Name 1.MAP"));
+  EXPECT_EQ(listed(), fresh());
+}
+
+TEST_F(DirectoryCacheTest, ChangesThroughItShowAtOnce) {
+  // The directory's times may not move within one clock tick: what this file system changes,
+  // it forgets.
+  ASSERT_EQ(listed(), fresh());
+  ASSERT_TRUE(fs.open("C:\\MAPS\\Long Map Name 0.MAP", OpenMode::kCreateTruncate));
+  EXPECT_EQ(listed(), fresh());
+  ASSERT_TRUE(fs.copyFile("C:\\MAPS\\M1.MAP", "C:\\MAPS\\Long Map Copy.MAP", true));
+  EXPECT_EQ(listed(), fresh());
+  ASSERT_TRUE(fs.moveFile("C:\\MAPS\\LONGMA~2.MAP", "C:\\MAPS\\Long Map Name 20.MAP"));
+  EXPECT_EQ(listed(), fresh());
+  EXPECT_TRUE(shows("Long Map Name 20.MAP"));
+  ASSERT_TRUE(fs.deleteFile("C:\\MAPS\\Long Map Name 20.MAP"));
+  EXPECT_EQ(listed(), fresh());
+  ASSERT_TRUE(fs.replaceWhole("C:\\MAPS\\Long Map Name 99.MAP", {1}));
+  EXPECT_EQ(listed(), fresh());
+  EXPECT_EQ(fs.stat("C:\\MAPS\\Long Map Name 99.MAP")->shortName,
+            HostFileSystem(dir.path()).stat("C:\\MAPS\\Long Map Name 99.MAP")->shortName);
+  EXPECT_FALSE(shows("Long Map Name 20.MAP"));
+  EXPECT_TRUE(shows("Long Map Name 99.MAP"));
+}
+
+TEST_F(DirectoryCacheTest, AFreshDirectoryIsListedEachTime) {
+  // With the real clock the directory's times are too recent to go by, so a change within the
+  // same clock tick shows as well.
+  HostFileSystem now(dir.path());
+  ASSERT_EQ(namesOf(now.find("C:\\MAPS\\*.MAP")), fresh());
+  writeHostFile(maps / "Long Map Name 0.MAP", "m");
+  auto names = namesOf(now.find("C:\\MAPS\\*.MAP"));
+  EXPECT_EQ(names, fresh());
+  EXPECT_EQ(names.size(), 14u);
+}
+
+TEST_F(DirectoryCacheTest, KeepsFewDirectories) {
+  auto small = settledCache({/*directories=*/2, /*entries=*/10});
+  HostFileSystem bounded(dir.path(), small);
+  for (int i = 0; i < 5; ++i) {
+    stdfs::create_directories(driveC / ("Dir " + std::to_string(i)));
+    bounded.find("C:\\Dir " + std::to_string(i) + "\\*.*");
+  }
+  EXPECT_EQ(small->size(), 2u);
+  bounded.find("C:\\MAPS\\*.*");  // 13 names, more than all may have: kept alone
+  EXPECT_EQ(small->size(), 1u);
 }
 
 }  // namespace

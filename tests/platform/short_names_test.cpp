@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <random>
+
 namespace platform {
 namespace {
 
@@ -61,15 +65,106 @@ TEST(ShortNames, PlainAliasOnlyWhenNoNumberIsNeeded) {
   EXPECT_FALSE(plainShortName("PROGRA~1"));  // may clash with a generated alias
 }
 
-TEST(ShortNames, FindEntryPrefersLongNames) {
-  std::vector<std::string> names{"Program Files", "progra~2", "Readme.TXT", "README.TXT"};
-  std::vector<std::string> aliases;
-  EXPECT_EQ(findEntry(names, aliases, "README.TXT"), 3u);  // exact spelling first
-  EXPECT_EQ(findEntry(names, aliases, "readme.txt"), 2u);
-  EXPECT_TRUE(aliases.empty());  // no alias was needed so far
-  EXPECT_EQ(findEntry(names, aliases, "PROGRA~2"), 1u);
-  EXPECT_EQ(findEntry(names, aliases, "progra~1"), 0u);
-  EXPECT_EQ(findEntry(names, aliases, "PROGRA~3"), std::nullopt);
+TEST(ShortNames, ListingFindsLongNamesFirst) {
+  DirectoryListing listing({"Program Files", "progra~2", "Readme.TXT", "README.TXT"});
+  EXPECT_EQ(listing.find("README.TXT"), 3u);  // exact spelling first
+  EXPECT_EQ(listing.find("readme.txt"), 2u);
+  EXPECT_EQ(listing.find("PROGRA~2"), 1u);
+  EXPECT_EQ(listing.find("progra~1"), 0u);
+  EXPECT_EQ(listing.find("PROGRA~3"), std::nullopt);
+  EXPECT_EQ(listing.indexOf("readme.txt"), std::nullopt);
+  EXPECT_EQ(listing.aliases()[3], "README~1.TXT");
+}
+
+// The numbering as it was first written, one sorted array probed the way DOSBox probes it:
+// the oracle for the faster bookkeeping.
+std::vector<std::string> referenceAliases(const std::vector<std::string>& names) {
+  std::vector<std::string> taken;
+  std::vector<std::pair<std::string, unsigned>> generated;
+  auto compare = [](std::string_view name, std::string_view alias) {
+    size_t tilde = alias.find('~');
+    size_t stem = tilde;
+    size_t number = std::min(alias.find('.', tilde), alias.size()) - tilde;
+    size_t base = std::min<size_t>(std::min(name.find('.'), name.size()), 8);
+    if (base > stem + number) stem = base - number;
+    return name.substr(0, stem).compare(alias.substr(0, stem));
+  };
+  auto dropDot = [](std::string& n) {
+    if (n.size() > 1 && n.back() == '.' && n != "..") n.pop_back();
+  };
+  std::vector<std::string> out;
+  for (const std::string& longName : names) {
+    std::string name;
+    bool shorten = false;
+    for (char c : longName) {
+      if (c == ' ') {
+        shorten = true;
+      } else {
+        name += char(std::toupper(static_cast<unsigned char>(c)));
+      }
+    }
+    size_t dot = name.find('.');
+    if (dot != std::string::npos && name.size() - dot > 4) {
+      name.erase(0, name.find_first_not_of('.'));
+      shorten = true;
+      dot = name.find('.');
+    }
+    size_t base = dot == std::string::npos ? name.size() : dot;
+    shorten = shorten || base > 8;
+    std::string alias = name;
+    dropDot(alias);
+    if (shorten || std::binary_search(taken.begin(), taken.end(), alias)) {
+      long low = 0, high = long(generated.size()) - 1;
+      unsigned number = 1;
+      while (low <= high) {
+        long mid = (low + high) / 2;
+        int order = compare(name, generated[size_t(mid)].first);
+        if (order > 0) {
+          low = mid + 1;
+        } else if (order < 0) {
+          high = mid - 1;
+        } else {
+          for (; size_t(mid) < generated.size() && compare(name, generated[size_t(mid)].first) == 0;
+               ++mid) {
+            number = generated[size_t(mid)].second + 1;
+          }
+          break;
+        }
+      }
+      std::string digits = std::to_string(number);
+      alias = name.substr(0, base + digits.size() + 1 > 8 ? 8 - digits.size() - 1 : base) + "~" +
+              digits;
+      if (dot != std::string::npos) alias += name.substr(name.rfind('.'), 4);
+      if (alias.size() > 12) alias.resize(12);
+      auto at = std::upper_bound(generated.begin(), generated.end(), alias,
+                                 [](const std::string& a, const auto& g) { return a < g.first; });
+      generated.insert(at, {alias, number});
+      dropDot(alias);
+    }
+    taken.insert(std::upper_bound(taken.begin(), taken.end(), alias), alias);
+    out.push_back(alias);
+  }
+  return out;
+}
+
+TEST(ShortNames, LargeDirectoriesNumberAsTheSortedArrayDoes) {
+  // Few stems, so that thousands of aliases share them across many blocks, and the odd
+  // shapes: short stems with blanks, "~" in names, trailing and leading dots.
+  const std::vector<std::string> stems{"Long Map Name ", "Long Map ", "LONGMA~",  "Lo ng",
+                                       "a~b c",          "Sav",       ".profile", "x y."};
+  const std::vector<std::string> tails{"", ".E1", ".text", ".", ".tar.gz", "~1", ".E12"};
+  std::mt19937 random(95);
+  for (int round = 0; round < 3; ++round) {
+    std::vector<std::string> names;
+    for (int i = 0; i < 3000; ++i) {
+      names.push_back(stems[random() % stems.size()] + std::to_string(random() % 4000) +
+                      tails[random() % tails.size()]);
+    }
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    std::shuffle(names.begin(), names.end(), random);
+    ASSERT_EQ(assignShortNames(names), referenceAliases(names)) << "round " << round;
+  }
 }
 
 }  // namespace

@@ -13,42 +13,61 @@ struct FakeFileSystem::Node {
   std::string name;
   bool directory = false;
   bool readOnly = false;
-  std::shared_ptr<Bytes> content;               // files; open handles share it
-  std::vector<std::unique_ptr<Node>> children;  // directories, in creation order
+  std::shared_ptr<Bytes> content;  // files; open handles share it
+  // Directories: the entries in creation order. Changed only through the calls below, which
+  // drop the listing worked out for them.
+  std::vector<std::unique_ptr<Node>> children;
   Node* parent = nullptr;
+  mutable std::shared_ptr<const DirectoryListing> cachedListing;
 
-  std::vector<std::string> childNames() const {
-    std::vector<std::string> names;
-    names.reserve(children.size());
-    for (const auto& child : children) names.push_back(child->name);
-    return names;
+  // The names of the children with their aliases, worked out once while they stay the same.
+  const DirectoryListing& listing() const {
+    if (!cachedListing) {
+      std::vector<std::string> names;
+      names.reserve(children.size());
+      for (const auto& child : children) names.push_back(child->name);
+      cachedListing = std::make_shared<const DirectoryListing>(std::move(names));
+    }
+    return *cachedListing;
   }
 
   Node* child(std::string_view query) const {
-    std::vector<std::string> aliases;
-    auto index = findEntry(childNames(), aliases, query);
+    auto index = listing().find(query);
     return index ? children[*index].get() : nullptr;
   }
 
   // The alias of this entry within its directory.
   std::string alias() const {
     if (!parent) return "";
-    auto names = parent->childNames();
-    auto aliases = assignShortNames(names);
-    for (size_t i = 0; i < names.size(); ++i) {
-      if (parent->children[i].get() == this) return aliases[i];
+    const DirectoryListing& siblings = parent->listing();
+    auto index = siblings.indexOf(name);
+    if (!index || parent->children[*index].get() != this) {
+      // Two entries stored with the same spelling: tell them apart by position.
+      auto at = std::find_if(parent->children.begin(), parent->children.end(),
+                             [this](const auto& child) { return child.get() == this; });
+      index = size_t(at - parent->children.begin());
     }
-    return dos::toUpper(name);
+    return siblings.aliases()[*index];
   }
 
   Node* add(std::string childName, bool isDirectory) {
     auto node = std::make_unique<Node>();
     node->name = std::move(childName);
     node->directory = isDirectory;
-    node->parent = this;
     if (!isDirectory) node->content = std::make_shared<Bytes>();
+    return adopt(std::move(node));
+  }
+
+  Node* adopt(std::unique_ptr<Node> node) {
+    node->parent = this;
     children.push_back(std::move(node));
+    cachedListing.reset();
     return children.back().get();
+  }
+
+  void rename(std::string newName) {
+    name = std::move(newName);
+    if (parent) parent->cachedListing.reset();
   }
 
   std::unique_ptr<Node> detach(Node* which) {
@@ -56,6 +75,7 @@ struct FakeFileSystem::Node {
                            [which](const auto& child) { return child.get() == which; });
     std::unique_ptr<Node> node = std::move(*at);
     children.erase(at);
+    cachedListing.reset();
     node->parent = nullptr;
     return node;
   }
@@ -279,8 +299,9 @@ std::vector<FindData> FakeFileSystem::find(const std::string& pattern) const {
     }
     Node* dir = at->parentDirectory();
     if (!dir) return {};
-    auto names = dir->childNames();
-    auto aliases = assignShortNames(names);
+    const DirectoryListing& listing = dir->listing();
+    const std::vector<std::string>& names = listing.names();
+    const std::vector<std::string>& aliases = listing.aliases();
     std::vector<FindData> found;
     for (size_t i = 0; i < names.size(); ++i) {
       if (dos::matchesWildcard(leaf, names[i]) || dos::matchesWildcard(leaf, aliases[i])) {
@@ -367,15 +388,14 @@ bool FakeFileSystem::moveFile(const std::string& from, const std::string& to) {
     if (target->exists()) {
       // Only a change of spelling of the same entry.
       if (target->node() != moving || moving->name == target->dos.leaf()) return false;
-      moving->name = target->dos.leaf();
+      moving->rename(target->dos.leaf());
       return true;
     }
     Node* dir = target->parentDirectory();
     if (!dir || moving->contains(dir)) return false;
     std::unique_ptr<Node> node = moving->parent->detach(moving);
-    node->name = target->dos.leaf();
-    node->parent = dir;
-    dir->children.push_back(std::move(node));
+    node->rename(target->dos.leaf());
+    dir->adopt(std::move(node));
     return true;
   } catch (...) {
     return false;

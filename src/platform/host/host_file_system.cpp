@@ -1,6 +1,5 @@
 #include "platform/host/host_file_system.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -13,6 +12,7 @@
 #include <filesystem>
 
 #include "platform/dos_path.h"
+#include "platform/host/directory_cache.h"
 #include "platform/short_names.h"
 
 namespace platform {
@@ -52,30 +52,36 @@ FindData describe(std::string longName, std::string shortName, const struct stat
   return data;
 }
 
-// The names of a directory in the order the host lists them, which is the order DOSBox
-// numbers the aliases in.
-std::optional<std::vector<std::string>> listHost(const std::string& dir) {
-  DIR* handle = ::opendir(dir.c_str());
-  if (!handle) return std::nullopt;
-  std::vector<std::string> names;
-  while (const dirent* entry = ::readdir(handle)) {
-    std::string_view name = entry->d_name;
-    if (name == "." || name == "..") continue;
-    names.emplace_back(name);
+// A host directory held open, so that its listing and the entries' attributes come from the
+// same directory.
+class OpenDirectory {
+ public:
+  explicit OpenDirectory(const std::string& dir)
+      : fd_(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
+  ~OpenDirectory() {
+    if (fd_ >= 0) ::close(fd_);
   }
-  ::closedir(handle);
-  return names;
-}
+  OpenDirectory(const OpenDirectory&) = delete;
+  OpenDirectory& operator=(const OpenDirectory&) = delete;
+
+  std::shared_ptr<const DirectoryListing> listing(DirectoryCache& cache) const {
+    return fd_ < 0 ? nullptr : cache.listing(fd_);
+  }
+  std::optional<struct stat> statEntry(const std::string& name) const {
+    struct stat st {};
+    if (::fstatat(fd_, name.c_str(), &st, 0) != 0) return std::nullopt;
+    return st;
+  }
+
+ private:
+  int fd_;
+};
 
 // The alias of `storedName` inside the host directory `dir`.
-std::string aliasIn(const std::string& dir, const std::string& storedName) {
+std::string aliasIn(DirectoryCache& cache, const std::string& dir, const std::string& storedName) {
   if (auto plain = plainShortName(storedName)) return *plain;
-  ShortNameAssigner assigner;
-  if (auto names = listHost(dir)) {
-    for (const std::string& name : *names) {
-      std::string alias = assigner.add(name);
-      if (name == storedName) return alias;
-    }
+  if (auto listing = OpenDirectory(dir).listing(cache)) {
+    if (auto index = listing->indexOf(storedName)) return listing->aliases()[*index];
   }
   return dos::toUpper(storedName);
 }
@@ -213,7 +219,7 @@ std::optional<std::string> realHostPath(const std::string& path) {
 // Finds DOS paths on the host, case-insensitively and through the aliases.
 class HostLookup {
  public:
-  explicit HostLookup(const HostFileSystem& fs) : fs_(fs) {}
+  HostLookup(const HostFileSystem& fs, DirectoryCache& cache) : fs_(fs), cache_(cache) {}
 
   // Nothing for bad text, an unmapped drive or (unless `pattern`) a wildcard in the path.
   std::optional<Located> locate(const std::string& text, bool pattern = false) const {
@@ -248,14 +254,15 @@ class HostLookup {
     size_t i = 0;
     for (; i < parts.size(); ++i) {
       if (!isDirectory(dirStat)) break;
+      // A pattern is matched by find() against the whole directory, not looked up here.
+      if (pattern && i + 1 == parts.size() && dos::hasWildcards(parts[i])) break;
       std::optional<std::string> name;
       std::optional<struct stat> st = statHost(joinHost(dir, parts[i]));
       if (st) {
         name = parts[i];
-      } else if (auto names = listHost(dir)) {
-        std::vector<std::string> aliases;
-        if (auto index = findEntry(*names, aliases, parts[i])) {
-          name = (*names)[*index];
+      } else if (auto listing = OpenDirectory(dir).listing(cache_)) {
+        if (auto index = listing->find(parts[i])) {
+          name = listing->names()[*index];
           st = statHost(joinHost(dir, *name));
         }
       }
@@ -281,18 +288,20 @@ class HostLookup {
 
   // The entry of an existing, non-root path as a listing shows it.
   FindData describeEntry(const Located& at) const {
-    return describe(at.stored.back(), aliasIn(at.parentHost, at.stored.back()), at.st);
+    return describe(at.stored.back(), aliasIn(cache_, at.parentHost, at.stored.back()), at.st);
   }
 
  private:
   const HostFileSystem& fs_;
+  DirectoryCache& cache_;
 };
 
 }  // namespace
 
 // Every call below catches at the boundary: a failure of any kind is the call's failure.
 
-HostFileSystem::HostFileSystem(std::string prefixDir) {
+HostFileSystem::HostFileSystem(std::string prefixDir, std::shared_ptr<DirectoryCache> cache)
+    : cache_(cache ? std::move(cache) : std::make_shared<DirectoryCache>()) {
   try {
     std::error_code ec;
     stdfs::path prefix = stdfs::absolute(prefixDir, ec).lexically_normal();
@@ -323,7 +332,7 @@ std::string HostFileSystem::defaultPrefix() {
 
 std::optional<std::string> HostFileSystem::hostPath(const std::string& dosPath) const {
   try {
-    auto at = HostLookup(*this).locate(dosPath);
+    auto at = HostLookup(*this, *cache_).locate(dosPath);
     if (!at) return std::nullopt;
     auto root = realHostPath(at->driveDir);
     if (!root) return std::nullopt;
@@ -384,7 +393,7 @@ std::vector<char> HostFileSystem::drives() const {
 
 std::vector<FindData> HostFileSystem::find(const std::string& pattern) const {
   try {
-    HostLookup lookup(*this);
+    HostLookup lookup(*this, *cache_);
     auto at = lookup.locate(pattern, true);
     // A pattern ending in a separator names no entry to look for, as with FindFirstFileA.
     if (!at || at->isRoot() || at->dos.trailingSeparator) return {};
@@ -394,17 +403,21 @@ std::vector<FindData> HostFileSystem::find(const std::string& pattern) const {
       return {lookup.describeEntry(*at)};
     }
     if (!at->parentIsDirectory) return {};
-    auto names = listHost(at->parentHost);
-    if (!names) return {};
-    std::vector<std::string> aliases = assignShortNames(*names);
+    OpenDirectory dir(at->parentHost);
+    auto listing = dir.listing(*cache_);
+    if (!listing) return {};
+    const std::vector<std::string>& names = listing->names();
+    const std::vector<std::string>& aliases = listing->aliases();
     std::vector<FindData> found;
-    for (size_t i = 0; i < names->size(); ++i) {
-      const std::string& name = (*names)[i];
-      if (!dos::matchesWildcard(leaf, name) && !dos::matchesWildcard(leaf, aliases[i])) continue;
-      // A dangling link is no entry for DOS.
-      if (auto st = statHost(joinHost(at->parentHost, name))) {
-        found.push_back(describe(name, aliases[i], *st));
+    for (size_t i = 0; i < names.size(); ++i) {
+      const std::string& name = names[i];
+      // An alias that is the name upper-cased matches just as the name does.
+      if (!dos::matchesWildcard(leaf, name) &&
+          (dos::equalsIgnoreCase(name, aliases[i]) || !dos::matchesWildcard(leaf, aliases[i]))) {
+        continue;
       }
+      // A dangling link is no entry for DOS.
+      if (auto st = dir.statEntry(name)) found.push_back(describe(name, aliases[i], *st));
     }
     return found;
   } catch (...) {
@@ -414,7 +427,7 @@ std::vector<FindData> HostFileSystem::find(const std::string& pattern) const {
 
 std::optional<FindData> HostFileSystem::stat(const std::string& path) const {
   try {
-    HostLookup lookup(*this);
+    HostLookup lookup(*this, *cache_);
     auto at = lookup.locate(path);
     if (!at || !at->exists()) return std::nullopt;
     if (at->isRoot()) return describe("", "", at->st);
@@ -426,7 +439,7 @@ std::optional<FindData> HostFileSystem::stat(const std::string& path) const {
 
 std::unique_ptr<FileHandle> HostFileSystem::open(const std::string& path, OpenMode mode) {
   try {
-    auto at = HostLookup(*this).locate(path);
+    auto at = HostLookup(*this, *cache_).locate(path);
     if (!at || at->isRoot()) return nullptr;
     int flags = O_CLOEXEC;
     if (at->exists()) {
@@ -450,6 +463,7 @@ std::unique_ptr<FileHandle> HostFileSystem::open(const std::string& path, OpenMo
         break;
     }
     int fd = ::open(at->host.c_str(), flags, 0666);
+    if (!at->exists()) cache_->forget(at->parentHost);
     if (fd < 0) return nullptr;
     return std::make_unique<HostFileHandle>(fd);
   } catch (...) {
@@ -459,7 +473,7 @@ std::unique_ptr<FileHandle> HostFileSystem::open(const std::string& path, OpenMo
 
 bool HostFileSystem::copyFile(const std::string& from, const std::string& to, bool failIfExists) {
   try {
-    HostLookup lookup(*this);
+    HostLookup lookup(*this, *cache_);
     auto source = lookup.locate(from);
     if (!source || !source->existsAsFile()) return false;
     auto target = lookup.locate(to);
@@ -484,6 +498,7 @@ bool HostFileSystem::copyFile(const std::string& from, const std::string& to, bo
     ::close(in);
     if (::close(out) != 0) ok = false;
     if (!ok && !target->exists()) ::unlink(target->host.c_str());
+    if (!target->exists()) cache_->forget(target->parentHost);
     return ok;
   } catch (...) {
     return false;
@@ -492,7 +507,7 @@ bool HostFileSystem::copyFile(const std::string& from, const std::string& to, bo
 
 bool HostFileSystem::moveFile(const std::string& from, const std::string& to) {
   try {
-    HostLookup lookup(*this);
+    HostLookup lookup(*this, *cache_);
     auto source = lookup.locate(from);
     if (!source || !source->exists() || source->isRoot()) return false;
     auto target = lookup.locate(to);
@@ -507,11 +522,14 @@ bool HostFileSystem::moveFile(const std::string& from, const std::string& to) {
     } else if (!target->parentIsDirectory) {
       return false;
     }
-    if (::rename(source->host.c_str(), destination.c_str()) == 0) return true;
-    if (errno != EXDEV || isDirectory(source->st)) return false;
+    bool moved = ::rename(source->host.c_str(), destination.c_str()) == 0;
     // Another host file system: copy, then remove the original.
-    if (!copyFile(from, to, true)) return false;
-    return ::unlink(source->host.c_str()) == 0;
+    if (!moved && errno == EXDEV && !isDirectory(source->st) && copyFile(from, to, true)) {
+      moved = ::unlink(source->host.c_str()) == 0;
+    }
+    cache_->forget(source->parentHost);
+    cache_->forget(target->parentHost);
+    return moved;
   } catch (...) {
     return false;
   }
@@ -519,9 +537,11 @@ bool HostFileSystem::moveFile(const std::string& from, const std::string& to) {
 
 bool HostFileSystem::deleteFile(const std::string& path) {
   try {
-    auto at = HostLookup(*this).locate(path);
+    auto at = HostLookup(*this, *cache_).locate(path);
     if (!at || !at->existsAsFile() || isReadOnly(at->st)) return false;
-    return ::unlink(at->host.c_str()) == 0;
+    bool deleted = ::unlink(at->host.c_str()) == 0;
+    cache_->forget(at->parentHost);
+    return deleted;
   } catch (...) {
     return false;
   }
@@ -529,7 +549,7 @@ bool HostFileSystem::deleteFile(const std::string& path) {
 
 bool HostFileSystem::setAttributesNormal(const std::string& path) {
   try {
-    auto at = HostLookup(*this).locate(path);
+    auto at = HostLookup(*this, *cache_).locate(path);
     if (!at || !at->exists()) return false;
     return ::chmod(at->host.c_str(), (at->st.st_mode & 07777) | S_IWUSR) == 0;
   } catch (...) {
@@ -539,9 +559,11 @@ bool HostFileSystem::setAttributesNormal(const std::string& path) {
 
 bool HostFileSystem::createDirectory(const std::string& path) {
   try {
-    auto at = HostLookup(*this).locate(path);
+    auto at = HostLookup(*this, *cache_).locate(path);
     if (!at || at->exists() || !at->parentIsDirectory) return false;
-    return ::mkdir(at->host.c_str(), 0777) == 0;
+    bool made = ::mkdir(at->host.c_str(), 0777) == 0;
+    cache_->forget(at->parentHost);
+    return made;
   } catch (...) {
     return false;
   }
@@ -549,9 +571,11 @@ bool HostFileSystem::createDirectory(const std::string& path) {
 
 bool HostFileSystem::removeDirectory(const std::string& path) {
   try {
-    auto at = HostLookup(*this).locate(path);
+    auto at = HostLookup(*this, *cache_).locate(path);
     if (!at || !at->existsAsDirectory() || at->isRoot()) return false;
-    return ::rmdir(at->host.c_str()) == 0;
+    bool removed = ::rmdir(at->host.c_str()) == 0;
+    cache_->forget(at->parentHost);
+    return removed;
   } catch (...) {
     return false;
   }
@@ -573,7 +597,7 @@ std::string HostFileSystem::currentDirectory() const {
 
 bool HostFileSystem::setCurrentDirectory(const std::string& path) {
   try {
-    auto at = HostLookup(*this).locate(path);
+    auto at = HostLookup(*this, *cache_).locate(path);
     if (!at || !at->existsAsDirectory()) return false;
     return ::chdir(at->host.c_str()) == 0;
   } catch (...) {
@@ -587,13 +611,13 @@ std::string HostFileSystem::windowsDirectory() const {
 
 std::optional<std::string> HostFileSystem::shortPathName(const std::string& path) const {
   try {
-    auto at = HostLookup(*this).locate(path);
+    auto at = HostLookup(*this, *cache_).locate(path);
     if (!at || !at->exists()) return std::nullopt;
     dos::Path result;
     result.drive = at->dos.drive;
     std::string dir = at->driveDir;
     for (const std::string& name : at->stored) {
-      result.components.push_back(aliasIn(dir, name));
+      result.components.push_back(aliasIn(*cache_, dir, name));
       dir = joinHost(dir, name);
     }
     return dos::format(result, at->dos.trailingSeparator);
@@ -604,7 +628,7 @@ std::optional<std::string> HostFileSystem::shortPathName(const std::string& path
 
 std::optional<std::string> HostFileSystem::longPathName(const std::string& path) const {
   try {
-    auto at = HostLookup(*this).locate(path);
+    auto at = HostLookup(*this, *cache_).locate(path);
     if (!at || !at->exists()) return std::nullopt;
     dos::Path result;
     result.drive = at->dos.drive;
@@ -618,7 +642,7 @@ std::optional<std::string> HostFileSystem::longPathName(const std::string& path)
 bool HostFileSystem::replaceWhole(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::string scratch;
   try {
-    auto at = HostLookup(*this).locate(path);
+    auto at = HostLookup(*this, *cache_).locate(path);
     if (!at || at->isRoot()) return false;
     std::string target = at->host;
     if (at->exists()) {
@@ -635,11 +659,11 @@ bool HostFileSystem::replaceWhole(const std::string& path, const std::vector<uin
     if (ok) ok = ::fsync(fd) == 0;
     if (::close(fd) != 0) ok = false;
     if (ok) ok = ::rename(scratch.c_str(), target.c_str()) == 0;
-    if (!ok) {
-      ::unlink(scratch.c_str());
-      return false;
-    }
-    syncDirectory(stdfs::path(target).parent_path().string());
+    if (!ok) ::unlink(scratch.c_str());
+    const std::string parent = stdfs::path(target).parent_path().string();
+    cache_->forget(parent);
+    if (!ok) return false;
+    syncDirectory(parent);
     return true;
   } catch (...) {
     if (!scratch.empty()) ::unlink(scratch.c_str());

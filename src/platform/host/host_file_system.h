@@ -2,17 +2,21 @@
 // is a symbolic link to the host directory of drive C:, and so on for every letter.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "platform/file_system.h"
 
 namespace platform {
 
+class DirectoryCache;
+
 class HostFileSystem : public FileSystem {
  public:
   // Uses the prefix at `prefixDir`, creating drive_c/, dosdevices/c: -> ../drive_c and
-  // dosdevices/z: -> / when the prefix has no dosdevices yet.
-  explicit HostFileSystem(std::string prefixDir);
+  // dosdevices/z: -> / when the prefix has no dosdevices yet. Directory listings are kept in
+  // `cache` (a new one when none is given), which copies of this object share.
+  explicit HostFileSystem(std::string prefixDir, std::shared_ptr<DirectoryCache> cache = nullptr);
 
   // $QF95_PREFIX, else ~/.local/share/quillfen95.
   static std::string defaultPrefix();
@@ -44,6 +48,7 @@ class HostFileSystem : public FileSystem {
 
  private:
   std::string prefix_;
+  std::shared_ptr<DirectoryCache> cache_;
 };
 
 }  // namespace platform

@@ -1,0 +1,172 @@
+// The listings of the host directories used last, with their 8.3 aliases, so that a search
+// over a big directory does not work out every alias again for each pattern. A kept listing is
+// used only while the directory still looks unchanged: same inode, modification and change
+// times (nanoseconds), size and link count. A change through any program updates those times,
+// but only to the file system's granularity (2 s on FAT, whole seconds on some others, a clock
+// tick of a few ms on the usual Linux ones): a directory whose times are that recent is listed
+// again every time, its aliases reused only when its names and their order are still the same.
+#pragma once
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/short_names.h"
+
+namespace platform {
+
+struct DirectoryCacheLimits {
+  size_t directories = 8;
+  // Names kept over all directories; the one used last is kept whatever its size.
+  size_t entries = 100000;
+};
+
+class DirectoryCache {
+ public:
+  using Limits = DirectoryCacheLimits;
+  // Nanoseconds since the epoch, on the clock the file systems stamp their times with.
+  using Clock = std::function<int64_t()>;
+
+  static int64_t realTime() {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return int64_t(now.tv_sec) * 1000000000 + now.tv_nsec;
+  }
+
+  explicit DirectoryCache(Limits limits = {}, Clock clock = realTime)
+      : limits_(limits), clock_(std::move(clock)) {}
+
+  // The listing of the directory open as `fd`; nothing when it cannot be read.
+  std::shared_ptr<const DirectoryListing> listing(int fd) {
+    const int64_t start = clock_();
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISDIR(st.st_mode)) return nullptr;
+    const Stamp stamp = stampOf(st);
+    std::shared_ptr<const DirectoryListing> kept;
+    {
+      std::lock_guard lock(mutex_);
+      auto slot = findSlot(stamp.device, stamp.inode);
+      if (slot != slots_.end()) {
+        if (slot->settled && slot->stamp == stamp) {
+          std::rotate(slots_.begin(), slot, slot + 1);
+          return slots_.front().listing;
+        }
+        kept = slot->listing;
+      }
+    }
+    auto names = readNames(fd);
+    if (!names) return nullptr;
+    // The aliases depend on nothing but the names in their order: a file replaced through a
+    // rename, say, changes the directory's times and leaves them as they were.
+    auto listing = kept && kept->names() == *names
+                       ? kept
+                       : std::make_shared<const DirectoryListing>(std::move(*names));
+    // Settled: any later change gets later times than these, so the stamp shows it.
+    const bool settled = start - std::max(stamp.modified, stamp.changed) >= settleTime(st);
+    keep({stamp, listing, settled});
+    return listing;
+  }
+
+  // After a change made through this program to the host directory `dir`: it is listed again
+  // on its next use, however recent the change.
+  void forget(const std::string& dir) {
+    struct stat st {};
+    if (::stat(dir.c_str(), &st) != 0) return;
+    std::lock_guard lock(mutex_);
+    auto slot = findSlot(st.st_dev, st.st_ino);
+    if (slot != slots_.end()) slot->settled = false;
+  }
+
+  // How many directories are kept.
+  size_t size() const {
+    std::lock_guard lock(mutex_);
+    return slots_.size();
+  }
+
+ private:
+  // Longer than the directory's time stamp granularity, with room for clock skew: whole seconds
+  // (FAT even has 2 s) unless its times show parts of a second.
+  static int64_t settleTime(const struct stat& st) {
+    const bool fine = st.st_mtim.tv_nsec != 0 || st.st_ctim.tv_nsec != 0;
+    return fine ? 1'000'000'000 : 3'000'000'000;
+  }
+
+  struct Stamp {
+    dev_t device;
+    ino_t inode;
+    int64_t modified, changed;
+    off_t size;
+    nlink_t links;
+    bool operator==(const Stamp&) const = default;
+  };
+  struct Slot {
+    Stamp stamp;
+    std::shared_ptr<const DirectoryListing> listing;
+    bool settled;
+  };
+
+  static Stamp stampOf(const struct stat& st) {
+    auto ns = [](const timespec& t) { return int64_t(t.tv_sec) * 1000000000 + t.tv_nsec; };
+    return {st.st_dev, st.st_ino, ns(st.st_mtim), ns(st.st_ctim), st.st_size, st.st_nlink};
+  }
+
+  // The names in the order the host lists them, which is the order DOSBox numbers the
+  // aliases in.
+  static std::optional<std::vector<std::string>> readNames(int fd) {
+    int own = ::dup(fd);
+    if (own < 0) return std::nullopt;
+    DIR* handle = ::fdopendir(own);
+    if (!handle) {
+      ::close(own);
+      return std::nullopt;
+    }
+    ::rewinddir(handle);
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(handle)) {
+      std::string_view name = entry->d_name;
+      if (name != "." && name != "..") names.emplace_back(name);
+    }
+    ::closedir(handle);
+    return names;
+  }
+
+  std::vector<Slot>::iterator findSlot(dev_t device, ino_t inode) {
+    return std::find_if(slots_.begin(), slots_.end(), [&](const Slot& s) {
+      return s.stamp.device == device && s.stamp.inode == inode;
+    });
+  }
+
+  // Most recent first; the oldest go while over either limit.
+  void keep(Slot slot) {
+    std::lock_guard lock(mutex_);
+    auto old = findSlot(slot.stamp.device, slot.stamp.inode);
+    if (old != slots_.end()) slots_.erase(old);
+    slots_.insert(slots_.begin(), std::move(slot));
+    size_t entries = 0;
+    size_t count = 0;
+    for (const Slot& s : slots_) {
+      entries += s.listing->size();
+      if (count > 0 && (count >= limits_.directories || entries > limits_.entries)) break;
+      ++count;
+    }
+    slots_.erase(slots_.begin() + ptrdiff_t(count), slots_.end());
+  }
+
+  const Limits limits_;
+  const Clock clock_;
+  mutable std::mutex mutex_;
+  std::vector<Slot> slots_;
+};
+
+}  // namespace platform
