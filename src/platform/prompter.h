@@ -13,6 +13,21 @@ inline constexpr const char* kCaptionProgram = "Quillfen95";
 inline constexpr const char* kCaptionError = "Error Message";
 inline constexpr const char* kCaptionAttension = "Attension Message";
 
+// The answer of a box that ends without a button pressed (closed, or nobody there to answer):
+// the one that changes nothing, Cancel where there is one, otherwise No, otherwise OK.
+inline Answer answerWithoutButton(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::kOk:
+      return Answer::kOk;
+    case Buttons::kYesNo:
+      return Answer::kNo;
+    case Buttons::kOkCancel:
+    case Buttons::kYesNoCancel:
+      return Answer::kCancel;
+  }
+  return Answer::kCancel;
+}
+
 class Prompter {
  public:
   virtual ~Prompter() = default;

@@ -32,7 +32,7 @@ TEST(ConsolePrompter, ReadsAnAnswerByItsFirstLetter) {
   EXPECT_EQ(prompter.ask("Caption", "Go on?", Buttons::kOkCancel), Answer::kCancel);
   EXPECT_NE(out.str().find("[Caption] Delete it?\n[Yes] [No]"), std::string::npos) << out.str();
   // The input is used up: the safe answer.
-  EXPECT_EQ(prompter.ask("Caption", "Really?", Buttons::kYesNoCancel), Answer::kNo);
+  EXPECT_EQ(prompter.ask("Caption", "Really?", Buttons::kYesNoCancel), Answer::kCancel);
 }
 
 TEST(ConsolePrompter, WithoutInputEveryBoxGetsItsSafeAnswer) {
@@ -41,7 +41,7 @@ TEST(ConsolePrompter, WithoutInputEveryBoxGetsItsSafeAnswer) {
   EXPECT_EQ(prompter.ask("C", "t", Buttons::kOk), Answer::kOk);
   EXPECT_EQ(prompter.ask("C", "t", Buttons::kOkCancel), Answer::kCancel);
   EXPECT_EQ(prompter.ask("C", "t", Buttons::kYesNo), Answer::kNo);
-  EXPECT_EQ(prompter.ask("C", "t", Buttons::kYesNoCancel), Answer::kNo);
+  EXPECT_EQ(prompter.ask("C", "t", Buttons::kYesNoCancel), Answer::kCancel);
   EXPECT_NE(out.str().find("[OK] [Cancel] Cancel\n"), std::string::npos) << out.str();
 }
 

@@ -70,7 +70,7 @@ class ScriptPrompter : public platform::Prompter {
   platform::Answer ask(const std::string& caption, const std::string& text,
                        platform::Buttons buttons) override {
     out_ << "box " << caption << ": " << headless::oneLine(text) << "\n";
-    platform::Answer answer = headless::safeAnswer(buttons);
+    platform::Answer answer = platform::answerWithoutButton(buttons);
     bool fromScript = false;
     if (!answers_.empty()) {
       // A box with OK alone takes a queued "ok", and otherwise leaves the queue to the next

@@ -59,19 +59,6 @@ bool offers(platform::Buttons buttons, platform::Answer answer) {
   return false;
 }
 
-platform::Answer safeAnswer(platform::Buttons buttons) {
-  switch (buttons) {
-    case platform::Buttons::kOk:
-      return platform::Answer::kOk;
-    case platform::Buttons::kYesNo:
-      return platform::Answer::kNo;
-    case platform::Buttons::kOkCancel:
-    case platform::Buttons::kYesNoCancel:
-      break;
-  }
-  return platform::Answer::kCancel;
-}
-
 std::string oneLine(const std::string& text) {
   std::string out;
   for (size_t i = 0; i < text.size(); ++i) {

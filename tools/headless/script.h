@@ -32,8 +32,6 @@ std::optional<platform::Answer> answerNamed(const std::string& word);
 const char* answerName(platform::Answer answer);
 // Whether a box with these buttons offers the answer.
 bool offers(platform::Buttons buttons, platform::Answer answer);
-// What a box gets when the script queued nothing for it: its safest button.
-platform::Answer safeAnswer(platform::Buttons buttons);
 // A text on one transcript line: line breaks become "\n".
 std::string oneLine(const std::string& text);
 

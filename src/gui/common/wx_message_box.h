@@ -21,31 +21,18 @@
 namespace gui {
 
 // The answer to a box with these buttons when it ended with `id`. A box can also end without a
-// button of its own (closed from the title bar, or by the program while it closes); that counts
-// as the answer that changes nothing: Cancel where there is one, otherwise No or OK.
+// button of its own (closed from the title bar, or by the program while it closes).
 inline platform::Answer answerOfMessageBox(platform::Buttons buttons, int id) {
-  using platform::Answer;
-  using platform::Buttons;
   switch (id) {
     case wxID_YES:
-      return Answer::kYes;
+      return platform::Answer::kYes;
     case wxID_NO:
-      return Answer::kNo;
+      return platform::Answer::kNo;
     case wxID_OK:
-      return Answer::kOk;
+      return platform::Answer::kOk;
     default:
-      break;
+      return platform::answerWithoutButton(buttons);
   }
-  switch (buttons) {
-    case Buttons::kOk:
-      return Answer::kOk;
-    case Buttons::kYesNo:
-      return Answer::kNo;
-    case Buttons::kOkCancel:
-    case Buttons::kYesNoCancel:
-      return Answer::kCancel;
-  }
-  return Answer::kCancel;
 }
 
 inline platform::Answer showMessageBox(wxWindow* parent, const std::string& caption,

@@ -31,20 +31,6 @@ std::vector<Choice> choicesFor(Buttons buttons) {
   return {ok};
 }
 
-// What a box answers when nobody is there to press a button: never the risky choice.
-Answer safeAnswer(Buttons buttons) {
-  switch (buttons) {
-    case Buttons::kOk:
-      return Answer::kOk;
-    case Buttons::kOkCancel:
-      return Answer::kCancel;
-    case Buttons::kYesNo:
-    case Buttons::kYesNoCancel:
-      return Answer::kNo;
-  }
-  return Answer::kOk;
-}
-
 const char* labelOf(Answer answer) {
   switch (answer) {
     case Answer::kOk:
@@ -80,7 +66,7 @@ Answer ConsolePrompter::ask(const std::string& caption, const std::string& text,
       if (choice.key == key) return choice.answer;
     }
   }
-  Answer answer = safeAnswer(buttons);
+  Answer answer = answerWithoutButton(buttons);
   out_ << labelOf(answer) << "\n";
   return answer;
 }
