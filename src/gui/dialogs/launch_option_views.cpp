@@ -53,15 +53,7 @@ SoundVideoMemoryView::SoundVideoMemoryView(wxWindow* parent, SoundVideoMemoryOpt
   top->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxALL, 8);
   SetSizerAndFit(top);
 
-  bindOkCancel(
-      [this] {
-        pull();
-        options_.ok();
-      },
-      [this] {
-        pull();
-        options_.close();
-      });
+  bindOkCancel([this] { pull(); }, options_);
 }
 
 void SoundVideoMemoryView::pull() {
@@ -115,15 +107,7 @@ DemoRespawnView::DemoRespawnView(wxWindow* parent, DemoRespawnOptions& options)
   top->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxALL, 8);
   SetSizerAndFit(top);
 
-  bindOkCancel(
-      [this] {
-        pull();
-        options_.ok();
-      },
-      [this] {
-        pull();
-        options_.close();
-      });
+  bindOkCancel([this] { pull(); }, options_);
 }
 
 void DemoRespawnView::pull() {

@@ -77,6 +77,20 @@ class View : public wxDialog {
         },
         wxID_CANCEL);
   }
+  // The usual pair: the controls' values go into `options` either way, then OK stores them and
+  // Cancel closes without storing.
+  template <class Options>
+  void bindOkCancel(std::function<void()> pull, Options& options) {
+    bindOkCancel(
+        [pull, &options] {
+          pull();
+          options.ok();
+        },
+        [pull, &options] {
+          pull();
+          options.close();
+        });
+  }
 };
 
 }  // namespace gui::dialogs
