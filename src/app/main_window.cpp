@@ -170,7 +170,8 @@ bool MainWindow::execute(int id) {
       return true;
     case Feature::kFileManagerSwitch:
       if (id == kCmdExpertMode) {
-        services_.prompter.tell(kExpertWarning);
+        // Only switching it on warns; switching it off says nothing.
+        if (cat_.univ().get(ui::FileManagerExpertMode) == 0) services_.prompter.tell(kExpertWarning);
         toggleUnivFlag(ui::FileManagerExpertMode);
       } else {
         toggleUnivFlag(ui::DisableFileManager);
@@ -244,6 +245,8 @@ void MainWindow::pickGame(int slot) {
 
 void MainWindow::defineGame() {
   saveBeforeHandOff();
+  // The launch selections of the game being left are kept, as a game pick keeps them.
+  saveGameData();
   const int advanced = cat_.univ().get(ui::AdvancedSetup);
   host_.runGameLocationDialog(advanced);
   while (cat_.currentSlot() == catalogue::kNoSlotSelected) {

@@ -61,8 +61,11 @@ bool Catalogue::runFirstStart() {
       if (slot <= kHighestSlot && slot >= 0) break;
       if (prompter_.ask(platform::kCaptionProgram, kNoGameDefinedMessage,
                         platform::Buttons::kOkCancel) != platform::Answer::kOk ||
-          !locationDialog_)
+          !locationDialog_) {
+        // No game: the program goes on in its own directory.
+        currentGameDir_ = startupDir_;
         return false;  // without a dialog there is no way to define one
+      }
     }
   }
   current_ = ReadGameRecord(currentSlot());

@@ -66,8 +66,7 @@ void FileManager::refillList(size_t list) {
 }
 
 void FileManager::resetToGameDirectory() {
-  const catalogue::GameInfoRecord& game = catalogue_.current();
-  const std::string home = game.get(gi::GameDir) + game.get(gi::GameDataSubDir);
+  const std::string home = catalogue_.current().get(gi::GameDir);
   for (size_t i = 0; i < kFileLists; ++i) {
     catalogue_.gameData().set(gd::WorkDir, home, i);
     lists_[i].setWorkDir(catalogue_.gameData().get(gd::WorkDir, i));

@@ -61,8 +61,7 @@ class FileManager {
   void refreshForGame();
   // After a file operation: the lists are read again as they are.
   void refreshLists();
-  // "Reset to Selected Game Home Directory": every list goes back to the directory its
-  // game data record was made with, GameDir + GameDataSubDir.
+  // "Reset to Selected Game Home Directory": every list goes back to the game directory.
   void resetToGameDirectory();
 
   const FileList& list(size_t index) const { return lists_[index < kFileLists ? index : 0]; }

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/dos_session_paths.h"
+
 namespace launch {
 
 namespace {
@@ -58,13 +60,14 @@ bool patchArgPass(platform::FileSystem& fs, platform::Prompter& prompter,
   Image image = std::move(*bytes);
   auto dirSlot = afterMarker(image, "xxchdir");
   if (!dirSlot) return false;
-  std::string dir = selectedDir;
+  // The helper runs inside the DOS session: the paths it gets are the session's.
+  std::string dir = platform::onSessionDrives(fs, selectedDir);
   if (!dir.empty()) dir.pop_back();
   writeSlot(image, *dirSlot, dir);
 
   auto programSlot = afterMarker(image, "yydukedir");
   if (!programSlot) return false;
-  writeSlot(image, *programSlot, programPath);
+  writeSlot(image, *programSlot, platform::onSessionDrives(fs, programPath));
 
   if (auto flag = afterMarker(image, "zzdukedir"); flag && *flag < image.size()) image[*flag] = 'N';
 

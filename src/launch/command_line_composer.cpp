@@ -78,7 +78,7 @@ bool CommandLineComposer::composeLine(OptionLines& lines, size_t index,
 // A Duke Nukem 3D add-on started from its own directory brings its group file along.
 void CommandLineComposer::addGroupFile() {
   if (!isDukeNukem(records_.game) || state_.SelectedDir.empty() ||
-      state_.SelectedDir == state_.LaunchDir || state_.Args.full())
+      fs_.samePath(state_.SelectedDir, state_.LaunchDir) || state_.Args.full())
     return;
   for (const platform::FindData& found : fs_.find(state_.SelectedDir + "*.grp")) {
     if (found.isDirectory()) continue;

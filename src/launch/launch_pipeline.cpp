@@ -56,8 +56,9 @@ std::string directoryOf(const std::string& path) {
   return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
 }
 
-bool sameDirectory(const std::string& a, const std::string& b) {
-  return a == b;
+std::string withBackslash(std::string dir) {
+  if (!dir.empty() && dir.back() != '\\') dir += '\\';
+  return dir;
 }
 
 size_t tailLength(const std::vector<std::string>& args) {
@@ -76,10 +77,19 @@ LaunchState LaunchPipeline::newLaunchState() const {
   LaunchState state;
   const std::string gameDir = catalogue_.current().get(game_info::GameDir);
   const std::string selected = catalogue_.gameData().get(game_data::SelectedFile);
-  state.LaunchDir = gameDir;
+  // One spelling for both directories, so they compare and combine as text: a DOS program gets
+  // 8.3 forms (what it can take, and what the file manager stores for it), a Windows program
+  // long names. The file system finds both spellings.
+  const bool dosProgram = catalogue_.current().get(game_info::WindowsModeOnly) == 0;
+  auto launchForm = [&](const std::string& dir) {
+    if (dir.empty()) return dir;
+    auto form = dosProgram ? services_.fs.shortPathName(dir) : services_.fs.longPathName(dir);
+    return withBackslash(form ? *form : dir);
+  };
+  state.LaunchDir = launchForm(gameDir);
   state.ProgramDir = catalogue_.startupDirectory();
-  state.SelectedDir = selected.empty() ? gameDir : directoryOf(selected);
-  if (state.SelectedDir.empty()) state.SelectedDir = gameDir;
+  state.SelectedDir = launchForm(selected.empty() ? gameDir : directoryOf(selected));
+  if (state.SelectedDir.empty()) state.SelectedDir = state.LaunchDir;
   return state;
 }
 
@@ -187,7 +197,7 @@ LaunchOutcome LaunchPipeline::runOnce(LaunchState& state) {
   const int kind = game.get(game_info::GameKind);
 
   // 1. Add-on content under the names the game loads.
-  if ((kind == 1 || kind == 2) && !sameDirectory(state.SelectedDir, state.LaunchDir))
+  if ((kind == 1 || kind == 2) && !fs.samePath(state.SelectedDir, state.LaunchDir))
     renameAddOnContent(fs, state.SelectedDir);
   // 2. Old CON scripts for the later Duke Nukem 3D.
   if (kind == 2 && converter_->convertForLaunch(state) == ConConversion::kFailed)
@@ -398,7 +408,7 @@ LaunchOutcome LaunchPipeline::launchMapEditor(LaunchState& state, const std::str
     backup = (dot == std::string::npos ? backup : backup.substr(0, dot)) + ".bck";
     fs.copyFile(map, backup, /*failIfExists=*/false);
   }
-  const bool tempCopy = !sameDirectory(state.SelectedDir, state.LaunchDir);
+  const bool tempCopy = !fs.samePath(state.SelectedDir, state.LaunchDir);
   const std::string tempMap = state.LaunchDir + kTempMapName;
   const std::string argument = tempCopy ? kTempMapName : fileNameOf(map);
   if (tempCopy) fs.copyFile(map, tempMap, /*failIfExists=*/false);

@@ -299,9 +299,9 @@ class Builder {
       const std::string& name = in_.configs.names[n - 1];
       const std::string& dir = in_.configs.dirs[n - 1];
       std::string value = name;
-      if (!catalogue::equalsIgnoreCase(in_.selectedDir, dir)) {
+      if (!in_.fs.samePath(in_.selectedDir, dir)) {
         const bool foundBeside =
-            catalogue::equalsIgnoreCase(dir, gameDir_) && in_.fs.exists(in_.selectedDir + name);
+            in_.fs.samePath(dir, gameDir_) && in_.fs.exists(in_.selectedDir + name);
         if (!foundBeside) value = dir + name;
       }
       setLine(line, game_.get(gi::ConfigFileCommand, n - 1), value);

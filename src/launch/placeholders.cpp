@@ -233,9 +233,14 @@ void PlaceholderExpander::expandTrailingRows(std::string& piece, OptionLines& li
 
   replaceFirst(piece, "<path>", state_.LaunchDir, line);
   if (piece.find("<path_s>") != std::string::npos) {
-    std::string relative = state_.SelectedDir.size() > state_.LaunchDir.size()
-                               ? state_.SelectedDir.substr(state_.LaunchDir.size())
-                               : std::string();
+    // The selected directory below the game's, as one spelling of both gives it; a directory
+    // elsewhere has no part below the game's.
+    const std::string& selected = state_.SelectedDir;
+    const std::string& launch = state_.LaunchDir;
+    std::string relative;
+    if (selected.size() > launch.size() &&
+        platform::dos::equalsIgnoreCase(selected.substr(0, launch.size()), launch))
+      relative = selected.substr(launch.size());
     if (!relative.empty() && relative.back() == '\\') relative.pop_back();
     replaceFirst(piece, "<path_s>", relative, line);
     state_.SelectedDir = state_.LaunchDir;

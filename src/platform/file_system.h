@@ -94,6 +94,11 @@ class FileSystem {
   // then renamed over the old one, so a crash never leaves a torn file.
   virtual bool replaceWhole(const std::string& path, const std::vector<uint8_t>& bytes) = 0;
 
+  // True when `a` and `b` name the same entry, whichever spelling each has (long names or 8.3
+  // aliases, any case, with or without a trailing "\"). Paths that do not exist are compared
+  // as text, ignoring case.
+  bool samePath(const std::string& a, const std::string& b) const;
+
   // Convenience: the whole content of an existing file.
   std::optional<std::vector<uint8_t>> readWhole(const std::string& path);
   bool exists(const std::string& path) const { return stat(path).has_value(); }

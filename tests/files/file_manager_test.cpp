@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "files_fixture.h"
 
 namespace filestest {
@@ -165,13 +167,15 @@ TEST_F(FileManagerTest, FileManagerModeLimitsTheListsInUse) {
 }
 
 TEST_F(FileManagerTest, ResetGoesBackToTheGamesHomeDirectory) {
+  // The game directory itself, not the directory of the game's data.
   game().set(gi::GameDataSubDir, "MAPS\\");
   workDirs("C:\\");
   manager().refreshForGame();
   manager().resetToGameDirectory();
   for (size_t i = 0; i < files::kFileLists; ++i)
-    EXPECT_EQ(data().get(gd::WorkDir, i), "D:\\GAMES\\DUKE3D\\MAPS\\");
-  EXPECT_EQ(texts(files::kShortDirList).back(), "CITY.MAP");
+    EXPECT_EQ(data().get(gd::WorkDir, i), "D:\\GAMES\\DUKE3D\\");
+  const auto shown = texts(files::kLongDirList);
+  EXPECT_NE(std::find(shown.begin(), shown.end(), "[MAPS]"), shown.end());
 }
 
 TEST_F(FileManagerTest, FavouritesArePickedByTheFirstMatchingKind) {

@@ -3,6 +3,8 @@
 // headless DOSBox. The stand-in writes the directory it ran in and its command tail.
 #include <unistd.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -89,6 +91,73 @@ TEST_F(DosSessionLaunchTest, TheHelperRunsTheGameInTheMapsDirectoryWithTheCompos
   EXPECT_EQ(prompter.texts()[0].substr(0, 40), "Do you wish to to set the Pause-Before-R");
   EXPECT_NE(logText().find("dos-wait\tprogram=D:\\GAMES\\DUKE3D\\ARG_PASS.COM"), std::string::npos)
       << logText();
+}
+
+// A player's own install: the game in a folder with long names and blanks, the map in another.
+// The game gets 8.3 paths only, and the helper changes into the map's directory.
+class DosSessionLongNamedInstallTest : public DosSessionLaunchTest {
+ protected:
+  // Makes the current game the stand-in in `gameDir` (a DOS path) with the map `map` picked
+  // as the file manager picks it for a DOS program, and runs it.
+  void runWith(const std::string& gameDir, const std::string& map) {
+    GameInfoRecord& game = cat->current();
+    game.set(game_info::GameDir, gameDir);
+    game.set(game_info::UseArgPassProgram, 1);
+    game.set(game_info::LaunchInUserPath, 1);
+    cat->WriteGameRecord(0, game);
+    auto shortMap = fs->shortPathName(map);
+    ASSERT_TRUE(shortMap.has_value()) << map;
+    cat->gameData().set(game_data::SelectedFile, *shortMap);
+    cat->gameData().set(game_data::SelectedFileTemplate, "<cml>-map <fileonly>");
+    launch::LaunchPipeline pipeline({*fs, *processes, *registry, prompter, clock}, *cat, session);
+    launch::LaunchState state = pipeline.newLaunchState();
+    prompter.script({platform::Answer::kNo});
+    ASSERT_EQ(pipeline.launchGame(state), launch::LaunchOutcome::kReturned) << read("output.txt");
+  }
+};
+
+TEST_F(DosSessionLongNamedInstallTest, TheGameInALongNamedFolderGetsTheMapFromAnotherOne) {
+  put("prefix/drive_c/Games/Duke Nukem 3D/DUKE3D.EXE", fileText(QF95_STANDIN_COM));
+  runWith("C:\\Games\\Duke Nukem 3D\\", "D:\\Maps From Friends\\CITY.MAP");
+  EXPECT_EQ(read("d/Maps From Friends/QFRUN.TXT"), "CWD=D:\\MAPSFR~1\r\nTAIL= -map CITY.MAP\r\n")
+      << read("output.txt");
+  EXPECT_NE(logText().find("program=C:\\GAMES\\DUKENU~1\\ARG_PASS.COM"), std::string::npos)
+      << logText();
+}
+
+TEST_F(DosSessionLongNamedInstallTest, AMapInTheGameDirectoryIsNoAddOnWhicheverSpellingNamesIt) {
+  put("prefix/drive_c/Games/Duke Nukem 3D/DUKE3D.EXE", fileText(QF95_STANDIN_COM));
+  put("prefix/drive_c/Games/Duke Nukem 3D/CITY.MAP", "a map");
+  put("prefix/drive_c/Games/Duke Nukem 3D/GAME.CON", "the game's own");
+  runWith("C:\\Games\\Duke Nukem 3D\\", "C:\\Games\\Duke Nukem 3D\\CITY.MAP");
+  EXPECT_EQ(read("prefix/drive_c/Games/Duke Nukem 3D/QFRUN.TXT"),
+            "CWD=C:\\GAMES\\DUKENU~1\r\nTAIL= -map CITY.MAP\r\n")
+      << read("output.txt");
+  EXPECT_EQ(read("prefix/drive_c/Games/Duke Nukem 3D/GAME.CON"), "the game's own");
+}
+
+TEST_F(DosSessionLongNamedInstallTest, AGameReachedOnlyThroughZStartsInDosbox) {
+  put("My Games/Duke Nukem 3D/DUKE3D.EXE", fileText(QF95_STANDIN_COM));
+  put("My Games/Duke Nukem 3D/E1L1.MAP", "a map");
+  std::string zDir = "Z:" + std::filesystem::canonical(dir / "My Games/Duke Nukem 3D").string();
+  std::replace(zDir.begin(), zDir.end(), '/', '\\');
+  runWith(zDir + "\\", zDir + "\\E1L1.MAP");
+  const std::string ran = read("My Games/Duke Nukem 3D/QFRUN.TXT");
+  auto sessionDir = fs->shortPathName(zDir);
+  ASSERT_TRUE(sessionDir.has_value());
+  EXPECT_EQ(ran, "CWD=Y" + sessionDir->substr(1) + "\r\nTAIL= -map E1L1.MAP\r\n")
+      << read("output.txt");
+}
+
+TEST_F(DosSessionLaunchTest, TheSessionRunsWithThePlayersCycles) {
+  put("home/.dosbox/dosbox-0.74-3.conf", "[cpu]\ncycles=12345\n[autoexec]\nmount c /nowhere\n");
+  options.dosboxUserConfig = dir / "home/.dosbox/dosbox-0.74-3.conf";
+  platform::HostProcesses withPlayersSetup(*fs, options);
+  // DOSBox's own "config" writes the settings in force to a file of the host.
+  const std::string written = dir / "in-force.conf";
+  EXPECT_EQ(withPlayersSetup.runCommand("config -writeconf " + written), 0)
+      << withPlayersSetup.lastError();
+  EXPECT_NE(read("in-force.conf").find("cycles=12345"), std::string::npos) << read("output.txt");
 }
 
 }  // namespace

@@ -87,11 +87,11 @@ TEST_F(LaunchPipelineTest, PlainLaunchWritesThePifStartsItAndWaits) {
 
   launch::PifLaunch pif = writtenPif();
   EXPECT_EQ(pif.program, "duke3d.exe");
-  EXPECT_EQ(pif.workDir, "D:\\games\\Duke3d");
+  EXPECT_EQ(pif.workDir, "D:\\GAMES\\DUKE3D");  // as the DOS program is to see it
   EXPECT_TRUE(pif.closeOnExit);
   ASSERT_EQ(processes.calls().size(), 1u);
   EXPECT_EQ(processes.calls()[0].kind, platform::FakeProcesses::Kind::kPifWait);
-  EXPECT_EQ(processes.calls()[0].program, "D:\\games\\Duke3d\\dmpatch95.pif");
+  EXPECT_EQ(processes.calls()[0].program, "D:\\GAMES\\DUKE3D\\dmpatch95.pif");
   EXPECT_EQ(processes.calls()[0].args, std::vector<std::string>{"-s3"});
   EXPECT_TRUE(prompter.boxes().empty());  // a long session asks nothing
   EXPECT_EQ(fs.longPathName(fs.currentDirectory()), fs.longPathName("D:\\GAMES\\DUKE3D\\"));
@@ -139,7 +139,7 @@ TEST_F(LaunchPipelineTest, UserPathLaunchGoesThroughThePatchedHelper) {
   EXPECT_EQ(helper.size(), launch::kArgPassSize);
   const std::string image(helper.begin(), helper.end());
   EXPECT_NE(image.find(std::string("xxchdirD:\\MAPS\0", 15)), std::string::npos);
-  EXPECT_NE(image.find(std::string("yydukedirD:\\games\\Duke3d\\duke3d.exe\0", 36)),
+  EXPECT_NE(image.find(std::string("yydukedirD:\\GAMES\\DUKE3D\\duke3d.exe\0", 36)),
             std::string::npos);
   EXPECT_EQ(processes.calls().at(0).args, std::vector<std::string>{"-map CITY.MAP"});
 }

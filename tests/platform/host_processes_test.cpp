@@ -92,7 +92,8 @@ TEST_F(HostProcessesTest, PifStartGivesDosboxTheSessionAndReturnsItsStatus) {
   EXPECT_EQ(filesIn("run"), 0u) << "the configuration file is removed after the run";
   EXPECT_EQ(autoexec(),
             (std::vector<std::string>{"@echo off", "mount C \"" + driveC() + "\"",
-                                      "mount D \"" + driveD() + "\"", "D:", "cd \\LONGGA~1",
+                                      "mount D \"" + driveD() + "\"", "mount Y \"/\"", "D:",
+                                      "cd \\LONGGA~1",
                                       "D:\\LONGGA~1\\STANDIN.COM -map E1L1.MAP", "exit"}));
   EXPECT_EQ(logText(),
             "dos-wait\tprogram=D:\\LONGGA~1\\STANDIN.COM\targs=-map E1L1.MAP\tdir=D:\\LONGGA~1\n");
@@ -104,8 +105,8 @@ TEST_F(HostProcessesTest, PifWithoutWorkingDirectoryStartsInTheProgramsDirectory
   std::string error;
   EXPECT_EQ(processes.startPifAndWait("D:\\PIFS\\RUN.PIF", {}, &error), 0) << error;
   auto lines = autoexec();
-  ASSERT_EQ(lines.size(), 8u);
-  EXPECT_EQ(std::vector(lines.begin() + 3, lines.end()),
+  ASSERT_EQ(lines.size(), 9u);
+  EXPECT_EQ(std::vector(lines.begin() + 4, lines.end()),
             (std::vector<std::string>{"D:", "cd \\GAMES\\TEST", "call D:\\GAMES\\TEST\\RUN.BAT",
                                       "pause", "exit"}));
 }
@@ -138,7 +139,9 @@ TEST_F(HostProcessesTest, DosboxThatCannotStartOrNeverEnds) {
     options.dosbox = {missing};
     EXPECT_EQ(HostProcesses(*fs, options).startPifAndWait("D:\\GAMES\\TEST\\GAME.PIF", {}, &error),
               -1);
-    EXPECT_EQ(error, missing + ": No such file or directory");
+    EXPECT_EQ(error, "DOSBox was not found: \"" + missing +
+                         "\": No such file or directory.\nInstall the package \"dosbox\" (apt "
+                         "install dosbox), or set $QF95_DOSBOX to the command that starts it.");
   }
   EXPECT_EQ(logText(), "");
 
@@ -167,7 +170,7 @@ TEST_F(HostProcessesTest, ExecHandsTheProcessOverToDosbox) {
   auto argv = splitLines(read("argv.txt"));
   ASSERT_EQ(argv.size(), 3u);
   EXPECT_TRUE(std::filesystem::exists(argv[2])) << "DOSBox may still need its configuration";
-  EXPECT_EQ(autoexec()[5], "D:\\GAMES\\TEST\\STANDIN.COM /v1");
+  EXPECT_EQ(autoexec()[6], "D:\\GAMES\\TEST\\STANDIN.COM /v1");
   EXPECT_EQ(logText(),
             "dos-exec\tprogram=D:\\GAMES\\TEST\\STANDIN.COM\targs=/v1\tdir=D:\\GAMES\\TEST\n");
 
@@ -178,7 +181,8 @@ TEST_F(HostProcessesTest, ExecHandsTheProcessOverToDosbox) {
 
   options.dosbox = {"/nonexistent/dosbox"};
   HostProcesses(*fs, options).execPif("D:\\GAMES\\TEST\\GAME.PIF", {}, &error);
-  EXPECT_EQ(error, "/nonexistent/dosbox: No such file or directory");
+  EXPECT_EQ(error.substr(0, error.find('\n')),
+            "DOSBox was not found: \"/nonexistent/dosbox\": No such file or directory.");
   EXPECT_EQ(filesIn("run"), 0u);
 }
 
@@ -202,7 +206,9 @@ TEST_F(HostProcessesTest, WindowsProgramRunsUnderWineWithoutWaiting) {
   options.wine = {"/nonexistent/wine"};
   EXPECT_FALSE(
       HostProcesses(*fs, options).startWindowsProgram("C:\\GAMES\\WIN\\GAME.EXE", "", "", &error));
-  EXPECT_EQ(error, "/nonexistent/wine: No such file or directory");
+  EXPECT_EQ(error,
+            "Wine was not found: \"/nonexistent/wine\": No such file or directory.\nInstall the "
+            "package \"wine\" (apt install wine), or set $QF95_WINE to the command that starts it.");
 }
 
 TEST_F(HostProcessesTest, CommandInterpreterDeletesAndOpensItself) {
@@ -225,6 +231,103 @@ TEST_F(HostProcessesTest, CommandInterpreterDeletesAndOpensItself) {
   EXPECT_EQ(processes.runCommand("start D:\\WORK\\GONE.TXT"), 1);
   EXPECT_FALSE(processes.openTextViewer("D:\\WORK\\GONE.TXT"));
   EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << "a child was left to reap";
+}
+
+// Our Z: is the whole host; DOSBox keeps its own Z:, so the session reaches ours under the last
+// free letter, and every path it gets moves there.
+TEST_F(HostProcessesTest, AHostPathWithoutALetterOfItsOwnIsReachedThroughAFreeLetter) {
+  const std::string hostDir = std::filesystem::canonical(dir / "d/Long Game Dir").string();
+  std::string zDir = "Z:" + hostDir;
+  std::replace(zDir.begin(), zDir.end(), '/', '\\');
+  auto sessionDir = fs->shortPathName(zDir);
+  ASSERT_TRUE(sessionDir.has_value());
+  (*sessionDir)[0] = 'Y';
+  putPif("d/Long Game Dir/GAME.PIF", "STANDIN.COM", zDir);
+  HostProcesses processes(*fs, options);
+  std::string error;
+  EXPECT_EQ(processes.startPifAndWait(zDir + "\\GAME.PIF", {"-map", zDir + "\\E1L1.MAP"}, &error),
+            0)
+      << error;
+  auto lines = autoexec();
+  ASSERT_EQ(lines.size(), 8u);
+  EXPECT_EQ(lines[3], "mount Y \"/\"");
+  EXPECT_EQ(lines[4], "Y:");
+  EXPECT_EQ(lines[5], "cd " + sessionDir->substr(2));
+  EXPECT_EQ(lines[6], *sessionDir + "\\STANDIN.COM -map " + "Y" + zDir.substr(1) + "\\E1L1.MAP");
+
+  // With every letter from D: to Y: taken there is no way in, and the start says so.
+  for (char letter = 'E'; letter <= 'Y'; ++letter) {
+    const std::string link = "prefix/dosdevices/" + std::string(1, char(letter + 32)) + ":";
+    std::filesystem::create_directory_symlink(dir / "d", dir / link);
+  }
+  HostFileSystem full(dir / "prefix");
+  EXPECT_EQ(HostProcesses(full, options).startPifAndWait(zDir + "\\GAME.PIF", {}, &error), -1);
+  EXPECT_NE(error.find("every letter from D: to Y: is taken"), std::string::npos) << error;
+}
+
+TEST_F(HostProcessesTest, ThePlayersDosboxConfigurationIsTheBaseWithoutItsAutoexec) {
+  const std::string players =
+      "[sdl]\nfullscreen=true\n[cpu]\ncycles=12345\n[autoexec]\nmount c /nowhere\n";
+  put("home/.dosbox/dosbox-0.74-3.conf", players);
+  options.dosboxUserConfig = dir / "home/.dosbox/dosbox-0.74-3.conf";
+  putPif("d/GAMES/TEST/GAME.PIF", "STANDIN.COM", "D:\\GAMES\\TEST");
+  std::string error;
+  ASSERT_EQ(HostProcesses(*fs, options).startPifAndWait("D:\\GAMES\\TEST\\GAME.PIF", {}, &error), 0)
+      << error;
+  const std::string conf = read("seen.conf");
+  // Later lines win in DOSBox: the player's values come after our defaults.
+  EXPECT_LT(conf.find("cycles=max"), conf.find("cycles=12345")) << conf;
+  EXPECT_LT(conf.find("fullscreen=false"), conf.find("fullscreen=true")) << conf;
+  EXPECT_EQ(conf.find("/nowhere"), std::string::npos) << conf;
+  EXPECT_EQ(read("home/.dosbox/dosbox-0.74-3.conf"), players) << "the player's file is unchanged";
+
+  std::map<std::string, std::string> env{{"HOME", dir / "home"}};
+  auto found = HostProcessOptions::fromEnvironment([&](const char* name) -> const char* {
+    return env.contains(name) ? env[name].c_str() : nullptr;
+  });
+  EXPECT_EQ(found.dosboxUserConfig, options.dosboxUserConfig);
+  env["QF95_DOSBOX_CONF"] = "/etc/mine.conf";
+  found = HostProcessOptions::fromEnvironment([&](const char* name) -> const char* {
+    return env.contains(name) ? env[name].c_str() : nullptr;
+  });
+  EXPECT_EQ(found.dosboxUserConfig, "/etc/mine.conf");
+}
+
+TEST_F(HostProcessesTest, ADriveDosboxCannotMountIsLeftOutOfTheSession) {
+  std::filesystem::create_directories(dir / "odd\"name");
+  std::filesystem::create_directory_symlink(dir / "odd\"name", dir / "prefix/dosdevices/e:");
+  putPif("d/GAMES/TEST/GAME.PIF", "STANDIN.COM", "D:\\GAMES\\TEST");
+  std::string error;
+  ASSERT_EQ(HostProcesses(*fs, options).startPifAndWait("D:\\GAMES\\TEST\\GAME.PIF", {}, &error), 0)
+      << error;
+  for (const std::string& line : autoexec()) EXPECT_NE(line.rfind("mount E", 0), 0u) << line;
+  EXPECT_NE(logText().find("note\tprogram=E: left out of the DOS session"), std::string::npos)
+      << logText();
+}
+
+class CountingWatcher : public SessionWatcher {
+ public:
+  void sessionStarted(const std::string& program) override { started.push_back(program); }
+  void sessionRunning() override { ++running; }
+  void sessionEnded() override { ++ended; }
+  std::vector<std::string> started;
+  int running = 0;
+  int ended = 0;
+};
+
+TEST_F(HostProcessesTest, TheWatcherIsToldWhileTheSessionRuns) {
+  put("bin/slow", "#!/bin/sh\nsleep 0.3\n", true);
+  options.dosbox = {dir / "bin/slow"};
+  options.timeout = std::chrono::milliseconds(0);
+  putPif("d/GAMES/TEST/GAME.PIF", "STANDIN.COM", "D:\\GAMES\\TEST");
+  HostProcesses processes(*fs, options);
+  CountingWatcher watcher;
+  processes.setSessionWatcher(&watcher);
+  std::string error;
+  EXPECT_EQ(processes.startPifAndWait("D:\\GAMES\\TEST\\GAME.PIF", {}, &error), 0) << error;
+  EXPECT_EQ(watcher.started, std::vector<std::string>{"D:\\GAMES\\TEST\\STANDIN.COM"});
+  EXPECT_GE(watcher.running, 2);
+  EXPECT_EQ(watcher.ended, 1);
 }
 
 TEST(HostProcessOptions, CommandsFromTheEnvironmentAreSplitAtBlanks) {

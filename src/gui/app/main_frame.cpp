@@ -1,6 +1,7 @@
 #include "gui/app/main_frame.h"
 
 #include <wx/statusbr.h>
+#include <wx/app.h>
 #include <wx/utils.h>
 
 #include "app/command_ids.h"
@@ -204,6 +205,25 @@ void CMainFrame::runSingleOptionsDialog(int id) {
 #else
   (void)id;
 #endif
+}
+
+void CMainFrame::sessionStarted(const std::string& program) {
+  std::string name = services_.cat.current().get(catalogue::game_info::GameName);
+  if (name.empty()) name = program;
+  waitingForGame_ = std::make_unique<wxWindowDisabler>();
+  SetStatusText(gui::toWx("Running " + name + " in DOSBox..."), 0);
+  Refresh();
+  wxTheApp->Yield(true);
+}
+
+void CMainFrame::sessionRunning() {
+  // Paint and timer events only: every window takes no input while the disabler lives.
+  wxTheApp->Yield(true);
+}
+
+void CMainFrame::sessionEnded() {
+  waitingForGame_.reset();
+  SetStatusText(kReady, 0);
 }
 
 void CMainFrame::showAbout() {

@@ -10,13 +10,16 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "platform/host/host_processes.h"
 
 namespace gui {
 class MainPanel;
 class SearchProgressFileSystem;
 }  // namespace gui
 
-class CMainFrame : public wxDocParentFrame, public app::MainWindowHost {
+class CMainFrame : public wxDocParentFrame,
+                   public app::MainWindowHost,
+                   public platform::SessionWatcher {
  public:
   struct Services {
     launch::LaunchServices launch;
@@ -58,6 +61,12 @@ class CMainFrame : public wxDocParentFrame, public app::MainWindowHost {
   void runSingleOptionsDialog(int id) override;
   void showAbout() override;
 
+  // platform::SessionWatcher: while a game runs the window keeps drawing and says so, and
+  // takes no input (the records are the launch's until it returns).
+  void sessionStarted(const std::string& program) override;
+  void sessionRunning() override;
+  void sessionEnded() override;
+
  private:
   void onCommand(wxCommandEvent& event);
   void onUpdateUi(wxUpdateUIEvent& event);
@@ -72,6 +81,7 @@ class CMainFrame : public wxDocParentFrame, public app::MainWindowHost {
   wxAuiToolBar* selectBar_ = nullptr;
   gui::MainPanel* panel_ = nullptr;
   wxTimer indicators_;
+  std::unique_ptr<wxWindowDisabler> waitingForGame_;
   app::MainWindow window_;
   bool closing_ = false;
 };

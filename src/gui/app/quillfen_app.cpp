@@ -3,10 +3,12 @@
 #include <wx/config.h>
 #include <wx/docview.h>
 #include <wx/filefn.h>
+#include <wx/stdpaths.h>
 #include <wx/utils.h>
 
 #include "app/command_table.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/catalogue_files.h"
 #include "gui/app/document.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/search_progress.h"
@@ -83,7 +85,23 @@ struct CQuillfen95App::Services {
   wxDocManager* docManager = nullptr;
 };
 
-CQuillfen95App::CQuillfen95App() : startupHostDirectory_(wxGetCwd()) {}
+namespace {
+
+// The program's files (the factory definitions above all) are in the current directory when
+// the program is started from its own directory; started from anywhere else (a desktop entry,
+// a shell elsewhere) they are beside the program, where setup put them.
+wxString startupHostDirectory() {
+  const wxString current = wxGetCwd();
+  if (wxFileExists(current + "/" + catalogue::kDefaultRecordsFile)) return current;
+  const wxString program = wxStandardPaths::Get().GetExecutablePath();
+  const wxString beside = wxPathOnly(program);
+  if (!beside.empty() && wxFileExists(beside + "/" + catalogue::kDefaultRecordsFile)) return beside;
+  return current;
+}
+
+}  // namespace
+
+CQuillfen95App::CQuillfen95App() : startupHostDirectory_(startupHostDirectory()) {}
 
 CQuillfen95App::~CQuillfen95App() = default;
 
@@ -103,6 +121,7 @@ bool CQuillfen95App::OnInit() {
     input::SpaceOrbCheck(s.fs, s.prompter, s.cat->univ(), /*interactive=*/false);
   });
 #ifdef QF95_HAVE_DIALOGS
+  gui::setDialogFileSystem(&s.hostFs);
   // A first start may ask for the game location dialog before the frame is on screen.
   s.locationDialog = std::make_unique<gui::WxGameLocationRunner>(nullptr, *s.cat);
   s.cat->setGameLocationDialog(s.locationDialog.get());
@@ -121,6 +140,7 @@ bool CQuillfen95App::OnInit() {
                          *s.cat, s.session, s.fs},
                      app::builtFeatures({kHaveDialogs, kHaveFileManager}));
   SetTopWindow(frame);
+  s.processes.setSessionWatcher(frame);
   if (!s.docManager->CreateDocument(wxEmptyString, wxDOC_NEW)) return false;
   frame->Show();
 #ifdef QF95_HAVE_DIALOGS
@@ -133,6 +153,10 @@ bool CQuillfen95App::OnInit() {
 
 int CQuillfen95App::OnExit() {
   if (services_) {
+#ifdef QF95_HAVE_DIALOGS
+    gui::setDialogFileSystem(nullptr);
+#endif
+    services_->processes.setSessionWatcher(nullptr);
     delete services_->docManager;
     services_.reset();
   }

@@ -154,6 +154,28 @@ std::optional<std::vector<std::string>> autoexecLines(const Session& session, st
   return lines;
 }
 
+std::string withoutAutoexec(const std::string& configuration) {
+  std::string kept;
+  bool inAutoexec = false;
+  size_t start = 0;
+  while (start < configuration.size()) {
+    size_t end = configuration.find('\n', start);
+    if (end == std::string::npos) end = configuration.size();
+    std::string line = configuration.substr(start, end - start);
+    start = end + 1;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    size_t first = line.find_first_not_of(" \t");
+    // Only a section heading ends the autoexec section: its lines are commands, never keys.
+    if (first != std::string::npos && line[first] == '[') {
+      size_t close = line.find(']', first);
+      std::string name = line.substr(first + 1, close == std::string::npos ? 0 : close - first - 1);
+      inAutoexec = dos::equalsIgnoreCase(name, "autoexec");
+    }
+    if (!inAutoexec) kept += line + "\n";
+  }
+  return kept;
+}
+
 std::optional<std::string> composeConfiguration(const Session& session, std::string* error) {
   auto lines = autoexecLines(session, error);
   if (!lines) return std::nullopt;
@@ -167,6 +189,9 @@ std::optional<std::string> composeConfiguration(const Session& session, std::str
       "[cpu]\n"
       "cycles=" +
       cycles + "\n";
+  if (!session.playerConfiguration.empty()) {
+    text += withoutAutoexec(session.playerConfiguration);
+  }
   if (!session.sound) {
     text +=
         "[mixer]\n"

@@ -49,8 +49,12 @@ struct Session {
   std::string program;            // as the DOS shell is to find it
   std::vector<std::string> args;  // joined by single blanks into the command tail
   bool closeOnExit = true;        // false: "pause" before DOSBox exits
-  std::string cycles = "max";     // [cpu] cycles
+  std::string cycles = "max";     // [cpu] cycles, unless the player's configuration says
   bool sound = false;             // false: mixer, Sound Blaster, speaker and MIDI off
+  // The player's own DOSBox configuration (its text), the base of the session: keyboard,
+  // scaler, cycles and fullscreen are theirs. Its [autoexec] section is left out, since its
+  // mounts would take the letters of our drives.
+  std::string playerConfiguration;
 };
 
 // The command tail the program gets: "" without arguments, else a blank before each one.
@@ -67,7 +71,11 @@ bool needsCall(const std::string& program);
 // have). Redirections in the arguments are left to the DOS shell; they count in the tail.
 std::optional<std::vector<std::string>> autoexecLines(const Session& session, std::string* error);
 
-// The whole configuration file: display, CPU and sound settings and the [autoexec] section.
+// The player's configuration without its [autoexec] section, each line as it stands.
+std::string withoutAutoexec(const std::string& configuration);
+
+// The whole configuration file: our display and CPU defaults, the player's configuration over
+// them, sound off when asked, and the [autoexec] section.
 std::optional<std::string> composeConfiguration(const Session& session, std::string* error);
 
 }  // namespace platform::dosbox

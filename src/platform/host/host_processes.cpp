@@ -10,12 +10,14 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "platform/dos_path.h"
+#include "platform/dos_session_paths.h"
 #include "platform/host/dosbox_session.h"
 
 extern char** environ;
@@ -176,6 +178,13 @@ bool makeImage(const Command& command, ExecImage& image, std::string* error) {
   return true;
 }
 
+// True when the command's program is there to start (on $PATH or as a path).
+bool installed(const Command& command) {
+  if (command.argv.empty()) return false;
+  auto path = searchPath(command.argv[0], environmentFor(command));
+  return path && ::access(path->c_str(), X_OK) == 0;
+}
+
 // What went wrong in the child before its program started, sent back through a pipe that
 // closes by itself when exec succeeds.
 struct ChildFailure {
@@ -279,17 +288,23 @@ pid_t spawn(const Command& command, bool detach, std::string* error) {
 
 enum class WaitResult { kEnded, kTimedOut, kFailed };
 
-// Waits for `pid`, killing it after `timeout` unless that is zero.
-WaitResult waitFor(pid_t pid, std::chrono::milliseconds timeout, int* status) {
-  if (timeout.count() <= 0) {
+// Waits for `pid`, killing it after `timeout` unless that is zero; `idle`, when set, is called
+// every `kIdleEvery` while waiting.
+constexpr long long kIdleEveryMs = 50;
+WaitResult waitFor(pid_t pid, std::chrono::milliseconds timeout, int* status,
+                   const std::function<void()>& idle = {}) {
+  if (timeout.count() <= 0 && !idle) {
     return waitChild(pid, status) == pid ? WaitResult::kEnded : WaitResult::kFailed;
   }
   using Clock = std::chrono::steady_clock;
+  const bool forever = timeout.count() <= 0;
   const Clock::time_point deadline = Clock::now() + timeout;
   auto remaining = [&] {
+    if (forever) return kIdleEveryMs;
     auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     return std::max<long long>(0, left.count());
   };
+  auto slice = [&] { return std::min<long long>(remaining(), idle ? kIdleEveryMs : 60000); };
   int pidfd = -1;
 #ifdef SYS_pidfd_open
   pidfd = static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
@@ -298,7 +313,7 @@ WaitResult waitFor(pid_t pid, std::chrono::milliseconds timeout, int* status) {
   while (!ended && remaining() > 0) {
     if (pidfd >= 0) {
       pollfd watch{pidfd, POLLIN, 0};
-      int ready = ::poll(&watch, 1, static_cast<int>(std::min<long long>(remaining(), 60000)));
+      int ready = ::poll(&watch, 1, static_cast<int>(slice()));
       if (ready > 0) ended = true;
       if (ready < 0 && errno != EINTR) break;
     } else {
@@ -309,6 +324,7 @@ WaitResult waitFor(pid_t pid, std::chrono::milliseconds timeout, int* status) {
       timespec pause{0, 20 * 1000 * 1000};
       ::nanosleep(&pause, nullptr);
     }
+    if (!ended && idle) idle();
   }
   if (pidfd >= 0) ::close(pidfd);
   if (!ended) {
@@ -387,6 +403,75 @@ std::optional<std::string> writeConfiguration(const std::string& dir, const std:
   return path;
 }
 
+// The configuration DOSBox itself reads for this user: the newest dosbox*.conf in ~/.dosbox.
+std::string findDosboxUserConfig(const std::string& home) {
+  if (home.empty()) return {};
+  const std::string dir = home + "/.dosbox";
+  DIR* handle = ::opendir(dir.c_str());
+  if (!handle) return {};
+  std::string best;
+  timespec bestTime{0, 0};
+  while (const dirent* entry = ::readdir(handle)) {
+    std::string name = entry->d_name;
+    if (name.rfind("dosbox", 0) != 0 || !name.ends_with(".conf")) continue;
+    struct stat st {};
+    std::string path = dir + "/" + name;
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+    if (best.empty() || st.st_mtim.tv_sec > bestTime.tv_sec ||
+        (st.st_mtim.tv_sec == bestTime.tv_sec && st.st_mtim.tv_nsec > bestTime.tv_nsec)) {
+      best = path;
+      bestTime = st.st_mtim;
+    }
+  }
+  ::closedir(handle);
+  return best;
+}
+
+// A small text file of the host, whole; empty when it cannot be read (a configuration that is
+// not there is no configuration). Only regular files are opened, so a FIFO never blocks us.
+std::string readSmallHostFile(const std::string& path) {
+  constexpr size_t kLimit = 1 << 20;
+  struct stat st {};
+  if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return {};
+  std::string text;
+  char buffer[4096];
+  for (;;) {
+    ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0 || text.size() + size_t(n) > kLimit) break;
+    text.append(buffer, size_t(n));
+  }
+  ::close(fd);
+  return text;
+}
+
+// The program of a command was not found: say what to install, not only the system's text.
+std::string notInstalledText(const std::string& program, const char* what, const char* package,
+                             const char* variable) {
+  return std::string(what) + " was not found: \"" + program + "\": " + systemText(ENOENT) +
+         ".\nInstall the package \"" + package + "\" (apt install " + package +
+         "), or set $" + variable + " to the command that starts it.";
+}
+
+// A path in a session's spelling back on our drives: the session letter of Z: is our Z:.
+std::string onOurDrives(const std::string& sessionPath, std::optional<char> zLetter) {
+  std::string path = sessionPath;
+  if (zLetter && path.size() >= 2 && path[1] == ':' && dos::toUpper(path[0]) == *zLetter) {
+    path[0] = 'Z';
+  }
+  return path;
+}
+
+// DOSBox's mount command takes the folder in double quotes: a folder whose name holds one (or
+// a control character) cannot be mounted.
+bool mountable(const std::string& hostDirectory) {
+  return std::none_of(hostDirectory.begin(), hostDirectory.end(), [](char c) {
+    return c == '"' || static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+  });
+}
+
 }  // namespace
 
 // --- options -----------------------------------------------------------------------------------
@@ -408,6 +493,11 @@ HostProcessOptions HostProcessOptions::fromEnvironment(const Lookup& lookup) {
   options.sound = !(sound && std::string(sound) == "off");
   const char* runtime = lookup("XDG_RUNTIME_DIR");
   if (runtime && *runtime) options.runtimeDir = std::string(runtime) + "/quillfen95";
+  if (const char* conf = lookup("QF95_DOSBOX_CONF")) {
+    options.dosboxUserConfig = conf;
+  } else if (const char* home = lookup("HOME")) {
+    options.dosboxUserConfig = findDosboxUserConfig(home);
+  }
   return options;
 }
 
@@ -453,8 +543,13 @@ bool HostProcesses::prepareSession(const std::string& program, const std::vector
     return fail("The directory " + dirText + " does not exist");
   }
   // DOSBox gives long host names the same 8.3 aliases as we do, so the short forms are what
-  // its shell can find.
-  out.directory = fs_.shortPathName(dirText).value_or(dirText);
+  // its shell can find; our Z: is there under a letter of its own.
+  const std::optional<char> zLetter = sessionLetterForZ(fs_);
+  out.directory = dosSessionPath(fs_, dirText).value_or(dirText);
+  if (out.directory.size() >= 2 && out.directory[0] == 'Z' && out.directory[1] == ':') {
+    return fail("The directory " + dirText + " cannot be reached in a DOS session: every letter "
+                "from D: to Y: is taken by a drive");
+  }
 
   out.program = program;
   if (auto at = dos::resolve(program, out.directory)) {
@@ -464,9 +559,11 @@ bool HostProcesses::prepareSession(const std::string& program, const std::vector
     }
     bool found = false;
     for (const std::string& candidate : candidates) {
-      auto entry = fs_.stat(candidate);
+      // The working directory is already in the session's spelling; find the file through ours.
+      const std::string ours = onOurDrives(candidate, zLetter);
+      auto entry = fs_.stat(ours);
       if (entry && !entry->isDirectory()) {
-        out.program = fs_.shortPathName(candidate).value_or(candidate);
+        out.program = dosSessionPath(fs_, ours).value_or(candidate);
         found = true;
         break;
       }
@@ -475,26 +572,34 @@ bool HostProcesses::prepareSession(const std::string& program, const std::vector
     if (!found && program.find_first_of("\\/:") != std::string::npos) {
       return fail("Cannot find the program " + program);
     }
-    if (found && at->drive == 'Z') return fail("Drive Z: cannot be reached in a DOS session");
   }
 
   dosbox::Session session;
-  for (char drive : fs_.drives()) {
-    if (drive == 'Z') continue;
-    if (auto host = fs_.hostPath(std::string(1, drive) + ":\\")) {
-      session.mounts.push_back({drive, *host});
+  auto addMount = [&](char drive, char letter) {
+    auto host = fs_.hostPath(std::string(1, drive) + ":\\");
+    if (!host) return;
+    if (!mountable(*host)) {
+      // One odd folder must not keep every other game from starting.
+      log("note", std::string(1, drive) + ": left out of the DOS session", "", *host);
+      return;
     }
+    session.mounts.push_back({letter, *host});
+  };
+  for (char drive : fs_.drives()) {
+    if (drive != 'Z') addMount(drive, drive);
   }
+  if (zLetter) addMount('Z', *zLetter);
   session.workingDirectory = out.directory;
   session.program = out.program;
-  session.args = args;
+  for (const std::string& arg : args) session.args.push_back(onSessionDrives(fs_, arg));
   session.closeOnExit = closeOnExit;
   session.cycles = options_.cycles;
   session.sound = options_.sound;
+  session.playerConfiguration = readSmallHostFile(options_.dosboxUserConfig);
   auto text = dosbox::composeConfiguration(session, error);
   if (!text) return false;
   out.configuration = std::move(*text);
-  out.tail = dosbox::commandTail(args);
+  out.tail = dosbox::commandTail(session.args);
   return true;
 }
 
@@ -532,6 +637,11 @@ int HostProcesses::runSession(const char* kind, const Prepared& session, std::st
   Command command{options_.dosbox, options_.environment, "", options_.outputFile};
   command.argv.push_back("-conf");
   command.argv.push_back(*conf);
+  if (!installed(command)) {
+    ::unlink(conf->c_str());
+    if (error) *error = notInstalledText(command.argv[0], "DOSBox", "dosbox", "QF95_DOSBOX");
+    return -1;
+  }
   pid_t pid = spawn(command, false, error);
   if (pid < 0) {
     ::unlink(conf->c_str());
@@ -539,7 +649,13 @@ int HostProcesses::runSession(const char* kind, const Prepared& session, std::st
   }
   log(kind, session.program, session.tail, session.directory);
   int status = 0;
-  WaitResult result = waitFor(pid, options_.timeout, &status);
+  std::function<void()> idle;
+  if (watcher_) {
+    watcher_->sessionStarted(session.program);
+    idle = [this] { watcher_->sessionRunning(); };
+  }
+  WaitResult result = waitFor(pid, options_.timeout, &status, idle);
+  if (watcher_) watcher_->sessionEnded();
   ::unlink(conf->c_str());
   if (result == WaitResult::kTimedOut) {
     if (error) {
@@ -577,7 +693,9 @@ void HostProcesses::execPif(const std::string& pifPath, const std::vector<std::s
   command.argv.push_back("-conf");
   command.argv.push_back(*conf);
   ExecImage image;
-  if (makeImage(command, image, error)) {
+  if (!installed(command)) {
+    if (error) *error = notInstalledText(command.argv[0], "DOSBox", "dosbox", "QF95_DOSBOX");
+  } else if (makeImage(command, image, error)) {
     log("dos-exec", session.program, session.tail, session.directory);
     std::fflush(nullptr);
     ::execve(image.path.c_str(), image.argv.data(), image.envp.data());
@@ -620,6 +738,10 @@ bool HostProcesses::startWindowsProgram(const std::string& application,
   }
   command.argv.push_back(*host);
   command.argv.insert(command.argv.end(), words.begin(), words.end());
+  if (!installed(command)) {
+    if (error) *error = notInstalledText(command.argv[0], "Wine", "wine", "QF95_WINE");
+    return false;
+  }
   if (spawn(command, true, error) < 0) return false;
   log("windows", application, joinWords(words), currentDirectory);
   return true;

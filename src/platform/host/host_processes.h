@@ -30,15 +30,29 @@ struct HostProcessOptions {
   std::string outputFile;
   std::string cycles = "max";
   bool sound = false;
+  // The player's own DOSBox configuration file (host path), the base of every session; empty:
+  // none. It is read, never written.
+  std::string dosboxUserConfig;
   // A DOS session still running after this long is killed; zero waits for ever.
   std::chrono::milliseconds timeout{0};
 
   // The defaults with $QF95_DOSBOX, $QF95_WINE, $QF95_OPENER, $QF95_TEXT_VIEWER (each split at
-  // blanks), $QF95_LAUNCH_LOG, sound on unless $QF95_DOSBOX_SOUND is "off", and a runtime
-  // directory under $XDG_RUNTIME_DIR or /tmp.
+  // blanks), $QF95_LAUNCH_LOG, sound on unless $QF95_DOSBOX_SOUND is "off", a runtime
+  // directory under $XDG_RUNTIME_DIR or /tmp, and the player's DOSBox configuration:
+  // $QF95_DOSBOX_CONF, else the newest ~/.dosbox/dosbox*.conf (where DOSBox keeps it).
   using Lookup = std::function<const char*(const char*)>;
   static HostProcessOptions fromEnvironment(const Lookup& lookup);
   static HostProcessOptions fromEnvironment();
+};
+
+// Told about a DOS session the program waits for, so a window can keep drawing meanwhile.
+class SessionWatcher {
+ public:
+  virtual ~SessionWatcher() = default;
+  virtual void sessionStarted(const std::string& program) = 0;
+  // Called about twenty times a second while the session runs.
+  virtual void sessionRunning() = 0;
+  virtual void sessionEnded() = 0;
 };
 
 class HostProcesses : public Processes {
@@ -56,6 +70,9 @@ class HostProcesses : public Processes {
   // status, 1 when the command itself failed, -1 when nothing could be started.
   int runCommand(const std::string& commandText) override;
   bool openTextViewer(const std::string& file) override;
+
+  // Nothing is told when null (the default).
+  void setSessionWatcher(SessionWatcher* watcher) { watcher_ = watcher; }
 
   // Why the last runCommand or openTextViewer failed.
   const std::string& lastError() const { return lastError_; }
@@ -77,6 +94,7 @@ class HostProcesses : public Processes {
   HostFileSystem& fs_;
   HostProcessOptions options_;
   std::string lastError_;
+  SessionWatcher* watcher_ = nullptr;
 };
 
 }  // namespace platform
