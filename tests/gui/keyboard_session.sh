@@ -5,10 +5,13 @@
 #                    X is "Exit", and the program ends by itself with status 0;
 #   message_box      "Set FileManager at Expert Mode" shows its warning; Return answers it, the
 #                    main window comes back to the front and the close writes the expert flag;
-#                    at the next start the same command clears it, its warning answered with
-#                    Escape (a box with OK only takes Escape as OK);
+#                    a box with OK only takes Escape as OK too; at the next start the same
+#                    command clears the flag without a word;
 #   terminate_in_box SIGTERM while the warning is up: the box ends, the command finishes and
-#                    the program closes as "Exit" closes it, status 0.
+#                    the program closes as "Exit" closes it, status 0;
+#   game_running     "Run" with a DOS session that lasts a few seconds: meanwhile the window is
+#                    made larger and must draw the new part (a window that waits without
+#                    drawing leaves it black), and it takes no keys; afterwards it is usable.
 # The program's ready file names the window in front, message boxes included: every wait is on
 # that file or on the process, each with a time limit.
 #   tests/gui/keyboard_session.sh QUILLFEN95 BUILD_DIR SHOT_DIR [CASE...]
@@ -20,7 +23,7 @@ build=$(realpath "$2")
 shots=$(realpath -m "$3")
 shift 3
 cases=("$@")
-[ ${#cases[@]} -gt 0 ] || cases=(menu_keys message_box terminate_in_box)
+[ ${#cases[@]} -gt 0 ] || cases=(menu_keys message_box terminate_in_box game_running)
 for tool in Xvfb xdotool import; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
@@ -28,6 +31,7 @@ done
 main_title="Duke3D 1.3 Reg. - Quillfen95"
 box_title="Quillfen95"
 expert_mode=32892
+run_game=32828
 work=$(mktemp -d)
 pid=
 xvfb=
@@ -156,14 +160,23 @@ case_message_box() {
   close_by_sigterm || { echo "close after the warning failed"; return 1; }
   cmp -s "$work/plain.dat" "$program/QuillfenUnivInfo.dat" \
     && { echo "answering the warning did not set expert mode"; return 1; }
-  # The next start reads the flag back, and the same command clears it.
+  # The next start reads the flag back, and the same command clears it without a box.
+  start QF95_TEST_COMMAND=$expert_mode
+  wait_front "$main_title" || return 1
+  sleep 1
+  [ "$(cat "$ready")" = "$main_title" ] || { echo "switching expert mode off showed a box"; return 1; }
+  close_by_sigterm || return 1
+  cmp -s "$work/plain.dat" "$program/QuillfenUnivInfo.dat" \
+    || { echo "toggling expert mode twice left the settings changed"; return 1; }
+  # Escape answers a box with OK alone as OK: the flag is set again.
   start QF95_TEST_COMMAND=$expert_mode
   wait_front "$box_title" || return 1
   keys_to "$box_title" Escape || return 1
   wait_front "$main_title" || return 1
   close_by_sigterm || return 1
   cmp -s "$work/plain.dat" "$program/QuillfenUnivInfo.dat" \
-    || { echo "toggling expert mode twice left the settings changed"; return 1; }
+    && { echo "Escape on the warning did not set expert mode"; return 1; }
+  return 0
 }
 
 case_terminate_in_box() {
@@ -176,6 +189,50 @@ case_terminate_in_box() {
   cmp -s "$work/plain.dat" "$program/QuillfenUnivInfo.dat" \
     && { echo "the command did not finish before the close"; return 1; }
   return 0
+}
+
+# The mean brightness (0 to 1) of a region WxH+X+Y of a screenshot.
+brightness() { convert "$1" -crop "$2" +repage -colorspace Gray -format '%[fx:mean]' info:; }
+
+case_game_running() {
+  fresh_machine
+  # A DOS session that tells us it started and lasts four seconds.
+  cat >"$work/m/slow-dosbox" <<EOF2
+#!/bin/sh
+touch "$work/m/session-started"
+sleep 4
+EOF2
+  chmod +x "$work/m/slow-dosbox"
+  start QF95_DOSBOX="$work/m/slow-dosbox" QF95_TEST_COMMAND=$run_game
+  for _ in $(seq 1 300); do
+    [ -e "$work/m/session-started" ] && break
+    sleep 0.1
+  done
+  [ -e "$work/m/session-started" ] || { echo "Run started no DOS session"; return 1; }
+  local window
+  window=$(timeout 10 xdotool search --onlyvisible --name "^$main_title\$" | tail -n 1)
+  [ -n "$window" ] || { echo "no X window \"$main_title\""; return 1; }
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  # Wider and taller than before: only a window that keeps handling its events draws there.
+  xdotool windowmove "$window" 0 0 windowsize "$window" $((WIDTH + 300)) $((HEIGHT + 200))
+  sleep 1
+  shot game_running
+  [ -e "$work/m/session-started" ] && kill -0 "$pid" 2>/dev/null \
+    || { echo "the program ended during the session"; return 1; }
+  local new_part
+  new_part=$(brightness "$shots/game_running.png" "250x150+$((WIDTH + 20))+$((HEIGHT / 2))")
+  awk -v b="$new_part" 'BEGIN { exit !(b > 0.2) }' \
+    || { echo "the window did not draw while the game ran (brightness $new_part)"; return 1; }
+  # After the session (under ten seconds: the pause option is offered) the window is the
+  # player's again.
+  wait_front "$box_title" || return 1
+  keys_to "$box_title" Escape || return 1
+  wait_front "$main_title" || return 1
+  keys_to "$main_title" alt+h a || return 1
+  wait_front "About Quillfen95" || return 1
+  keys_to "About Quillfen95" Escape || return 1
+  wait_front "$main_title" || return 1
+  close_by_sigterm || return 1
 }
 
 fail=0
