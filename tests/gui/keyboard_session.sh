@@ -9,6 +9,8 @@
 #                    command clears the flag without a word;
 #   terminate_in_box SIGTERM while the warning is up: the box ends, the command finishes and
 #                    the program closes as "Exit" closes it, status 0;
+#   browse           "Add/Modify Game", then the first row's "Browse": the file dialog opens
+#                    (in the game's folder, as the screenshot shows);
 #   game_running     "Run" with a DOS session that lasts a few seconds: meanwhile the window is
 #                    made larger and must draw the new part (a window that waits without
 #                    drawing leaves it black), and it takes no keys; afterwards it is usable.
@@ -23,7 +25,7 @@ build=$(realpath "$2")
 shots=$(realpath -m "$3")
 shift 3
 cases=("$@")
-[ ${#cases[@]} -gt 0 ] || cases=(menu_keys message_box terminate_in_box game_running)
+[ ${#cases[@]} -gt 0 ] || cases=(menu_keys message_box terminate_in_box browse game_running)
 for tool in Xvfb xdotool import; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
@@ -32,6 +34,8 @@ main_title="Duke3D 1.3 Reg. - Quillfen95"
 box_title="Quillfen95"
 expert_mode=32892
 run_game=32828
+define_game=32866
+location_title="Game Location Configuration"
 work=$(mktemp -d)
 pid=
 xvfb=
@@ -232,6 +236,31 @@ EOF2
   wait_front "About Quillfen95" || return 1
   keys_to "About Quillfen95" Escape || return 1
   wait_front "$main_title" || return 1
+  close_by_sigterm || return 1
+}
+
+case_browse() {
+  fresh_machine
+  start QF95_TEST_COMMAND=$define_game
+  wait_front "$location_title" || return 1
+  shot game_location_dialog
+  local dialog
+  dialog=$(timeout 10 xdotool search --onlyvisible --name "^$location_title\$" | tail -n 1)
+  [ -n "$dialog" ] || { echo "no X window \"$location_title\""; return 1; }
+  eval "$(xdotool getwindowgeometry --shell "$dialog")"
+  # The first row's Browse button: right-hand column, first row.
+  xdotool mousemove --window "$dialog" $((WIDTH - 45)) 48 click 1
+  # The toolkit's file dialog is the desktop's own: it is looked for on the X server.
+  local chooser=
+  for _ in $(seq 1 100); do
+    chooser=$(xdotool search --onlyvisible --name "^Select a file\$" 2>/dev/null | tail -n 1)
+    [ -n "$chooser" ] && break
+    sleep 0.1
+  done
+  [ -n "$chooser" ] || { echo "Browse opened no file dialog"; return 1; }
+  shot browse_file_dialog
+  keys_to "Select a file" Escape || return 1
+  wait_front "$location_title" || return 1
   close_by_sigterm || return 1
 }
 
