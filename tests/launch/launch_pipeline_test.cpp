@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "launch/arg_pass_patch.h"
+#include "launch/option_lines.h"
 #include "launch/pif.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_processes.h"
@@ -238,3 +239,54 @@ TEST_F(LaunchPipelineTest, MapEditorWorksOnATemporaryCopyAndCopiesItBack) {
 }
 
 }  // namespace
+
+// A game defined with long names and a file picked as the file manager keeps it for a DOS
+// program (8.3): both spellings name the same directories, and the launch treats them so.
+class LongNamedGameTest : public LaunchPipelineTest {
+ protected:
+  LongNamedGameTest() {
+    fs.putFile("D:\\Games\\Duke Nukem 3D\\DUKE3D.EXE", "MZ");
+    fs.putFile("D:\\Games\\Duke Nukem 3D\\DUKE3D.GRP", "group");
+    fs.putFile("D:\\Games\\Duke Nukem 3D\\E1L1.MAP", "map");
+    fs.putFile("D:\\Games\\Duke Nukem 3D\\Capture The Flag\\maps\\CTF1.BSP", "bsp");
+    game().set(game_info::GameDir, "D:\\Games\\Duke Nukem 3D\\");
+    game().set(game_info::GameKind, 1);
+  }
+  void pick(const std::string& longPath, const std::string& loadTemplate) {
+    auto dosForm = fs.shortPathName(longPath);
+    ASSERT_TRUE(dosForm.has_value()) << longPath;
+    data().set(game_data::SelectedFile, *dosForm);
+    data().set(game_data::SelectedFileTemplate, loadTemplate);
+  }
+};
+
+TEST_F(LongNamedGameTest, AMapInTheGameDirectoryIsNoAddOn) {
+  pick("D:\\Games\\Duke Nukem 3D\\E1L1.MAP", "<cml>-map <fileonly>");
+  ASSERT_EQ(run(), LaunchOutcome::kReturned);
+  EXPECT_EQ(state.LaunchDir, "D:\\GAMES\\DUKENU~1\\");
+  EXPECT_EQ(state.SelectedDir, state.LaunchDir);
+  ASSERT_EQ(processes.calls().size(), 1u);
+  // No "/g" for the game's own group file: it is no add-on.
+  EXPECT_EQ(processes.calls()[0].args, std::vector<std::string>{"-map E1L1.MAP"});
+  EXPECT_EQ(writtenPif("D:\\GAMES\\DUKENU~1\\dmpatch95.pif").workDir, "D:\\GAMES\\DUKENU~1");
+}
+
+TEST_F(LongNamedGameTest, TheDirectoryBelowTheGamesIsFoundWhicheverSpellingNamesThem) {
+  pick("D:\\Games\\Duke Nukem 3D\\Capture The Flag\\maps\\CTF1.BSP", "<cml><path_s> <fileonly>");
+  ASSERT_EQ(run(), LaunchOutcome::kReturned);
+  ASSERT_EQ(processes.calls().size(), 1u);
+  EXPECT_EQ(processes.calls()[0].args, std::vector<std::string>{"CAPTUR~1\\MAPS CTF1.BSP"});
+
+  // Quake's mod maps: the mod's own "maps\" below the game directory.
+  game().set(game_info::GameKind, 6);
+  pick("D:\\Games\\Duke Nukem 3D\\Capture The Flag\\maps\\CTF1.BSP", "<cml>+map <fileonly_name>");
+  launch::LaunchState quake = pipeline->newLaunchState();
+  launch::OptionLines lines;
+  launch::buildOptionLines(lines,
+                   launch::OptionLineInputs{game(), data(), cat->univ(),
+                                            cat->launchLink().workingCopies(), quake.LaunchDir,
+                                            quake.SelectedDir, fs},
+                   session);
+  EXPECT_EQ(lines[45].Value, "CAPTUR~1");
+  EXPECT_EQ(lines[44].Value, "CTF1.BSP");
+}
