@@ -156,7 +156,7 @@ constexpr CommandInfo kFixedRows[] = {
     {kCmdTotalConversionDir, "Total Conversion Directory", "Total Conversion Directory",
      F::kMapDirectories},
     {kCmdDisplayDefaultFiles, "Display Default Files",
-     "Show the game's configuration files and directories", F::kMapDirectories},
+     "Show the game's configuration files and directories", F::kDefaultFiles},
     {kCmdGameHelp, "&GameHelp", "Open the game's help file", F::kTextViewing},
     {kCmdEditorHelp, "&EditorHelp", "Open the editor's help file", F::kTextViewing},
     {kCmdAbout, "&About 3DQuillfen95...", "Program information and version", F::kAbout},
@@ -212,7 +212,7 @@ FeatureSet builtFeatures(BuildParts parts) {
   FeatureSet set;
   for (Feature f : {F::kLaunch, F::kSavedGameLaunch, F::kGamePick, F::kResetDataFiles, F::kExit,
                     F::kShrink, F::kModeSwitch, F::kHelpFiles, F::kFileManagerSwitch, F::kBars,
-                    F::kSpaceOrbCheck, F::kAbout})
+                    F::kSpaceOrbCheck, F::kAbout, F::kDefaultFiles})
     set.add(f);
   if (parts.dialogs) {
     set.add(F::kDefineGame);

@@ -40,7 +40,8 @@ enum class Feature {
   kAutoDeathMatch,
   kNumberList,      // phone and InterNet numbers
   kTextViewing,     // text of the selected file, cheat codes, unzip profile, game help
-  kMapDirectories,  // override map directory, total conversion directory, default files
+  kMapDirectories,  // override map directory, total conversion directory
+  kDefaultFiles,    // "Display Default Files"
   kNoHandler,       // items that carry no command at all
   kCount
 };

@@ -203,6 +203,9 @@ bool MainWindow::execute(int id) {
     case Feature::kAbout:
       host_.showAbout();
       return true;
+    case Feature::kDefaultFiles:
+      host_.showDefaultFiles(defaultFileRows(cat_.current(), cat_.gameData()));
+      return true;
     case Feature::kLaunchOptions:
       host_.runLaunchOptionsDialog();
       host_.refreshView();

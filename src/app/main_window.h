@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/command_table.h"
+#include "app/default_files.h"
 #include "app/launch_selections.h"
 #include "app/menu_state.h"
 #include "app/toolbar_layout.h"
@@ -55,6 +56,8 @@ class MainWindowHost {
   // The sound/video/memory or demo/spawn/misc options, by the command id that asked.
   virtual void runSingleOptionsDialog(int id) = 0;
   virtual void showAbout() = 0;
+  // The read-only "Default Files and Directories" box.
+  virtual void showDefaultFiles(const std::vector<DefaultFileRow>& rows) = 0;
   // The main panel's list selections go into the settings record.
   virtual void storeListSelections() {}
 };

@@ -41,6 +41,9 @@ class RecordingHost : public app::MainWindowHost {
   void runLaunchOptionsDialog() override { ++launchOptionDialogs; }
   void runSingleOptionsDialog(int id) override { optionDialogs.push_back(id); }
   void showAbout() override { ++abouts; }
+  void showDefaultFiles(const std::vector<app::DefaultFileRow>& rows) override {
+    defaultFiles = rows;
+  }
 
   app::WindowRect rect{10, 20, 810, 620};
   std::vector<app::WindowRect> moves;
@@ -59,6 +62,7 @@ class RecordingHost : public app::MainWindowHost {
   int launchOptionDialogs = 0;
   std::vector<int> optionDialogs;
   int abouts = 0;
+  std::vector<app::DefaultFileRow> defaultFiles;
 };
 
 class MainWindowTest : public testsupport::CatalogueTest {

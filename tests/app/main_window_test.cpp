@@ -318,6 +318,23 @@ TEST_F(RoutingTest, ExitAndAboutGoToTheWindow) {
   EXPECT_EQ(host.closes, 1);
 }
 
+TEST_F(RoutingTest, DefaultFilesShowTheConfigurationFilesAndTheOverrideDirectory) {
+  app::MainWindow& w = startWindow();
+  ASSERT_TRUE(app::commandBuilt(app::kCmdDisplayDefaultFiles, app::builtFeatures({false, false})));
+  cat->gameData().set(gd::ConfigFileName, "DUKE3D.CFG", 0);
+  cat->gameData().set(gd::ConfigFileDir, "D:\\GAMES\\DUKE3D\\", 0);
+  cat->gameData().set(gd::ConfigFileDir, "D:\\ORPHAN\\", 2);  // a directory without a file
+  cat->current().set(catalogue::game_info::OverrideMapDir, "MYMAPS");
+  w.execute(app::kCmdDisplayDefaultFiles);
+  ASSERT_EQ(host.defaultFiles.size(), 6u);
+  EXPECT_EQ(host.defaultFiles[0].label, "CFG/Data1");
+  EXPECT_EQ(host.defaultFiles[0].value, "D:\\GAMES\\DUKE3D\\DUKE3D.CFG");
+  EXPECT_EQ(host.defaultFiles[2].label, "CFG/Data3");
+  EXPECT_EQ(host.defaultFiles[2].value, "");
+  EXPECT_EQ(host.defaultFiles[5].label, "Override Dir");
+  EXPECT_EQ(host.defaultFiles[5].value, "MYMAPS");
+}
+
 TEST_F(RoutingTest, ResetRunsTheSearchAgainBehindTheProgressIndicator) {
   app::MainWindow& w = startWindow();
   prompter.script({platform::Answer::kYes});

@@ -190,6 +190,10 @@ class RecordingHost : public app::MainWindowHost, public catalogue::GameLocation
       dialog(launch::dialogs::DemoRespawnOptions::kTitle);
   }
   void showAbout() override { dialog("About Quillfen95"); }
+  void showDefaultFiles(const std::vector<app::DefaultFileRow>& rows) override {
+    dialog(app::kDefaultFilesTitle);
+    for (const app::DefaultFileRow& row : rows) out_ << "  " << row.label << ": " << row.value << "\n";
+  }
 
  private:
   void dialog(const char* title) {

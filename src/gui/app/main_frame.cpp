@@ -8,6 +8,7 @@
 #include "app/command_table.h"
 #include "catalogue/catalogue_files.h"
 #include "gui/app/about_box.h"
+#include "gui/app/default_files_box.h"
 #include "gui/app/main_panel.h"
 #include "gui/app/menus.h"
 #include "gui/app/search_progress.h"
@@ -224,6 +225,10 @@ void CMainFrame::sessionRunning() {
 void CMainFrame::sessionEnded() {
   waitingForGame_.reset();
   SetStatusText(kReady, 0);
+}
+
+void CMainFrame::showDefaultFiles(const std::vector<app::DefaultFileRow>& rows) {
+  gui::showDefaultFilesBox(this, rows);
 }
 
 void CMainFrame::showAbout() {

@@ -60,6 +60,7 @@ class CMainFrame : public wxDocParentFrame,
   void runLaunchOptionsDialog() override;
   void runSingleOptionsDialog(int id) override;
   void showAbout() override;
+  void showDefaultFiles(const std::vector<app::DefaultFileRow>& rows) override;
 
   // platform::SessionWatcher: while a game runs the window keeps drawing and says so, and
   // takes no input (the records are the launch's until it returns).
