@@ -54,6 +54,8 @@ class MainWindowHost {
   virtual void runLaunchOptionsDialog() = 0;
   // The sound/video/memory or demo/spawn/misc options, by the command id that asked.
   virtual void runSingleOptionsDialog(int id) = 0;
+  // The Drives dialog; true when a drive was changed.
+  virtual bool runDrivesDialog() = 0;
   virtual void showAbout() = 0;
   // The main panel's list selections go into the settings record.
   virtual void storeListSelections() {}

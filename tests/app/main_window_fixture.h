@@ -40,6 +40,10 @@ class RecordingHost : public app::MainWindowHost {
   }
   void runLaunchOptionsDialog() override { ++launchOptionDialogs; }
   void runSingleOptionsDialog(int id) override { optionDialogs.push_back(id); }
+  bool runDrivesDialog() override {
+    ++drivesDialogs;
+    return drivesChanged;
+  }
   void showAbout() override { ++abouts; }
 
   app::WindowRect rect{10, 20, 810, 620};
@@ -58,6 +62,8 @@ class RecordingHost : public app::MainWindowHost {
   std::function<int()> onLocationDialog;
   int launchOptionDialogs = 0;
   std::vector<int> optionDialogs;
+  int drivesDialogs = 0;
+  bool drivesChanged = false;
   int abouts = 0;
 };
 

@@ -56,6 +56,7 @@ class CMainFrame : public wxDocParentFrame, public app::MainWindowHost {
   int runGameLocationDialog(int advancedSetup) override;
   void runLaunchOptionsDialog() override;
   void runSingleOptionsDialog(int id) override;
+  bool runDrivesDialog() override;
   void showAbout() override;
 
  private:
@@ -73,5 +74,7 @@ class CMainFrame : public wxDocParentFrame, public app::MainWindowHost {
   gui::MainPanel* panel_ = nullptr;
   wxTimer indicators_;
   app::MainWindow window_;
+  // Offered by a first start that finds no game.
+  std::unique_ptr<catalogue::GameFolderChooser> folderChooser_;
   bool closing_ = false;
 };
