@@ -151,14 +151,6 @@ TEST_F(GameFolderOfferTest, NoFreeLetterIsSaidPlainly) {
   EXPECT_EQ(prompter.texts()[1].substr(0, 37), "Every drive letter from D: to Y: is t");
 }
 
-TEST_F(GameFolderOfferTest, WithoutAChooserNothingIsOffered) {
-  prompter.script({Answer::kOk, Answer::kCancel});
-  Catalogue& c = makeCatalogue();
-  c.setGameLocationDialog(&location);
-  EXPECT_FALSE(c.LoadCatalogue());
-  EXPECT_EQ(prompter.texts()[0].substr(0, 30), "Quillfen95 has the ability to ");
-}
-
 // The search under any directory name, on drives other than C:.
 class AnyFolderNameTest : public testsupport::CatalogueTest {};
 

@@ -69,14 +69,6 @@ TEST(DriveMapRules, ChangeAndRemove) {
   EXPECT_TRUE(fs.exists("C:\\one.txt"));
 }
 
-TEST(DriveMapRules, NoFreeLetterWhenDToYAreTaken) {
-  FakeFileSystem fs;
-  fs.makeHostFolder("/g");
-  for (char letter = 'D'; letter <= 'Y'; ++letter) ASSERT_EQ(fs.mapDrive(letter, "/g"), "");
-  EXPECT_EQ(fs.firstFreeLetter(), 0);
-  EXPECT_FALSE(fs.letterOfFolder("/elsewhere"));
-}
-
 TEST(DriveMapRules, TheFolderOfADriveIsNotRemovedThroughAnother) {
   FakeFileSystem fs;
   fs.addDrive('D');
