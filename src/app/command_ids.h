@@ -82,6 +82,8 @@ inline constexpr int kCmdDemoSpawnOptions = 32787;
 inline constexpr int kCmdToolDemoSpawnOptions = 32917;
 inline constexpr int kCmdLaunchOptions = 32788;
 inline constexpr int kCmdToolLaunchOptions = 32916;
+// The drive letters and their folders.
+inline constexpr int kCmdDrives = 32995;
 
 // Input devices.
 inline constexpr int kCmdJoystickSettings = 32927;

@@ -127,6 +127,7 @@ constexpr CommandInfo kFixedRows[] = {
     {kCmdLaunchOptions, "&Launch Options", "How the program starts the games", F::kLaunchOptions},
     {kCmdToolLaunchOptions, "&Launch Options", "How the program starts the games",
      F::kLaunchOptions},
+    {kCmdDrives, "&Drives...", "The drive letters and the folders they stand for", F::kDrives},
 
     {kCmdJoystickSettings, "JoyStick Settings", "Joystick speeds", F::kJoystick},
     {kCmdJoystickToggle, "JoyStick On/Off", "Turn joystick control on or off", F::kJoystick},
@@ -218,6 +219,7 @@ FeatureSet builtFeatures(BuildParts parts) {
     set.add(F::kDefineGame);
     set.add(F::kLaunchOptions);
     set.add(F::kSingleOptions);
+    set.add(F::kDrives);
   }
   if (parts.fileManager) {
     set.add(F::kTextTabMode);

@@ -27,6 +27,7 @@ enum class Feature {
   kAbout,
   kLaunchOptions,   // "Launch Options" dialog
   kSingleOptions,   // sound/video/memory and demo/spawn/misc dialogs
+  kDrives,          // the Drives dialog
   kFileOperations,  // copy, move, delete, rename, create directory
   kFavorites,
   kMapEditor,

@@ -85,8 +85,8 @@ void MainWindow::refreshAfterGamePick() {
 bool MainWindow::isEnabled(int id) const {
   if (!commandBuilt(id, features_)) return false;
   // Nothing to run until a game is defined and selected.
-  const bool gameSelected = catalogue::isSelectableSlot(cat_.currentSlot()) &&
-                            !cat_.current().get(gi::GameDir).empty();
+  const bool gameSelected =
+      catalogue::isSelectableSlot(cat_.currentSlot()) && !cat_.current().get(gi::GameDir).empty();
   if (id == kCmdRun || id == kCmdPlay) return gameSelected;
   if (id >= kCmdSavedGameFirst && id <= kCmdSavedGameLast)
     return gameSelected && !cat_.current().get(gi::RunSavedGameCommand).empty();
@@ -213,6 +213,10 @@ bool MainWindow::execute(int id) {
     case Feature::kSingleOptions:
       host_.runSingleOptionsDialog(id);
       host_.refreshView();
+      return true;
+    case Feature::kDrives:
+      // The file lists show the drives.
+      if (host_.runDrivesDialog()) host_.refreshFileManager();
       return true;
     default:
       return false;

@@ -55,6 +55,8 @@ class MainWindowHost {
   virtual void runLaunchOptionsDialog() = 0;
   // The sound/video/memory or demo/spawn/misc options, by the command id that asked.
   virtual void runSingleOptionsDialog(int id) = 0;
+  // The Drives dialog; true when a drive was changed.
+  virtual bool runDrivesDialog() = 0;
   virtual void showAbout() = 0;
   // The read-only "Default Files and Directories" box.
   virtual void showDefaultFiles(const std::vector<DefaultFileRow>& rows) = 0;

@@ -3,6 +3,7 @@
 #include "catalogue/game_finder.h"
 #include "catalogue/record_file.h"
 #include "catalogue/text_util.h"
+#include "platform/drive_map.h"
 
 namespace catalogue {
 
@@ -15,6 +16,15 @@ constexpr const char* kNoGameDefinedMessage =
     "No Game defined.  In order to continue at least one game must be defined";
 constexpr const char* kNotDefinedMessage =
     "Game Selected is not defined.  See Define Game or GamePick for more information";
+constexpr const char* kNoGameFoundQuestion =
+    "No game was found on the drives.\n\nDo you want to choose the folder where your games "
+    "are?  It becomes drive %c: and is searched.";
+constexpr const char* kNothingInFolderQuestion =
+    "No game was found in \"%s\" (drive %c:).\n\nDo you want to choose another folder?";
+constexpr const char* kAnotherFolderQuestion = "\n\nDo you want to choose another folder?";
+constexpr const char* kNoFreeLetterMessage =
+    "Every drive letter from D: to Y: is taken.  Remove a drive in Options, Drives to make room "
+    "for the folder of your games.";
 constexpr const char* kResetQuestion = "Are you sure you want to reset all Quillfen95 data files?";
 
 constexpr int kMaxCreations = 2;    // the counter may reach 3 while the file is created
@@ -47,12 +57,70 @@ bool Catalogue::LoadCatalogue() {
   return true;
 }
 
-bool Catalogue::runFirstStart() {
+namespace {
+
+// The question texts with the folder (%s) and the drive letter (%c) put in.
+std::string formatted(const char* pattern, const std::string& text, char letter) {
+  std::string out;
+  for (const char* p = pattern; *p; ++p) {
+    if (p[0] == '%' && p[1] == 's') {
+      out += text;
+      ++p;
+    } else if (p[0] == '%' && p[1] == 'c') {
+      out += letter;
+      ++p;
+    } else {
+      out += *p;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+bool Catalogue::searchDrives() {
+  bool searched = false;
   {
     GameFinder finder(fs_, prompter_, startupDir_, univ_);
     finder.InstallDefaultsAndSearch();
+    searched = !finder.searchedDrives().empty();
   }
   if (afterSearch_) afterSearch_();
+  return searched;
+}
+
+void Catalogue::offerGameFolder() {
+  platform::DriveMap* drives = fs_.driveMap();
+  if (!folderChooser_ || !drives) return;
+  char letter = drives->firstFreeLetter();
+  std::string question = formatted(kNoGameFoundQuestion, "", letter ? letter : 'D');
+  while (currentSlot() == kNoSlotSelected) {
+    if (prompter_.ask(platform::kCaptionProgram, question, platform::Buttons::kYesNo) !=
+        platform::Answer::kYes)
+      return;
+    const std::optional<std::string> folder = folderChooser_->chooseGameFolder();
+    if (!folder) return;
+    // A folder that already is a drive is only searched again.
+    if (const auto mapped = drives->letterOfFolder(*folder)) {
+      letter = *mapped;
+    } else {
+      letter = drives->firstFreeLetter();
+      if (!letter) {
+        prompter_.tell(kNoFreeLetterMessage);
+        return;
+      }
+      if (std::string error = drives->mapDrive(letter, *folder); !error.empty()) {
+        question = error + kAnotherFolderQuestion;
+        continue;
+      }
+    }
+    if (!searchDrives()) return;
+    question = formatted(kNothingInFolderQuestion, *folder, letter);
+  }
+}
+
+bool Catalogue::runFirstStart() {
+  if (searchDrives() && currentSlot() == kNoSlotSelected) offerGameFolder();
   if (currentSlot() == kNoSlotSelected) {
     prompter_.tell(kTwentyGamesMessage);
     for (;;) {

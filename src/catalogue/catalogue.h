@@ -34,6 +34,9 @@ class Catalogue {
 
   void setGameLocationDialog(GameLocationDialogRunner* dialog) { locationDialog_ = dialog; }
   void setMainViewRefresher(MainViewRefresher* refresher) { refresher_ = refresher; }
+  // A first start that finds no game offers to choose the folder of the player's games, which
+  // becomes a drive of its own; without a chooser (or a changeable drive map) it does not.
+  void setGameFolderChooser(GameFolderChooser* chooser) { folderChooser_ = chooser; }
   // Runs after the defaults were installed and the drives searched (the silent SpaceOrb check).
   void setAfterSearch(std::function<void()> afterSearch) { afterSearch_ = std::move(afterSearch); }
 
@@ -70,6 +73,10 @@ class Catalogue {
 
  private:
   bool runFirstStart();
+  // Installs the factory definitions and searches the drives; false when the definitions
+  // could not be installed (nothing was searched).
+  bool searchDrives();
+  void offerGameFolder();
   GameDataRecord freshGameData() const;
   // Default record 19 of the factory definitions, or an all-zero record when unreadable.
   GameInfoRecord genericDefinition();
@@ -80,6 +87,7 @@ class Catalogue {
   LaunchLink& launch_;
   GameLocationDialogRunner* locationDialog_ = nullptr;
   MainViewRefresher* refresher_ = nullptr;
+  GameFolderChooser* folderChooser_ = nullptr;
   std::function<void()> afterSearch_;
 
   GameInfoRecord current_;

@@ -1,6 +1,10 @@
 // The catalogue's seams toward the main window: the game location dialog it opens on a first
-// start, and the refresh of the main view after a game is picked.
+// start, the folder chooser it opens when a first start found no game, and the refresh of the
+// main view after a game is picked.
 #pragma once
+
+#include <optional>
+#include <string>
 
 namespace catalogue {
 
@@ -10,6 +14,14 @@ class GameLocationDialogRunner {
   // Runs the game location dialog with the given advanced-setup value; the dialog commits its
   // rows into the catalogue. Returns the slot it leaves current (14999 when none).
   virtual int runGameLocationDialog(int advancedSetup) = 0;
+};
+
+class GameFolderChooser {
+ public:
+  static constexpr const char* kTitle = "Choose the folder where your games are";
+  virtual ~GameFolderChooser() = default;
+  // A folder of this machine the player chose (an absolute host path), nothing when cancelled.
+  virtual std::optional<std::string> chooseGameFolder() = 0;
 };
 
 class MainViewRefresher {

@@ -32,6 +32,19 @@ const std::array<const TextField<GameInfoTag>*, 7> kConnectionExecutables{
     &game_info::InternetExecuteFile,      &game_info::NetServerExecuteFile,
     &game_info::InternetServerExecuteFile};
 
+// `path` with its leading game directory cut off: the part inside the game's own directory.
+std::string insideGameDir(const std::string& path, const std::string& gameDir) {
+  if (!gameDir.empty() && path.size() > gameDir.size() + 1 && path[gameDir.size()] == '\\' &&
+      equalsIgnoreCase(std::string_view(path).substr(0, gameDir.size()), gameDir))
+    return path.substr(gameDir.size() + 1);
+  const size_t cut = path.find('\\');
+  return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+std::string claimKey(const std::string& gameDir, const std::string& executable) {
+  return platform::dos::toUpper(gameDir) + "|" + platform::dos::toUpper(executable);
+}
+
 }  // namespace
 
 GameFinder::GameFinder(platform::FileSystem& fs, platform::Prompter& prompter,
@@ -97,9 +110,17 @@ bool GameFinder::rewriteGameFile() {
 
 void GameFinder::collectDrives() {
   drives_.clear();
+  gameFolders_.clear();
   for (char d = kFirstSearchedDrive; d <= kLastSearchedDrive; ++d) {
-    std::string pattern = std::string(1, d) + ":\\*.*";
-    if (!fs_.find(pattern).empty()) drives_.push_back(d);
+    const std::string root = std::string(1, d) + ":\\";
+    const std::vector<platform::FindData> entries = fs_.find(root + "*.*");
+    if (entries.empty()) continue;
+    drives_.push_back(d);
+    // C: holds the program and Windows; games there are in the usual places.
+    if (d == 'C') continue;
+    gameFolders_.push_back(root);
+    for (const platform::FindData& entry : entries)
+      if (entry.isDirectory()) gameFolders_.push_back(root + entry.longName + "\\");
   }
 }
 
@@ -141,11 +162,11 @@ void GameFinder::searchGameList() {
 
     const std::string searchPath = searchDir + "\\" + executable;
     bool found = FindGame(name, searchPath, verify.empty() ? searchPath : verify, exclude,
-                          overrideName, nextSlot);
+                          overrideName, nextSlot, searchDir);
     if (!found && !altDir.empty()) {
       const std::string altPath = altDir + "\\" + executable;
       found = FindGame(name, altPath, verify.empty() ? altPath : verify, exclude, overrideName,
-                       nextSlot);
+                       nextSlot, altDir);
     }
     if (gameFileFailed_) return;
     if (found) ++nextSlot;
@@ -196,9 +217,22 @@ bool GameFinder::exists(const std::string& pattern) const {
   return !fs_.find(pattern).empty();
 }
 
+std::string GameFinder::findInGameFolders(const std::string& executable,
+                                          const std::string& verification,
+                                          const std::string& exclusion) const {
+  const std::string program = lastComponent(executable);
+  for (const std::string& folder : gameFolders_) {
+    if (claimed_.count(claimKey(folder, program))) continue;
+    if (!exists(folder + executable) || !exists(folder + verification)) continue;
+    if (!exclusion.empty() && exists(folder + exclusion)) continue;
+    return folder + executable;
+  }
+  return {};
+}
+
 bool GameFinder::FindGame(const std::string& /*name*/, const std::string& executablePath,
                           const std::string& verificationPath, const std::string& exclusionPath,
-                          const std::string& overrideName, int slot) {
+                          const std::string& overrideName, int slot, const std::string& gameDir) {
   // An empty path would name the parent directory itself, which is no game.
   if (executablePath.empty() || verificationPath.empty()) return false;
   std::string hit;
@@ -212,27 +246,35 @@ bool GameFinder::FindGame(const std::string& /*name*/, const std::string& execut
     }
     if (!hit.empty()) break;
   }
+  if (hit.empty()) {
+    const std::string dirPart =
+        gameDir.empty() ? executablePath.substr(0, executablePath.find('\\')) : gameDir;
+    hit = findInGameFolders(insideGameDir(executablePath, dirPart),
+                            insideGameDir(verificationPath, dirPart),
+                            exclusionPath.empty() ? "" : insideGameDir(exclusionPath, dirPart));
+  }
   if (hit.empty()) return false;
 
   const size_t cut = hit.rfind('\\');
-  const std::string gameDir = hit.substr(0, cut + 1);
+  const std::string foundDir = hit.substr(0, cut + 1);
   std::string executable = hit.substr(cut + 1);
+  claimed_.insert(claimKey(foundDir, executable));
 
   // Left behind by an earlier launch.
-  if (fs_.exists(gameDir + "arg_pass.com")) fs_.deleteFile(gameDir + "arg_pass.com");
+  if (fs_.exists(foundDir + "arg_pass.com")) fs_.deleteFile(foundDir + "arg_pass.com");
 
-  if (!overrideName.empty() && fs_.exists(gameDir + overrideName)) {
+  if (!overrideName.empty() && fs_.exists(foundDir + overrideName)) {
     for (const auto* field : kConnectionExecutables)
       if (working_.get(*field) == executable) working_.set(*field, overrideName);
     executable = overrideName;
   }
-  working_.set(game_info::GameDir, gameDir);
+  working_.set(game_info::GameDir, foundDir);
   working_.set(game_info::ExecuteFile, executable);
   working_.set(game_info::IsDefined, 1);
   found_ = true;
   if (univ_.get(univ_info::CurrentSlot) == kNoSlotSelected) univ_.set(univ_info::CurrentSlot, slot);
 
-  const std::string staleData = gameDir + kGameDataFile;
+  const std::string staleData = foundDir + kGameDataFile;
   if (fs_.exists(staleData)) fs_.deleteFile(staleData);
   const std::string slotData = gameDataPath(startupDir_, slot);
   if (fs_.exists(slotData)) fs_.deleteFile(slotData);

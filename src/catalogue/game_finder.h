@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -29,10 +30,14 @@ class GameFinder {
   void setFinalCheck(std::function<void()> check) { finalCheck_ = std::move(check); }
 
   // Searches every kept drive for one game; on a hit completes the working record, writes it
-  // to `slot` and returns true.
+  // to `slot` and returns true. The paths are relative to a candidate parent and start with
+  // the game's usual directory, `gameDir` (the first component when empty). When no drive has
+  // it there, the game is looked for under any directory name: in the root of D: to Y: and in
+  // each directory directly in it, so a player's own folder ("D:\Duke Nukem 3D\") is found;
+  // such a directory holds one game of each program name.
   bool FindGame(const std::string& name, const std::string& executablePath,
                 const std::string& verificationPath, const std::string& exclusionPath,
-                const std::string& overrideName, int slot);
+                const std::string& overrideName, int slot, const std::string& gameDir = "");
 
   const GameInfoRecord& defaultRecord(int slot) const { return defaults_[size_t(slot)]; }
   GameInfoRecord& workingRecord() { return working_; }
@@ -49,6 +54,8 @@ class GameFinder {
   void searchGameList();
   void applyListEntry(const GameListReader& list);
   bool exists(const std::string& pattern) const;
+  std::string findInGameFolders(const std::string& executable, const std::string& verification,
+                                const std::string& exclusion) const;
 
   platform::FileSystem& fs_;
   platform::Prompter& prompter_;
@@ -58,6 +65,11 @@ class GameFinder {
   GameInfoRecord working_;
   UnivInfoRecord keptLists_;
   std::vector<char> drives_;
+  // The root and the directories directly in it of every searched drive but C:, each ending
+  // in "\\".
+  std::vector<std::string> gameFolders_;
+  // Directory and program name (upper case) of every game found.
+  std::set<std::string> claimed_;
   bool found_ = false;
   bool gameFileFailed_ = false;
   std::function<void()> finalCheck_;

@@ -10,6 +10,8 @@
 
 namespace platform {
 
+class DriveMap;
+
 // DOS/Windows file attribute bits, as FindFirstFileA reports them.
 enum Attribute : uint32_t {
   kAttrReadOnly = 0x01,
@@ -57,6 +59,9 @@ class FileSystem {
 
   // Drive letters mapped to a directory, upper case, in order C to Z.
   virtual std::vector<char> drives() const = 0;
+  // Where the player's drive letters can be changed; nothing for a file system whose drives
+  // are fixed. A change is seen by every call here at once.
+  virtual DriveMap* driveMap() { return nullptr; }
 
   // FindFirstFileA/FindNextFileA: the entries of one directory whose names (long or short)
   // match the DOS wildcard pattern in the last component of `pattern`. A last component

@@ -23,12 +23,12 @@ std::vector<int> range(int first, int last) {
 // their own so that the table is checked against something it was not made from.
 std::vector<int> everyRoutedId() {
   std::vector<int> ids = {
-      32828, 32902, 32801, 32793, 32794, 32795, 32796, 32891, 32892, 32893, 32895, 57665,
-      32771, 32772, 32773, 32774, 32775, 32776, 32777, 32811, 32784, 32785, 32920, 32804,
-      59392, 59393, 32976, 32866, 32985, 32880, 32914, 32787, 32917, 32788, 32916, 32927,
-      32924, 32926, 32923, 32941, 32994, 32813, 32814, 32921, 32903, 32910, 32911, 32912,
-      32913, 32918, 32919, 32939, 32940, 32988, 32992, 32802, 32818, 32819, 57664, 32955,
-      32970, 32966, 32956, 32957, 32954, 32952, 32958, 32959, 32968, 32984, 32953, 32969};
+      32828, 32902, 32801, 32793, 32794, 32795, 32796, 32891, 32892, 32893, 32895, 57665, 32771,
+      32772, 32773, 32774, 32775, 32776, 32777, 32811, 32784, 32785, 32920, 32804, 59392, 59393,
+      32976, 32866, 32985, 32880, 32914, 32787, 32917, 32788, 32916, 32927, 32924, 32926, 32923,
+      32941, 32994, 32813, 32814, 32921, 32903, 32910, 32911, 32912, 32913, 32918, 32919, 32939,
+      32940, 32988, 32992, 32802, 32818, 32819, 57664, 32955, 32970, 32966, 32956, 32957, 32954,
+      32952, 32958, 32959, 32968, 32984, 32953, 32969, 32995};
   for (auto r :
        {range(32881, 32890), range(32933, 32937), range(32779, 32783), range(32972, 32975),
         range(32977, 32980), range(32846, 32865), range(32823, 32827), range(32874, 32878)})
@@ -55,6 +55,7 @@ TEST(CommandTable, TextsAreTheMenuTexts) {
   EXPECT_EQ(app::findCommand(32940)->text, "Set an override directory for map launching.");
   EXPECT_EQ(app::findCommand(32846)->text, "GamePick0");
   EXPECT_EQ(app::findCommand(32970)->text, "Duke3D 1.4&1.5");
+  EXPECT_EQ(app::findCommand(32995)->text, "&Drives...");
 }
 
 TEST(CommandTable, ExtractionRangeLeavesOtherCommandsTheirIds) {
@@ -73,14 +74,14 @@ TEST(CommandTable, ExtractionRangeLeavesOtherCommandsTheirIds) {
 
 TEST(CommandTable, WithoutDialogsAndFileManagerTheirCommandsAreNotBuilt) {
   const app::FeatureSet bare = app::builtFeatures({});
-  for (int id : {32866, 32788, 32916, 32880, 32914, 32787, 32917, 32893, 32895, 32985})
+  for (int id : {32866, 32788, 32916, 32880, 32914, 32787, 32917, 32893, 32895, 32985, 32995})
     EXPECT_FALSE(app::commandBuilt(id, bare)) << id;
   for (int id : {32828, 32902, 32881, 32846, 32955, 57665, 32921, 32903, 32823, 32891, 32892, 59392,
                  59393, 32976, 32972, 32980, 32923, 57664, 32919})
     EXPECT_TRUE(app::commandBuilt(id, bare)) << id;
 
   const app::FeatureSet full = app::builtFeatures({true, true});
-  for (int id : {32866, 32788, 32880, 32787, 32893, 32895, 32985})
+  for (int id : {32866, 32788, 32880, 32787, 32893, 32895, 32985, 32995})
     EXPECT_TRUE(app::commandBuilt(id, full)) << id;
 }
 

@@ -40,6 +40,10 @@ class RecordingHost : public app::MainWindowHost {
   }
   void runLaunchOptionsDialog() override { ++launchOptionDialogs; }
   void runSingleOptionsDialog(int id) override { optionDialogs.push_back(id); }
+  bool runDrivesDialog() override {
+    ++drivesDialogs;
+    return drivesChanged;
+  }
   void showAbout() override { ++abouts; }
   void showDefaultFiles(const std::vector<app::DefaultFileRow>& rows) override {
     defaultFiles = rows;
@@ -61,6 +65,8 @@ class RecordingHost : public app::MainWindowHost {
   std::function<int()> onLocationDialog;
   int launchOptionDialogs = 0;
   std::vector<int> optionDialogs;
+  int drivesDialogs = 0;
+  bool drivesChanged = false;
   int abouts = 0;
   std::vector<app::DefaultFileRow> defaultFiles;
 };

@@ -107,6 +107,22 @@ TEST_F(RoutingTest, DialogCommandsNeedTheDialogs) {
   EXPECT_EQ(host.optionDialogs, (std::vector<int>{32914, 32787}));
 }
 
+TEST_F(RoutingTest, DrivesDialogRefreshesTheFileListsOnlyAfterAChange) {
+  app::MainWindow& bare = startWindow({false, false});
+  EXPECT_FALSE(bare.execute(app::kCmdDrives));
+  EXPECT_EQ(host.drivesDialogs, 0);
+
+  app::MainWindow& full = startWindow({true, true});
+  EXPECT_TRUE(full.isEnabled(app::kCmdDrives));
+  const int refreshes = host.fileListRefreshes;
+  EXPECT_TRUE(full.execute(app::kCmdDrives));
+  EXPECT_EQ(host.drivesDialogs, 1);
+  EXPECT_EQ(host.fileListRefreshes, refreshes);
+  host.drivesChanged = true;
+  full.execute(app::kCmdDrives);
+  EXPECT_EQ(host.fileListRefreshes, refreshes + 1);
+}
+
 TEST_F(RoutingTest, PickingAnUndefinedGameTellsSoAndKeepsTheCurrentOne) {
   app::MainWindow& w = startWindow();
   const int refreshes = host.refreshes;

@@ -4,6 +4,7 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/listctrl.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/time.h>
@@ -16,6 +17,7 @@
 #include "dialogs_fixture.h"
 #include "gui/dialogs/define_game_view.h"
 #include "gui/dialogs/dialog_paths.h"
+#include "gui/dialogs/drives_view.h"
 #include "gui/dialogs/game_location_view.h"
 #include "gui/dialogs/game_select_view.h"
 #include "gui/dialogs/launch_option_views.h"
@@ -106,6 +108,35 @@ TEST_F(DialogViewsTest, GameLocationBrowseIsUsableWithADriveMap) {
   GameLocationView view(nullptr, dialog);
   EXPECT_TRUE(view.FindWindow(kIdLocationBrowse + 4)->IsEnabled());
   bridge = {};
+}
+
+TEST_F(DialogViewsTest, DrivesListFollowsTheButtons) {
+  fs.makeHostFolder("/home/player/My Games");
+  catalogue::dialogs::DrivesDialog dialog(fs, prompter);
+  std::vector<std::string> titles;
+  DrivesView view(nullptr, dialog, [&](const std::string& title, const std::string&) {
+    titles.push_back(title);
+    return std::optional<std::string>("/home/player/My Games");
+  });
+  auto* list = control<wxListCtrl>(&view, kIdDrivesList);
+  ASSERT_EQ(list->GetItemCount(), 2);  // C: and D: of the fixture
+  EXPECT_EQ(fromWx(list->GetItemText(1, 1)), "/fake/drive_d");
+  EXPECT_FALSE(view.FindWindow(kIdDrivesRemove)->IsEnabled());
+  EXPECT_FALSE(view.FindWindow(kIdDrivesChange)->IsEnabled());
+
+  click(&view, kIdDrivesAdd);
+  EXPECT_EQ(titles, std::vector<std::string>{"Choose the folder for drive E:"});
+  ASSERT_EQ(list->GetItemCount(), 3);
+  EXPECT_EQ(fromWx(list->GetItemText(2, 0)), "E:");
+  EXPECT_EQ(fromWx(list->GetItemText(2, 1)), "/home/player/My Games");
+  EXPECT_EQ(list->GetItemState(2, wxLIST_STATE_SELECTED), wxLIST_STATE_SELECTED);
+  EXPECT_TRUE(view.FindWindow(kIdDrivesRemove)->IsEnabled());
+  show(&view, "drives");
+
+  click(&view, kIdDrivesRemove);
+  EXPECT_EQ(list->GetItemCount(), 2);
+  EXPECT_FALSE(fs.mapping('E'));
+  EXPECT_TRUE(dialog.changed());
 }
 
 TEST_F(DialogViewsTest, GameSelectButtonsCarryTheSlotsNames) {

@@ -5,8 +5,9 @@
 #      a skill, "Run" in a real DOS session and the pause question after it: the transcript
 #      shows the session with the composed arguments, and the stand-in wrote QFRUN.TXT in the
 #      game's directory;
-#   2. a first start that finds no game: the location dialog is asked for and cancelled, and
-#      the boxes take the script's answers in order (an OK to try again, then a cancel);
+#   2. a first start that finds no game: the offer to choose the games' folder is declined, the
+#      location dialog is asked for and cancelled, and the boxes take the script's answers in
+#      order (an OK to try again, then a cancel);
 #   3. scripts the driver must refuse.
 #   tests/headless/headless_run.sh QF95_HEADLESS BUILD_DIR
 # Exits 77 (skipped) when DOSBox is not installed.
@@ -73,13 +74,15 @@ grep -q DOSBox "$work/run.txt" && fail "DOSBox's output is in the transcript"
 empty="$work/empty"
 "$tools/make_demo_machine.sh" "$build" "$empty" >/dev/null
 find "$empty/drive_d" "$empty/drive_e" -iname '*.exe' -delete
-printf 'answer ok\nanswer ok\nanswer cancel\ncommand 32880\n' >"$work/empty.script"
+printf 'answer no\nanswer ok\nanswer ok\nanswer cancel\ncommand 32880\n' >"$work/empty.script"
 (cd "$empty/drive_c/QF95" && timeout 60 "$exe" --prefix "$empty/prefix" <"$work/empty.script") \
   >"$work/empty.txt" 2>"$work/empty.err"
 rc=$?
 echo "--- transcript 2"; cat "$work/empty.txt"
 [ "$rc" -eq 0 ] || fail "the start without games ended with $rc: $(cat "$work/empty.err")"
 cat >"$work/empty.expected" <<'EXPECTED'
+box Quillfen95: No game was found on the drives.\n\nDo you want to choose the folder where your games are?  It becomes drive F: and is searched.
+-> no
 box Quillfen95: Quillfen95 has the ability to launch up to tweenty different games.  Please select the game(s) you which to launch and initialize.
 -> ok
 dialog Game Location Configuration
@@ -91,7 +94,7 @@ box Quillfen95: No Game defined.  In order to continue at least one game must be
 command 32880 Sound/Video/Memory Options
 dialog Sound/Video/Memory Options
 EXPECTED
-head -10 "$work/empty.txt" | diff "$work/empty.expected" - || fail "the start without games went otherwise"
+head -12 "$work/empty.txt" | diff "$work/empty.expected" - || fail "the start without games went otherwise"
 grep -q '^start ' "$work/empty.txt" && fail "a program was started without a game"
 
 # 3. Scripts the driver refuses: an unknown directive before anything runs (2), and an answer
@@ -102,7 +105,7 @@ rc=$?
 [ "$rc" -eq 2 ] || fail "an unknown directive gave $rc"
 grep -q 'line 2' "$work/bad.err" || fail "the refusal does not name the line: $(cat "$work/bad.err")"
 [ -s "$work/bad.txt" ] && fail "a refused script still ran"
-(cd "$empty/drive_c/QF95" && printf 'answer yes\n' |
+(cd "$empty/drive_c/QF95" && printf 'answer no\nanswer yes\n' |
   "$exe" --prefix "$empty/prefix" >"$work/bad.txt" 2>"$work/bad.err")
 rc=$?
 [ "$rc" -eq 1 ] || fail "yes for an OK/Cancel box gave $rc"

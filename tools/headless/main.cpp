@@ -21,6 +21,7 @@
 #include "app/launch_selections.h"
 #include "app/main_window.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/dialogs/drives_dialog.h"
 #include "catalogue/dialogs/game_location_dialog.h"
 #include "files/file_manager.h"
 #include "input/space_orb_check.h"
@@ -151,11 +152,70 @@ class RecordingProcesses : public platform::Processes {
 };
 
 // The window: records instead of drawing. Dialogs cannot run here: each is printed and
-// cancelled.
-class RecordingHost : public app::MainWindowHost, public catalogue::GameLocationDialogRunner {
+// cancelled, except the Drives dialog, which carries out the script's drives directive, and the
+// folder chooser, which takes the script's queued folders.
+class RecordingHost : public app::MainWindowHost,
+                      public catalogue::GameLocationDialogRunner,
+                      public catalogue::GameFolderChooser {
  public:
-  RecordingHost(std::ostream& out, catalogue::Catalogue& cat, files::FileManager& files)
-      : out_(out), cat_(cat), files_(files) {}
+  RecordingHost(std::ostream& out, catalogue::Catalogue& cat, files::FileManager& files,
+                platform::FileSystem& fs, platform::Prompter& prompter)
+      : out_(out), cat_(cat), files_(files), fs_(fs), prompter_(prompter) {}
+
+  void queueFolder(std::optional<std::string> folder) { folders_.push_back(std::move(folder)); }
+  size_t queuedFolders() const { return folders_.size(); }
+  // What the next Drives dialog does before it is closed.
+  void setDrivesAction(const headless::Directive* action) { drivesAction_ = action; }
+
+  std::optional<std::string> chooseGameFolder() override {
+    dialog(catalogue::GameFolderChooser::kTitle);
+    std::optional<std::string> folder;
+    if (folders_.empty()) {
+      out_ << "-> cancel (nothing queued)\n";
+    } else {
+      folder = folders_.front();
+      folders_.pop_front();
+      out_ << "-> " << (folder ? *folder : std::string("cancel")) << "\n";
+    }
+    out_.flush();
+    return folder;
+  }
+
+  bool runDrivesDialog() override {
+    dialog(catalogue::dialogs::DrivesDialog::kTitle);
+    platform::DriveMap* map = fs_.driveMap();
+    if (!map) throw ScriptFault("this file system has no drive map");
+    catalogue::dialogs::DrivesDialog drives(*map, prompter_);
+    printDrives(drives);
+    const headless::Directive* d = drivesAction_;
+    drivesAction_ = nullptr;
+    if (!d || d->action == "show") {
+      out_ << "-> close\n";
+      return false;
+    }
+    bool done = false;
+    if (d->action == "add") {
+      out_ << "-> add " << drives.nextLetter() << ": " << d->path << "\n";
+      done = drives.add(d->path);
+    } else {
+      if (!drives.selectLetter(d->letter))
+        throw ScriptFault(std::string("drives: ") + d->letter + ": is not in the list");
+      if (d->action == "change") {
+        out_ << "-> change " << d->letter << ": " << d->path << "\n";
+        done = drives.changeFolder(d->path);
+      } else {
+        out_ << "-> remove " << d->letter << ":\n";
+        if (!drives.canRemove()) {
+          out_ << "-> disabled\n";
+          return false;
+        }
+        done = drives.removeSelected();
+      }
+    }
+    if (done) printDrives(drives);
+    out_.flush();
+    return drives.changed();
+  }
 
   // A new command: the game location dialog may be asked for again after each.
   void newCommand() { locationRequests_ = 0; }
@@ -200,10 +260,19 @@ class RecordingHost : public app::MainWindowHost, public catalogue::GameLocation
     out_ << "dialog " << title << "\n";
     out_.flush();
   }
+  void printDrives(const catalogue::dialogs::DrivesDialog& drives) {
+    for (const platform::DriveMapping& row : drives.rows())
+      out_ << "drive " << catalogue::dialogs::DrivesDialog::letterText(row) << " "
+           << catalogue::dialogs::DrivesDialog::folderText(row) << "\n";
+  }
 
   std::ostream& out_;
   catalogue::Catalogue& cat_;
   files::FileManager& files_;
+  platform::FileSystem& fs_;
+  platform::Prompter& prompter_;
+  std::deque<std::optional<std::string>> folders_;
+  const headless::Directive* drivesAction_ = nullptr;
   app::WindowRect rect_{0, 0, 960, 640};
   bool toolbar_ = true;
   bool statusBar_ = true;
@@ -385,15 +454,16 @@ int main(int argc, char** argv) {
   catalogue::Catalogue cat(fs, prompter, withBackslash(fs.currentDirectory()), launchLink);
   cat.setAfterSearch([&] { input::SpaceOrbCheck(fs, prompter, cat.univ(), false); });
   files::FileManager fileManager(cat, fs);
-  RecordingHost host(out, cat, fileManager);
+  RecordingHost host(out, cat, fileManager, fs, prompter);
   cat.setGameLocationDialog(&host);
+  cat.setGameFolderChooser(&host);
   app::MainWindow window({fs, processes, registry, prompter, clock}, cat, session,
                          app::builtFeatures({/*dialogs=*/true, /*fileManager=*/true}), host);
 
   int status = 0;
   try {
-    // The window opens when the first directive that is not an answer comes: answers before it
-    // go to the boxes of the start-up.
+    // The window opens when the first directive that is not an answer comes: answers (and
+    // chosen folders) before it go to the boxes of the start-up.
     bool open = false;
     const auto openWindow = [&] {
       if (open) return;
@@ -403,27 +473,38 @@ int main(int argc, char** argv) {
       window.initialUpdate();
     };
     for (const headless::Directive& d : script.directives) {
-      if (d.kind != headless::Directive::Kind::kAnswer) openWindow();
+      if (d.kind != headless::Directive::Kind::kAnswer &&
+          d.kind != headless::Directive::Kind::kChooseFolder)
+        openWindow();
       if (host.closed()) break;
       try {
         switch (d.kind) {
           case headless::Directive::Kind::kAnswer:
             prompter.queue(d.answer);
             break;
-          case headless::Directive::Kind::kCommand: {
+          case headless::Directive::Kind::kChooseFolder:
+            host.queueFolder(d.cancel ? std::nullopt : std::optional<std::string>(d.path));
+            break;
+          case headless::Directive::Kind::kCommand:
+          case headless::Directive::Kind::kDrives: {
+            // A drives directive is "Drives..." from the menu, one step in the dialog, "Close".
+            const int id =
+                d.kind == headless::Directive::Kind::kDrives ? app::kCmdDrives : d.command;
             host.newCommand();
             // The menus are prepared as they open; a game pick shows the game's name.
             const std::vector<app::MenuItem> games = window.gameMenu();
-            const auto command = app::findCommand(d.command);
+            const auto command = app::findCommand(id);
             std::string text = command ? withoutAmpersands(command->text) : std::string("?");
             for (const app::MenuItem& item : games)
-              if (item.id == d.command) text = withoutAmpersands(item.text);
-            out << "command " << d.command << " " << text << "\n";
-            if (!window.isEnabled(d.command)) {
+              if (item.id == id) text = withoutAmpersands(item.text);
+            out << "command " << id << " " << text << "\n";
+            if (!window.isEnabled(id)) {
               out << "-> disabled\n";
               break;
             }
-            window.execute(d.command);
+            host.setDrivesAction(d.kind == headless::Directive::Kind::kDrives ? &d : nullptr);
+            window.execute(id);
+            host.setDrivesAction(nullptr);
             break;
           }
           case headless::Directive::Kind::kSelectFile:
@@ -441,6 +522,8 @@ int main(int argc, char** argv) {
     openWindow();
     if (prompter.queued())
       std::cerr << "qf95-headless: " << prompter.queued() << " queued answer(s) left over\n";
+    if (host.queuedFolders())
+      std::cerr << "qf95-headless: " << host.queuedFolders() << " queued folder(s) left over\n";
     // The program closes: the view, then the frame.
     host.newCommand();
     window.closeView();

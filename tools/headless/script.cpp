@@ -1,5 +1,6 @@
 #include "script.h"
 
+#include <cctype>
 #include <charconv>
 #include <sstream>
 
@@ -18,6 +19,14 @@ std::optional<int> number(const std::string& word) {
   const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
   if (ec != std::errc() || end != word.data() + word.size()) return std::nullopt;
   return value;
+}
+
+// "D" or "d:".
+std::optional<char> driveLetter(const std::string& word) {
+  if (word.empty() || word.size() > 2 || (word.size() == 2 && word[1] != ':')) return std::nullopt;
+  const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(word[0])));
+  if (letter < 'A' || letter > 'Z') return std::nullopt;
+  return letter;
 }
 
 }  // namespace
@@ -115,6 +124,32 @@ Script readScript(std::istream& in) {
       if (check && d.value != "on" && d.value != "off")
         return fail("set " + d.what + " takes on or off"), script;
       d.kind = Directive::Kind::kSet;
+    } else if (word == "choose-folder") {
+      // The folder is the rest of the line: host names may hold blanks.
+      if (rest.empty()) return fail("choose-folder takes a folder or cancel"), script;
+      d.kind = Directive::Kind::kChooseFolder;
+      d.cancel = rest == "cancel";
+      if (!d.cancel) d.path = rest;
+    } else if (word == "drives") {
+      const size_t cut = rest.find_first_of(" \t");
+      d.kind = Directive::Kind::kDrives;
+      d.action = rest.substr(0, cut);
+      std::string args = cut == std::string::npos ? "" : trimmed(rest.substr(cut));
+      if (d.action == "change" || d.action == "remove") {
+        const size_t end = args.find_first_of(" \t");
+        const auto letter = driveLetter(args.substr(0, end));
+        if (!letter) return fail("drives " + d.action + " takes a drive letter first"), script;
+        d.letter = *letter;
+        args = end == std::string::npos ? "" : trimmed(args.substr(end));
+      }
+      if (d.action == "add" || d.action == "change") {
+        if (args.empty()) return fail("drives " + d.action + " takes a folder"), script;
+        d.path = args;
+      } else if (d.action == "remove") {
+        if (!args.empty()) return fail("drives remove takes a drive letter only"), script;
+      } else if (d.action != "show" || !args.empty()) {
+        return fail("drives takes add FOLDER, change LETTER FOLDER, remove LETTER or show"), script;
+      }
     } else {
       return fail("unknown directive \"" + word + "\""), script;
     }

@@ -11,14 +11,17 @@
 namespace headless {
 
 struct Directive {
-  enum class Kind { kAnswer, kCommand, kSelectFile, kSet };
+  enum class Kind { kAnswer, kCommand, kSelectFile, kSet, kChooseFolder, kDrives };
   Kind kind = Kind::kCommand;
   int line = 0;
   platform::Answer answer = platform::Answer::kOk;
   int command = 0;
-  std::string path;   // select-file: the DOS path
-  std::string what;   // set: skill, episode, level, bots, god or weapons
-  std::string value;  // set: the number shown, or on/off
+  std::string path;     // select-file: the DOS path; choose-folder, drives: the host folder
+  bool cancel = false;  // choose-folder: the chooser is cancelled
+  std::string action;   // drives: add, change or remove
+  char letter = 0;      // drives change|remove: the drive, upper case
+  std::string what;     // set: skill, episode, level, bots, god or weapons
+  std::string value;    // set: the number shown, or on/off
 };
 
 struct Script {

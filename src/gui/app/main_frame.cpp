@@ -53,6 +53,11 @@ CMainFrame::CMainFrame(wxDocManager* manager, Services services, app::FeatureSet
       window_(services.launch, services.cat, services.session, features, *this) {
   SetMenuBar(gui::createMenuBar());
   aui_.SetManagedWindow(this);
+#ifdef QF95_HAVE_DIALOGS
+  // The first start runs before the frame is on screen: the chooser has no parent.
+  folderChooser_ = std::make_unique<gui::WxGameFolderChooser>(nullptr);
+  services_.cat.setGameFolderChooser(folderChooser_.get());
+#endif
 
   // The main toolbar and the status bar: a message pane, then CAP, NUM and SCRL.
   mainBar_ = gui::createMainToolbar(this);
@@ -83,6 +88,7 @@ CMainFrame::CMainFrame(wxDocManager* manager, Services services, app::FeatureSet
 }
 
 CMainFrame::~CMainFrame() {
+  services_.cat.setGameFolderChooser(nullptr);
   indicators_.Stop();
   if (aui_.GetManagedWindow()) aui_.UnInit();
 }
@@ -229,6 +235,14 @@ void CMainFrame::sessionEnded() {
 
 void CMainFrame::showDefaultFiles(const std::vector<app::DefaultFileRow>& rows) {
   gui::showDefaultFilesBox(this, rows);
+}
+
+bool CMainFrame::runDrivesDialog() {
+#ifdef QF95_HAVE_DIALOGS
+  if (platform::DriveMap* map = services_.launch.fs.driveMap())
+    return gui::runDrivesDialog(this, *map);
+#endif
+  return false;
 }
 
 void CMainFrame::showAbout() {

@@ -59,6 +59,7 @@ class CMainFrame : public wxDocParentFrame,
   int runGameLocationDialog(int advancedSetup) override;
   void runLaunchOptionsDialog() override;
   void runSingleOptionsDialog(int id) override;
+  bool runDrivesDialog() override;
   void showAbout() override;
   void showDefaultFiles(const std::vector<app::DefaultFileRow>& rows) override;
 
@@ -84,5 +85,7 @@ class CMainFrame : public wxDocParentFrame,
   wxTimer indicators_;
   std::unique_ptr<wxWindowDisabler> waitingForGame_;
   app::MainWindow window_;
+  // Offered by a first start that finds no game.
+  std::unique_ptr<catalogue::GameFolderChooser> folderChooser_;
   bool closing_ = false;
 };

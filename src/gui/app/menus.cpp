@@ -107,6 +107,7 @@ wxMenu* optionsMenu() {
   item(menu, kCmdSoundVideoOptions);
   item(menu, kCmdDemoSpawnOptions);
   item(menu, kCmdLaunchOptions);
+  item(menu, kCmdDrives);
   menu->AppendSeparator();
   item(menu, kCmdWeaponsOption);
   item(menu, kCmdAutoDeathMatch);

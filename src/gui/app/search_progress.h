@@ -26,6 +26,7 @@ class SearchProgressFileSystem : public platform::FileSystem {
   void disarm();
 
   std::vector<char> drives() const override { return inner_.drives(); }
+  platform::DriveMap* driveMap() override { return inner_.driveMap(); }
   std::vector<platform::FindData> find(const std::string& pattern) const override;
   std::optional<platform::FindData> stat(const std::string& path) const override;
   std::unique_ptr<platform::FileHandle> open(const std::string& path,

@@ -1,7 +1,9 @@
 #include "gui/dialogs/dialogs.h"
 
+#include "catalogue/dialogs/drives_dialog.h"
 #include "catalogue/dialogs/game_location_dialog.h"
 #include "gui/dialogs/dialog_prompter.h"
+#include "gui/dialogs/drives_view.h"
 #include "gui/dialogs/game_location_view.h"
 #include "gui/dialogs/launch_option_views.h"
 
@@ -41,6 +43,21 @@ void runDemoRespawnOptionsDialog(wxWindow* parent, catalogue::Catalogue& cat) {
     view.ShowModal();
   }
   options.close();
+}
+
+bool runDrivesDialog(wxWindow* parent, platform::DriveMap& map) {
+  dialogs::WxDialogPrompter prompter(parent);
+  catalogue::dialogs::DrivesDialog dialog(map, prompter);
+  {
+    dialogs::DrivesView view(parent, dialog);
+    prompter.setParent(&view);
+    view.ShowModal();
+  }
+  return dialog.changed();
+}
+
+std::optional<std::string> WxGameFolderChooser::chooseGameFolder() {
+  return dialogs::chooseFolder(parent_, catalogue::GameFolderChooser::kTitle, "");
 }
 
 }  // namespace gui

@@ -7,6 +7,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_hooks.h"
 #include "gui/dialogs/dialog_paths.h"
+#include "platform/drive_map.h"
 
 namespace gui {
 
@@ -19,6 +20,18 @@ void runLaunchOptionsDialog(wxWindow* parent, catalogue::Catalogue& cat);
 void runSoundVideoMemoryOptionsDialog(wxWindow* parent, catalogue::Catalogue& cat);
 // "Demo/NoMonsters/Respawn Options" of the current game.
 void runDemoRespawnOptionsDialog(wxWindow* parent, catalogue::Catalogue& cat);
+// "Drives"; true when a drive was changed.
+bool runDrivesDialog(wxWindow* parent, platform::DriveMap& map);
+
+// The folder chooser of a first start that found no game: the toolkit's folder dialog.
+class WxGameFolderChooser : public catalogue::GameFolderChooser {
+ public:
+  explicit WxGameFolderChooser(wxWindow* parent) : parent_(parent) {}
+  std::optional<std::string> chooseGameFolder() override;
+
+ private:
+  wxWindow* parent_;
+};
 
 // The catalogue's first start opens the game location dialog through this.
 class WxGameLocationRunner : public catalogue::GameLocationDialogRunner {

@@ -1,5 +1,5 @@
-// Shared pieces of the dialog views: text conversion, the control ids of the definition
-// dialogs, and the base of every view.
+// Shared pieces of the dialog views: text conversion, the control ids of the dialogs, and the
+// base of every view.
 #pragma once
 
 #include <wx/dialog.h>
@@ -47,6 +47,11 @@ inline constexpr int kIdPasteParameters = 2331;
 inline constexpr int kIdPageCell = 2400;
 // The boxes of the launch options dialog, in the order of the options.
 inline constexpr int kIdLaunchOption = 2600;
+// Control ids of the Drives dialog.
+inline constexpr int kIdDrivesList = 2700;
+inline constexpr int kIdDrivesAdd = 2701;
+inline constexpr int kIdDrivesChange = 2702;
+inline constexpr int kIdDrivesRemove = 2703;
 
 // A modal view that tests can also show without a modal loop.
 class View : public wxDialog {

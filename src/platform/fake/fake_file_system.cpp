@@ -152,7 +152,14 @@ class FakeFileHandle : public FileHandle {
 }  // namespace
 
 struct FakeFileSystem::Impl {
-  std::map<char, std::unique_ptr<Node>> drives;
+  // The machine's folders; each drive's root is one of them.
+  Node host = [] {
+    Node root;
+    root.directory = true;
+    return root;
+  }();
+  std::map<char, Node*> drives;
+  std::map<char, std::string> folders;  // the host folder of each drive
   dos::Path current;
   std::set<std::string> failingOpens;
   std::set<std::string> failingReplaces;
@@ -188,7 +195,7 @@ struct FakeFileSystem::Impl {
     if (drive == drives.end()) return std::nullopt;
     Located found;
     found.dos = std::move(*dosPath);
-    found.root = drive->second.get();
+    found.root = drive->second;
     Node* dir = found.root;
     for (const auto& part : parts) {
       if (!dir->directory) break;
@@ -208,6 +215,50 @@ struct FakeFileSystem::Impl {
     dos::Path spelled = at->dos;
     for (size_t i = 0; i < at->chain.size(); ++i) spelled.components[i] = at->chain[i]->name;
     return dos::toUpper(dos::format(spelled));
+  }
+
+  // The components of an absolute host path, "." and ".." worked out.
+  static std::vector<std::string> hostParts(const std::string& path) {
+    std::vector<std::string> parts;
+    size_t at = 0;
+    while (at <= path.size()) {
+      size_t end = path.find('/', at);
+      if (end == std::string::npos) end = path.size();
+      const std::string part = path.substr(at, end - at);
+      if (part == "..") {
+        if (!parts.empty()) parts.pop_back();
+      } else if (!part.empty() && part != ".") {
+        parts.push_back(part);
+      }
+      at = end + 1;
+    }
+    return parts;
+  }
+
+  static std::string hostText(const std::vector<std::string>& parts) {
+    std::string text;
+    for (const auto& part : parts) text += "/" + part;
+    return text.empty() ? "/" : text;
+  }
+
+  // Host names are matched exactly, as on Linux.
+  Node* hostNode(const std::string& path, bool create) {
+    Node* dir = &host;
+    for (const auto& part : hostParts(path)) {
+      if (!dir->directory) return nullptr;
+      Node* next = nullptr;
+      for (const auto& child : dir->children)
+        if (child->name == part) next = child.get();
+      if (!next && !create) return nullptr;
+      dir = next ? next : dir->add(part, true);
+    }
+    return dir;
+  }
+
+  bool isDriveRoot(const Node* node) const {
+    for (const auto& [letter, root] : drives)
+      if (root == node) return true;
+    return false;
   }
 
   Node* makeDirectories(const std::string& path) {
@@ -232,9 +283,58 @@ FakeFileSystem::~FakeFileSystem() = default;
 void FakeFileSystem::addDrive(char letter) {
   char drive = dos::toUpper(letter);
   if (drive < 'A' || drive > 'Z' || impl_->drives.count(drive)) return;
-  auto root = std::make_unique<Node>();
-  root->directory = true;
-  impl_->drives[drive] = std::move(root);
+  const std::string folder = std::string("/fake/drive_") + char(drive - 'A' + 'a');
+  impl_->drives[drive] = impl_->hostNode(folder, true);
+  impl_->folders[drive] = folder;
+}
+
+void FakeFileSystem::putHostFile(const std::string& hostPath, const std::string& text) {
+  auto parts = Impl::hostParts(hostPath);
+  if (parts.empty()) return;
+  const std::string name = parts.back();
+  parts.pop_back();
+  Node* dir = impl_->hostNode(Impl::hostText(parts), true);
+  if (!dir || !dir->directory) return;
+  for (const auto& child : dir->children)
+    if (child->name == name) return;
+  dir->add(name, false)->content = std::make_shared<Bytes>(text.begin(), text.end());
+}
+
+void FakeFileSystem::makeHostFolder(const std::string& hostPath) {
+  impl_->hostNode(hostPath, true);
+}
+
+std::vector<DriveMapping> FakeFileSystem::mappings() const {
+  std::vector<DriveMapping> found;
+  for (const auto& [letter, folder] : impl_->folders)
+    if (letter >= 'C') found.push_back({letter, folder, true});
+  return found;
+}
+
+DriveMap::FolderKind FakeFileSystem::folderKind(const std::string& hostFolder) const {
+  const Node* node = impl_->hostNode(hostFolder, false);
+  if (!node) return FolderKind::kMissing;
+  return node->directory ? FolderKind::kFolder : FolderKind::kNotFolder;
+}
+
+std::string FakeFileSystem::storedFolder(const std::string& hostFolder) const {
+  return Impl::hostText(Impl::hostParts(hostFolder));
+}
+
+std::string FakeFileSystem::writeLink(char letter, const std::string& hostFolder) {
+  ++driveChanges_;
+  Node* node = impl_->hostNode(hostFolder, false);
+  if (!node || !node->directory) return "The folder \"" + hostFolder + "\" does not exist.";
+  impl_->drives[letter] = node;
+  impl_->folders[letter] = hostFolder;
+  return {};
+}
+
+std::string FakeFileSystem::dropLink(char letter) {
+  ++driveChanges_;
+  impl_->drives.erase(letter);
+  impl_->folders.erase(letter);
+  return {};
 }
 
 void FakeFileSystem::putFile(const std::string& path, const std::vector<uint8_t>& bytes) {
@@ -440,7 +540,8 @@ bool FakeFileSystem::createDirectory(const std::string& path) {
 bool FakeFileSystem::removeDirectory(const std::string& path) {
   try {
     auto at = impl_->locate(path);
-    if (!at || !at->existsAsDirectory() || at->isRoot() || !at->node()->children.empty()) {
+    if (!at || !at->existsAsDirectory() || at->isRoot() || !at->node()->children.empty() ||
+        impl_->isDriveRoot(at->node())) {
       return false;
     }
     at->node()->parent->detach(at->node());

@@ -7,16 +7,26 @@
 #include <set>
 #include <string>
 
+#include "platform/drive_map.h"
 #include "platform/file_system.h"
 
 namespace platform {
 
-class FakeFileSystem : public FileSystem {
+// Its drives are folders of a pretend machine: addDrive() gives a letter a folder of its own
+// ("/fake/drive_d"); the drive map points letters at any folder made with putHostFile() or
+// makeHostFolder().
+class FakeFileSystem : public FileSystem, public DriveMap {
  public:
   FakeFileSystem();  // drive C: only, current directory C:\ .
   ~FakeFileSystem() override;
 
   void addDrive(char letter);
+  // A file of the pretend machine, with every missing folder above it; host paths are
+  // absolute, "/" separated and matched exactly.
+  void putHostFile(const std::string& hostPath, const std::string& text = {});
+  void makeHostFolder(const std::string& hostPath);
+  // Number of mappings written or removed through the drive map.
+  size_t driveChanges() const { return driveChanges_; }
   // Creates the file and every missing directory above it.
   void putFile(const std::string& path, const std::vector<uint8_t>& bytes = {});
   void putFile(const std::string& path, const std::string& text);
@@ -30,6 +40,8 @@ class FakeFileSystem : public FileSystem {
   size_t findCalls() const { return findCalls_; }
 
   std::vector<char> drives() const override;
+  DriveMap* driveMap() override { return this; }
+  std::vector<DriveMapping> mappings() const override;
   std::vector<FindData> find(const std::string& pattern) const override;
   std::optional<FindData> stat(const std::string& path) const override;
   std::unique_ptr<FileHandle> open(const std::string& path, OpenMode mode) override;
@@ -46,11 +58,18 @@ class FakeFileSystem : public FileSystem {
   std::optional<std::string> longPathName(const std::string& path) const override;
   bool replaceWhole(const std::string& path, const std::vector<uint8_t>& bytes) override;
 
+ protected:
+  FolderKind folderKind(const std::string& hostFolder) const override;
+  std::string storedFolder(const std::string& hostFolder) const override;
+  std::string writeLink(char letter, const std::string& hostFolder) override;
+  std::string dropLink(char letter) override;
+
  private:
   struct Node;
   struct Impl;
   std::unique_ptr<Impl> impl_;
   mutable size_t findCalls_ = 0;
+  size_t driveChanges_ = 0;
 };
 
 }  // namespace platform

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include "platform/dos_path.h"
@@ -637,6 +638,88 @@ std::optional<std::string> HostFileSystem::longPathName(const std::string& path)
   } catch (...) {
     return std::nullopt;
   }
+}
+
+std::vector<DriveMapping> HostFileSystem::mappings() const {
+  std::vector<DriveMapping> found;
+  try {
+    const stdfs::path devices = stdfs::path(prefix_) / "dosdevices";
+    for (char drive = 'C'; drive <= 'Z'; ++drive) {
+      const std::string link = linkOf(prefix_, drive);
+      struct stat st {};
+      if (::lstat(link.c_str(), &st) != 0) continue;
+      DriveMapping m;
+      m.letter = drive;
+      if (S_ISLNK(st.st_mode)) {
+        std::error_code ec;
+        stdfs::path target = stdfs::read_symlink(link, ec);
+        if (ec) continue;
+        // Wine's own links are relative to dosdevices ("../drive_c").
+        if (target.is_relative()) target = devices / target;
+        m.hostFolder = storedFolder(target.string());
+      } else {
+        m.hostFolder = link;
+      }
+      auto target = statHost(link);
+      m.present = target && isDirectory(*target);
+      found.push_back(std::move(m));
+    }
+  } catch (...) {
+  }
+  return found;
+}
+
+DriveMap::FolderKind HostFileSystem::folderKind(const std::string& hostFolder) const {
+  auto st = statHost(hostFolder);
+  if (!st) return FolderKind::kMissing;
+  return isDirectory(*st) ? FolderKind::kFolder : FolderKind::kNotFolder;
+}
+
+std::string HostFileSystem::storedFolder(const std::string& hostFolder) const {
+  try {
+    std::error_code ec;
+    std::string folder = stdfs::absolute(hostFolder, ec).lexically_normal().string();
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    return folder;
+  } catch (...) {
+    return hostFolder;
+  }
+}
+
+std::string HostFileSystem::writeLink(char letter, const std::string& hostFolder) {
+  const std::string devices = prefix_ + "/dosdevices";
+  const std::string link = linkOf(prefix_, letter);
+  const std::string drive = std::string(1, letter) + ":";
+  try {
+    std::error_code ec;
+    stdfs::create_directories(devices, ec);
+    // A new link beside the old one, renamed over it: the drive is never missing in between.
+    const std::string scratch = devices + "/." + drive + ".qf95-" + std::to_string(::getpid());
+    ::unlink(scratch.c_str());
+    if (::symlink(hostFolder.c_str(), scratch.c_str()) != 0)
+      return "Drive " + drive + " could not be mapped: " + std::strerror(errno) + ".";
+    if (::rename(scratch.c_str(), link.c_str()) != 0) {
+      const int why = errno;
+      ::unlink(scratch.c_str());
+      return "Drive " + drive + " could not be mapped: " + std::strerror(why) + ".";
+    }
+    cache_->forget(devices);
+    return {};
+  } catch (...) {
+    return "Drive " + drive + " could not be mapped.";
+  }
+}
+
+std::string HostFileSystem::dropLink(char letter) {
+  const std::string link = linkOf(prefix_, letter);
+  const std::string drive = std::string(1, letter) + ":";
+  struct stat st {};
+  if (::lstat(link.c_str(), &st) == 0 && !S_ISLNK(st.st_mode))
+    return "Drive " + drive + " is a folder of the prefix itself and is not removed.";
+  if (::unlink(link.c_str()) != 0)
+    return "Drive " + drive + " could not be removed: " + std::strerror(errno) + ".";
+  cache_->forget(prefix_ + "/dosdevices");
+  return {};
 }
 
 bool HostFileSystem::replaceWhole(const std::string& path, const std::vector<uint8_t>& bytes) {

@@ -5,13 +5,16 @@
 #include <memory>
 #include <string>
 
+#include "platform/drive_map.h"
 #include "platform/file_system.h"
 
 namespace platform {
 
 class DirectoryCache;
 
-class HostFileSystem : public FileSystem {
+// Its drive map is the prefix's dosdevices folder: a mapping is a symbolic link named by the
+// letter in lower case ("d:"), as Wine writes them.
+class HostFileSystem : public FileSystem, public DriveMap {
  public:
   // Uses the prefix at `prefixDir`, creating drive_c/, dosdevices/c: -> ../drive_c and
   // dosdevices/z: -> / when the prefix has no dosdevices yet. Directory listings are kept in
@@ -30,6 +33,8 @@ class HostFileSystem : public FileSystem {
   std::optional<std::string> dosPath(const std::string& hostPath) const;
 
   std::vector<char> drives() const override;
+  DriveMap* driveMap() override { return this; }
+  std::vector<DriveMapping> mappings() const override;
   std::vector<FindData> find(const std::string& pattern) const override;
   std::optional<FindData> stat(const std::string& path) const override;
   std::unique_ptr<FileHandle> open(const std::string& path, OpenMode mode) override;
@@ -45,6 +50,12 @@ class HostFileSystem : public FileSystem {
   std::optional<std::string> shortPathName(const std::string& path) const override;
   std::optional<std::string> longPathName(const std::string& path) const override;
   bool replaceWhole(const std::string& path, const std::vector<uint8_t>& bytes) override;
+
+ protected:
+  FolderKind folderKind(const std::string& hostFolder) const override;
+  std::string storedFolder(const std::string& hostFolder) const override;
+  std::string writeLink(char letter, const std::string& hostFolder) override;
+  std::string dropLink(char letter) override;
 
  private:
   std::string prefix_;
