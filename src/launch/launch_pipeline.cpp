@@ -11,6 +11,7 @@
 #include "launch/placeholders.h"
 #include "launch/registry_edits.h"
 #include "launch/space_orb_launch.h"
+#include "platform/dos_path.h"
 
 namespace launch {
 
@@ -41,6 +42,10 @@ constexpr const char* kPauseQuestion =
 constexpr const char* kRunAfterEditor = "Do you want to run Duke Nukem with selected Map?";
 constexpr const char* kTailTooLong =
     "The command line is too long for a DOS program: %zu characters, at most %zu fit.\n\n%s";
+
+constexpr const char* kNotADosName =
+    "%s cannot be given to a DOS program: DOS does not allow the character '%c' in a name.\n\n"
+    "Rename it and try again.";
 
 constexpr size_t kWindowsCommandLine = 255;
 
@@ -127,6 +132,22 @@ bool LaunchPipeline::writeText(const std::string& path, const std::string& text)
   return services_.fs.replaceWhole(path, std::vector<uint8_t>(text.begin(), text.end()));
 }
 
+bool LaunchPipeline::namesFitDos(const LaunchState& state) {
+  if (catalogue_.current().get(game_info::WindowsModeOnly) != 0) return true;
+  // What the DOS program gets: its directory, the picked file and where that file is.
+  for (const std::string& path : {state.LaunchDir, state.SelectedDir,
+                                  catalogue_.gameData().get(game_data::SelectedFile)}) {
+    const std::optional<char> bad = platform::dos::forbiddenInDosName(path);
+    if (!bad) continue;
+    const std::string shown = services_.fs.longPathName(path).value_or(path);
+    char text[1024];
+    std::snprintf(text, sizeof text, kNotADosName, shown.c_str(), *bad);
+    services_.prompter.ask(platform::kCaptionError, text, platform::Buttons::kOk);
+    return false;
+  }
+  return true;
+}
+
 bool LaunchPipeline::writeKeysFile(const std::string& launchDir) {
   const std::string keys = launchDir + kKeysName;
   if (services_.fs.exists(keys)) return true;
@@ -195,6 +216,8 @@ LaunchOutcome LaunchPipeline::runOnce(LaunchState& state) {
   platform::FileSystem& fs = services_.fs;
   const GameInfoRecord& game = catalogue_.current();
   const int kind = game.get(game_info::GameKind);
+  // Nothing is written or renamed for a launch that cannot happen.
+  if (!namesFitDos(state)) return LaunchOutcome::kAbandoned;
 
   // 1. Add-on content under the names the game loads.
   if ((kind == 1 || kind == 2) && !fs.samePath(state.SelectedDir, state.LaunchDir))

@@ -63,6 +63,9 @@ class LaunchPipeline {
   LaunchOutcome handOver(const Start& pif);
   void askPauseOption();
   bool writeKeysFile(const std::string& launchDir);
+  // False, after telling the player which name and character, when a path the DOS program is
+  // to get holds a character DOS does not allow in names.
+  bool namesFitDos(const LaunchState& state);
   bool writeText(const std::string& path, const std::string& text);
   PifOptions pifOptions(bool editor) const;
   std::string commProgram() const;

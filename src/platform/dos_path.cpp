@@ -182,4 +182,17 @@ bool matchesWildcard(std::string_view pattern, std::string_view name) {
   return reach[n] != 0;
 }
 
+std::optional<char> forbiddenInDosName(std::string_view path) {
+  static constexpr std::string_view kForbidden = "\"<>|;,=+[]*?/ ";
+  const size_t start = (path.size() >= 2 && path[1] == ':') ? 2 : 0;
+  for (size_t i = start; i < path.size(); ++i) {
+    const char c = path[i];
+    if (c == '\\') continue;
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f || c == ':' ||
+        kForbidden.find(c) != std::string_view::npos)
+      return c;
+  }
+  return std::nullopt;
+}
+
 }  // namespace platform::dos

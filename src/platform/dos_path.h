@@ -38,6 +38,12 @@ std::string toUpper(std::string_view text);
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
 
 bool hasWildcards(std::string_view name);
+
+// The first character of `path` that a name on a DOS command line cannot hold (redirections,
+// pipes, separators, quotes, wildcards, control characters); the drive's colon and the
+// backslashes between components are not names. Host file systems allow every one of them, and
+// DOSBox shows such a name as it is: given to a DOS program it would become a command.
+std::optional<char> forbiddenInDosName(std::string_view path);
 // FindFirstFileA matching of one name against one pattern, case-insensitive: "*" any run of
 // characters, "?" one character (or none at the end of the name or before a dot); a "*"
 // followed by "." stops at the name's last dot and a "." followed by wildcards also matches the

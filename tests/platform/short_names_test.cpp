@@ -6,6 +6,8 @@
 #include <cctype>
 #include <random>
 
+#include "platform/dos_path.h"
+
 namespace platform {
 namespace {
 
@@ -30,6 +32,23 @@ TEST(ShortNames, LongNamesGetTildeAliases) {
   EXPECT_EQ(aliasOf("archive.tar.gz"), "ARCHIV~1.GZ");  // the last extension counts
   EXPECT_EQ(aliasOf(".profile"), "PROFIL~1");           // leading dots go with a long extension
   EXPECT_EQ(aliasOf("read.me.please"), "READ~1.PLE");
+}
+
+// Host names may hold characters DOS forbids; DOSBox 0.74 keeps them in what it shows (seen
+// with "dir /b" in a real session), so the aliases do too, and the launch refuses such names.
+TEST(ShortNames, CharactersDosForbidsStayAsDosboxShowsThem) {
+  EXPECT_EQ(aliasOf("x>e1l1.map"), "X>E1L1.MAP");
+  EXPECT_EQ(aliasOf("a|b.map"), "A|B.MAP");
+  EXPECT_EQ(aliasOf("plus+sign.map"), "PLUS+S~1.MAP");
+  EXPECT_EQ(aliasOf("semi;colon.map"), "SEMI;C~1.MAP");
+  EXPECT_EQ(aliasOf("quo\"te.map"), "QUO\"TE.MAP");
+  EXPECT_EQ(aliasOf("br[ck]t.map"), "BR[CK]T.MAP");
+  for (const char* name : {"X>E1L1.MAP", "A|B.MAP", "PLUS+S~1.MAP", "SEMI;C~1.MAP"})
+    EXPECT_TRUE(platform::dos::forbiddenInDosName(std::string("D:\\GAMES\\") + name)) << name;
+  EXPECT_EQ(platform::dos::forbiddenInDosName("D:\\X\\A|B.MAP"), '|');
+  EXPECT_FALSE(platform::dos::forbiddenInDosName("D:\\GAMES\\DUKENU~1\\E1L1.MAP"));
+  EXPECT_FALSE(platform::dos::forbiddenInDosName("D:\\"));
+  EXPECT_EQ(platform::dos::forbiddenInDosName("D:\\MY GAMES\\"), ' ');
 }
 
 TEST(ShortNames, NumbersCountPerStemInListingOrder) {
