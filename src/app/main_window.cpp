@@ -13,6 +13,20 @@ namespace gi = catalogue::game_info;
 namespace gd = catalogue::game_data;
 namespace ui = catalogue::univ_info;
 
+namespace {
+
+constexpr const char* kSaveFailed =
+    "Could not save %s.\n\nThe program goes on with what it has in memory and saves it again "
+    "at the next save.";
+
+std::string saveFailedText(const std::string& what) {
+  std::string text = kSaveFailed;
+  text.replace(text.find("%s"), 2, what);
+  return text;
+}
+
+}  // namespace
+
 MainWindow::MainWindow(launch::LaunchServices services, catalogue::Catalogue& cat,
                        launch::LaunchSession& session, FeatureSet features, MainWindowHost& host)
     : services_(services), cat_(cat), session_(session), features_(features), host_(host) {
@@ -27,7 +41,16 @@ void MainWindow::destroyFrame() {
   // The file is opened by its bare name; a launch leaves the game directory current, and the
   // next start reads the file from the start-up directory.
   services_.fs.setCurrentDirectory(cat_.startupDirectory());
-  writeToolbarLayout(services_.fs, layout_);
+  if (!writeToolbarLayout(services_.fs, layout_)) {
+    const std::string why = services_.fs.lastErrorText();
+    services_.prompter.tell(saveFailedText(cat_.startupDirectory() + kToolbarLayoutFile +
+                                           (why.empty() ? "" : ": " + why)));
+  }
+}
+
+void MainWindow::reportSaveError() {
+  const std::string failed = cat_.takeSaveError();
+  if (!failed.empty()) services_.prompter.tell(saveFailedText(failed));
 }
 
 void MainWindow::toolbarDocked(bool mainBar, int32_t side) {
@@ -39,6 +62,7 @@ void MainWindow::resetDataFiles() {
   host_.beginDriveSearch();
   cat_.ResetAllDataFiles();
   host_.endDriveSearch();
+  reportSaveError();
   host_.refreshView();
 }
 
@@ -47,6 +71,7 @@ bool MainWindow::createView() {
   services_.fs.setCurrentDirectory(cat_.startupDirectory());
   const bool loaded = cat_.LoadCatalogue();
   host_.endDriveSearch();
+  reportSaveError();
   // Every run starts in single-player mode.
   cat_.univ().set(ui::MultiplayerMode, 0);
   shrunk_ = false;
@@ -63,6 +88,7 @@ void MainWindow::saveBeforeHandOff() {
   storeWindowRect(cat_.univ(), host_.windowRect());
   host_.storeListSelections();
   cat_.SaveCatalogue();
+  reportSaveError();
 }
 
 void MainWindow::closeView() {
@@ -242,12 +268,16 @@ void MainWindow::saveGameData() {
   const std::string path = catalogue::gameDataPath(cat_.startupDirectory(), slot);
   const auto& bytes = cat_.gameData().bytes();
   services_.fs.setAttributesNormal(path);
-  services_.fs.replaceWhole(path, std::vector<uint8_t>(bytes.begin(), bytes.end()));
+  if (!services_.fs.replaceWhole(path, std::vector<uint8_t>(bytes.begin(), bytes.end()))) {
+    const std::string why = services_.fs.lastErrorText();
+    services_.prompter.tell(saveFailedText(path + (why.empty() ? "" : ": " + why)));
+  }
 }
 
 void MainWindow::pickGame(int slot) {
   saveGameData();
   cat_.SelectGame(slot);
+  reportSaveError();
 }
 
 void MainWindow::defineGame() {
@@ -261,6 +291,7 @@ void MainWindow::defineGame() {
     host_.runGameLocationDialog(advanced);
   }
   cat_.SelectGame(cat_.currentSlot());
+  reportSaveError();
 }
 
 void MainWindow::shrink() {

@@ -121,6 +121,8 @@ class MainWindow : public catalogue::MainViewRefresher {
   void toggleUnivFlag(const catalogue::IntField<catalogue::UnivInfoTag>& field);
   void dock(bool mainBar, int32_t side);
   void saveGameData();
+  // A box naming the file and the reason when a write of the player's data failed.
+  void reportSaveError();
   void resetDataFiles();
 
   launch::LaunchServices services_;

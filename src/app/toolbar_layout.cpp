@@ -35,8 +35,7 @@ bool writeToolbarLayout(platform::FileSystem& fs, const ToolbarLayout& layout) {
   writeInt(bytes, 8, layout.selectGameBarVisible);
   writeInt(bytes, 12, layout.reserved);
   fs.setAttributesNormal(kToolbarLayoutFile);
-  auto file = fs.open(kToolbarLayoutFile, platform::OpenMode::kCreateTruncate);
-  return file && file->write(bytes.data(), bytes.size()) == bytes.size();
+  return fs.replaceWhole(kToolbarLayoutFile, std::vector<uint8_t>(bytes.begin(), bytes.end()));
 }
 
 std::optional<DockCommand> dockCommand(int id) {

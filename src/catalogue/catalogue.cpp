@@ -1,5 +1,9 @@
 #include "catalogue/catalogue.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
 #include "catalogue/game_finder.h"
 #include "catalogue/record_file.h"
 #include "catalogue/text_util.h"
@@ -25,10 +29,37 @@ constexpr const char* kAnotherFolderQuestion = "\n\nDo you want to choose anothe
 constexpr const char* kNoFreeLetterMessage =
     "Every drive letter from D: to Y: is taken.  Remove a drive in Options, Drives to make room "
     "for the folder of your games.";
+constexpr const char* kUnreadableSettings = "The settings file";
+constexpr const char* kReplacedGameFile =
+    "The factory game definitions are installed again. Your game definitions in";
 constexpr const char* kResetQuestion = "Are you sure you want to reset all Quillfen95 data files?";
 
 constexpr int kMaxCreations = 2;    // the counter may reach 3 while the file is created
 constexpr int kMaxValidations = 4;  // more invalid reads than this give up
+
+// "20261208-074512" for seconds since 1970 (UTC), for the names of files kept aside. The
+// calendar arithmetic is the proleptic Gregorian one, counted from 1 March of year 0.
+std::string dateStamp(int64_t seconds) {
+  int64_t days = seconds / 86400, rest = seconds % 86400;
+  if (rest < 0) {
+    rest += 86400;
+    --days;
+  }
+  days += 719468;
+  const int64_t era = (days >= 0 ? days : days - 146096) / 146097;
+  const int64_t dayOfEra = days - era * 146097;
+  const int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const int64_t monthIndex = (5 * dayOfYear + 2) / 153;
+  const int64_t day = dayOfYear - (153 * monthIndex + 2) / 5 + 1;
+  const int64_t month = monthIndex < 10 ? monthIndex + 3 : monthIndex - 9;
+  const int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
+  char text[40];
+  std::snprintf(text, sizeof text, "%04lld%02lld%02lld-%02lld%02lld%02lld", (long long)year,
+                (long long)month, (long long)day, (long long)(rest / 3600),
+                (long long)(rest / 60 % 60), (long long)(rest % 60));
+  return text;
+}
 
 uint64_t slotOffset(int slot) {
   return uint64_t(slot) * GameInfoRecord::kSize;
@@ -44,13 +75,22 @@ Catalogue::Catalogue(platform::FileSystem& fs, platform::Prompter& prompter, std
       launch_(launch) {}
 
 bool Catalogue::LoadCatalogue() {
+  // Saves of runs that were killed half-way leave their scratch files; ours go.
+  fs_.removeStaleScratchFiles(startupDir_);
   auto handle = fs_.open(univInfoPath(), platform::OpenMode::kRead);
-  if (!handle) return runFirstStart();
-  handle->read(univ_.bytes().data(), UnivInfoRecord::kSize);
+  if (!handle) {
+    // There but unreadable (a directory, no permission): kept as it is, said, and a first start.
+    if (auto entry = fs_.stat(univInfoPath()); entry && !entry->isDirectory())
+      keepAside(univInfoPath(), kUnreadableSettings);
+    return runFirstStart();
+  }
+  const size_t got = handle->read(univ_.bytes().data(), UnivInfoRecord::kSize);
   handle.reset();
   if (univ_.get(univ_info::Marker1) != kValidMarker ||
-      univ_.get(univ_info::Marker2) != kValidMarker)
+      univ_.get(univ_info::Marker2) != kValidMarker) {
+    if (got > 0) keepAside(univInfoPath(), kUnreadableSettings);
     return runFirstStart();
+  }
   current_ = ReadGameRecord(currentSlot());
   if (current_.get(game_info::Marker) != kValidMarker) return runFirstStart();
   currentGameDir_ = current_.get(game_info::GameDir);
@@ -82,7 +122,7 @@ bool Catalogue::searchDrives() {
   bool searched = false;
   {
     GameFinder finder(fs_, prompter_, startupDir_, univ_);
-    finder.InstallDefaultsAndSearch();
+    if (!finder.InstallDefaultsAndSearch()) noteWriteFailure(gameInfoPath());
     searched = !finder.searchedDrives().empty();
   }
   if (afterSearch_) afterSearch_();
@@ -119,7 +159,44 @@ void Catalogue::offerGameFolder() {
   }
 }
 
+bool Catalogue::gameFileHoldsGames() {
+  auto bytes = fs_.readWhole(gameInfoPath());
+  if (!bytes) return false;
+  for (size_t at = 0; at + GameInfoRecord::kSize <= bytes->size(); at += GameInfoRecord::kSize) {
+    GameInfoRecord record;
+    std::copy_n(bytes->begin() + std::ptrdiff_t(at), GameInfoRecord::kSize,
+                record.bytes().begin());
+    if (!record.get(game_info::GameDir).empty()) return true;
+  }
+  return false;
+}
+
+void Catalogue::keepAside(const std::string& path, const char* why) {
+  const std::string stamp = dateStamp(launch_.createdStamp());
+  const size_t dot = path.rfind('.');
+  const size_t cut = (dot == std::string::npos || dot < path.rfind('\\')) ? path.size() : dot;
+  const std::string kept = path.substr(0, cut) + "-" + stamp + path.substr(cut);
+  std::string text = why + std::string(" ") + path;
+  if (fs_.exists(kept) || fs_.copyFile(path, kept, /*failIfExists=*/true)) {
+    text += " is kept as " + kept + ".";
+  } else {
+    text += " could not be kept aside (" + fs_.lastErrorText() + ").";
+  }
+  prompter_.tell(text);
+}
+
+void Catalogue::noteWriteFailure(const std::string& path) {
+  const std::string why = fs_.lastErrorText();
+  saveError_ = path + (why.empty() ? std::string() : ": " + why);
+}
+
+std::string Catalogue::takeSaveError() {
+  return std::exchange(saveError_, std::string());
+}
+
 bool Catalogue::runFirstStart() {
+  // The first start replaces the game file: a player's definitions in it are kept aside first.
+  if (gameFileHoldsGames()) keepAside(gameInfoPath(), kReplacedGameFile);
   if (searchDrives() && currentSlot() == kNoSlotSelected) offerGameFolder();
   if (currentSlot() == kNoSlotSelected) {
     prompter_.tell(kTwentyGamesMessage);
@@ -138,7 +215,9 @@ bool Catalogue::runFirstStart() {
   }
   current_ = ReadGameRecord(currentSlot());
   currentGameDir_ = current_.get(game_info::GameDir);
-  return SaveCatalogue();
+  // A failed save is the window's to report (takeSaveError); the game was defined.
+  SaveCatalogue();
+  return true;
 }
 
 GameInfoRecord Catalogue::ReadGameRecord(int slot) {
@@ -167,18 +246,23 @@ GameInfoRecord Catalogue::ReadGameRecord(int slot) {
   return record;
 }
 
-void Catalogue::WriteGameRecord(int slot, const GameInfoRecord& record) {
+bool Catalogue::WriteGameRecord(int slot, const GameInfoRecord& record) {
   // A slot above the highest valid one would pad the file with thousands of copies.
-  if (!isSelectableSlot(slot)) return;
-  writeAtOffset(fs_, gameInfoPath(), slotOffset(slot), record.bytes(), /*create=*/false,
-                Gap::kRecordCopies);
+  if (!isSelectableSlot(slot)) return true;
+  if (writeAtOffset(fs_, gameInfoPath(), slotOffset(slot), record.bytes(), /*create=*/false,
+                    Gap::kRecordCopies))
+    return true;
+  noteWriteFailure(gameInfoPath());
+  return false;
 }
 
 bool Catalogue::SaveCatalogue() {
   std::vector<uint8_t> bytes(univ_.bytes().begin(), univ_.bytes().end());
-  if (!fs_.replaceWhole(univInfoPath(), bytes)) return false;
-  WriteGameRecord(currentSlot(), current_);
-  return true;
+  bool saved = fs_.replaceWhole(univInfoPath(), bytes);
+  if (!saved) noteWriteFailure(univInfoPath());
+  // The game record is written even when the settings were not: each keeps what it can.
+  if (!WriteGameRecord(currentSlot(), current_)) saved = false;
+  return saved;
 }
 
 GameInfoRecord Catalogue::SwitchCurrentSlot(int slot) {

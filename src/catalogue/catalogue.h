@@ -45,9 +45,14 @@ class Catalogue {
   // One slot's record; an unreadable, empty or out-of-range slot gives an all-zero record.
   // A defined record also reloads the game data record of the current slot.
   GameInfoRecord ReadGameRecord(int slot);
-  // Writes one slot, padding a short file with copies of the record. Silent on failure.
-  void WriteGameRecord(int slot, const GameInfoRecord& record);
+  // Writes one slot, padding a short file with copies of the record. False on failure, which
+  // is kept for saveError().
+  bool WriteGameRecord(int slot, const GameInfoRecord& record);
   bool SaveCatalogue();
+  // The file and the reason of the last write of the player's data that failed since the last
+  // call ("" when none), for the window to show; what is in memory stays and is saved again at
+  // the next save.
+  std::string takeSaveError();
   GameInfoRecord SwitchCurrentSlot(int slot);
   void SelectGame(int slot);
   // Defines or moves a slot. `edited` is the dialog row's edited mark; it is cleared when
@@ -78,6 +83,12 @@ class Catalogue {
   bool searchDrives();
   void offerGameFolder();
   GameDataRecord freshGameData() const;
+  void noteWriteFailure(const std::string& path);
+  // Copies `path` to a dated name beside it ("QuillfenGameInfo-20261208-074512.dat") and tells
+  // the player where it is.
+  void keepAside(const std::string& path, const char* why);
+  // True when the game file holds a slot with a game directory: a player's definitions.
+  bool gameFileHoldsGames();
   // Default record 19 of the factory definitions, or an all-zero record when unreadable.
   GameInfoRecord genericDefinition();
 
@@ -94,6 +105,7 @@ class Catalogue {
   UnivInfoRecord univ_;
   GameDataRecord gameData_;
   std::string currentGameDir_;
+  std::string saveError_;
 };
 
 }  // namespace catalogue

@@ -62,14 +62,15 @@ GameFinder::GameFinder(platform::FileSystem& fs, platform::Prompter& prompter,
     handle->read(record.bytes().data(), GameInfoRecord::kSize);
 }
 
-void GameFinder::InstallDefaultsAndSearch() {
+bool GameFinder::InstallDefaultsAndSearch() {
   installProgramDefaults();
-  if (!rewriteGameFile()) return;
+  if (!rewriteGameFile()) return false;
   collectDrives();
-  if (!searchBuiltInTypes()) return;
+  if (!searchBuiltInTypes()) return !gameFileFailed_;
   searchGameList();
-  if (gameFileFailed_) return;
+  if (gameFileFailed_) return false;
   if (finalCheck_) finalCheck_();
+  return true;
 }
 
 void GameFinder::installProgramDefaults() {

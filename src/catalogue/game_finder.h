@@ -25,8 +25,9 @@ class GameFinder {
 
   // Rewrites slots 0-19 from the factory definitions, searches for the built-in game types and
   // for the games of the game list file, and leaves CurrentSlot at the first slot found (or at
-  // 14999). The final check runs when the installation went through.
-  void InstallDefaultsAndSearch();
+  // 14999). The final check runs when the installation went through. False when the game file
+  // could not be written.
+  bool InstallDefaultsAndSearch();
   void setFinalCheck(std::function<void()> check) { finalCheck_ = std::move(check); }
 
   // Searches every kept drive for one game; on a hit completes the working record, writes it

@@ -79,9 +79,12 @@ int main(int argc, char** argv) {
 
   const bool loaded = cat.LoadCatalogue();
   if (!loaded) std::cout << "No game was defined.\n";
+  const std::string firstStartFailure = cat.takeSaveError();
   printCatalogue(cat);
-  if (!cat.SaveCatalogue()) {
-    std::cerr << "Could not write the catalogue files in " << cat.startupDirectory() << "\n";
+  if (!cat.SaveCatalogue() || !firstStartFailure.empty()) {
+    const std::string failed = cat.takeSaveError();
+    std::cerr << "Could not write the catalogue files: "
+              << (failed.empty() ? firstStartFailure : failed) << "\n";
     return 1;
   }
   std::cout << "(The main window is not built yet: this driver runs the catalogue's start-up, "

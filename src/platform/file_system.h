@@ -104,6 +104,18 @@ class FileSystem {
   // as text, ignoring case.
   bool samePath(const std::string& a, const std::string& b) const;
 
+  // Removes the scratch files a whole-file replace left in `directory` when its run was killed
+  // mid-save: only names of our own pattern, written by processes that no longer run, before
+  // this one started. Returns how many went.
+  virtual size_t removeStaleScratchFiles(const std::string& directory) {
+    (void)directory;
+    return 0;
+  }
+
+  // Why the last failed open, write or replace failed, in words for the player ("No space left
+  // on device", "is a directory", ...); empty when nothing says.
+  virtual std::string lastErrorText() const { return {}; }
+
   // Convenience: the whole content of an existing file.
   std::optional<std::vector<uint8_t>> readWhole(const std::string& path);
   bool exists(const std::string& path) const { return stat(path).has_value(); }

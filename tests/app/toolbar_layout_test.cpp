@@ -115,9 +115,20 @@ TEST_F(ToolbarLayoutTest, ClosingAfterALaunchStillWritesBesideTheProgram) {
   EXPECT_FALSE(fs.exists(std::string(kDukeDir) + app::kToolbarLayoutFile));
 }
 
-TEST_F(ToolbarLayoutTest, AnUnwritableFileLosesTheLayoutQuietly) {
+TEST_F(ToolbarLayoutTest, AnUnwritableFileIsReportedAndTheOldOneKept) {
+  app::MainWindow& w = startWindow();
+  w.execute(app::kCmdToolbarRight);
+  w.destroyFrame();
+  const auto written = fs.readWhole(layoutFile());
+  ASSERT_TRUE(written.has_value());
+  fs.failReplace(layoutFile());
+  w.execute(app::kCmdToolbarLeft);
+  w.destroyFrame();
+  ASSERT_FALSE(prompter.texts().empty());
+  EXPECT_EQ(prompter.texts().back().rfind("Could not save " + layoutFile(), 0), 0u)
+      << prompter.texts().back();
+  EXPECT_EQ(fs.readWhole(layoutFile()), written);  // the old file is whole
   fs.failOpen(layoutFile());
-  EXPECT_FALSE(app::writeToolbarLayout(fs, ToolbarLayout{}));
   EXPECT_EQ(app::readToolbarLayout(fs), ToolbarLayout{});
 }
 

@@ -137,17 +137,27 @@ TEST_F(DosSessionLongNamedInstallTest, AMapInTheGameDirectoryIsNoAddOnWhicheverS
 }
 
 TEST_F(DosSessionLongNamedInstallTest, AGameReachedOnlyThroughZStartsInDosbox) {
-  put("My Games/Duke Nukem 3D/DUKE3D.EXE", fileText(QF95_STANDIN_COM));
-  put("My Games/Duke Nukem 3D/E1L1.MAP", "a map");
-  std::string zDir = "Z:" + std::filesystem::canonical(dir / "My Games/Duke Nukem 3D").string();
+  // The games live in a folder of their own under /tmp whose name needs no alias: the temporary
+  // directories of other tests come and go beside it meanwhile, and a "~N" alias there would
+  // depend on who is present when DOSBox looks.
+  const std::filesystem::path home = "/tmp/Q" + std::to_string(::getpid() % 10000000);
+  std::filesystem::remove_all(home);
+  std::filesystem::create_directories(home / "My Games/Duke Nukem 3D");
+  struct Cleanup {
+    std::filesystem::path path;
+    ~Cleanup() { std::filesystem::remove_all(path); }
+  } cleanup{home};
+  std::ofstream(home / "My Games/Duke Nukem 3D/DUKE3D.EXE", std::ios::binary)
+      << fileText(QF95_STANDIN_COM);
+  std::ofstream(home / "My Games/Duke Nukem 3D/E1L1.MAP") << "a map";
+  std::string zDir = "Z:" + (home / "My Games/Duke Nukem 3D").string();
   std::replace(zDir.begin(), zDir.end(), '/', '\\');
   runWith(zDir + "\\", zDir + "\\E1L1.MAP");
-  // The temporary directory's own alias is left out: other tests make and remove its siblings
-  // in /tmp meanwhile, and their number depends on who is there when DOSBox looks.
-  const std::string ran = read("My Games/Duke Nukem 3D/QFRUN.TXT");
-  EXPECT_EQ(ran.rfind("CWD=Y:\\TMP\\", 0), 0u) << ran << read("output.txt");
-  EXPECT_NE(ran.find("\\MYGAME~1\\DUKENU~1\r\nTAIL= -map E1L1.MAP\r\n"), std::string::npos)
-      << ran;
+  std::ifstream in(home / "My Games/Duke Nukem 3D/QFRUN.TXT", std::ios::binary);
+  const std::string ran(std::istreambuf_iterator<char>(in), {});
+  EXPECT_EQ(ran, "CWD=Y:\\TMP\\" + home.filename().string() +
+                     "\\MYGAME~1\\DUKENU~1\r\nTAIL= -map E1L1.MAP\r\n")
+      << read("output.txt");
 }
 
 TEST_F(DosSessionLaunchTest, TheSessionRunsWithThePlayersCycles) {

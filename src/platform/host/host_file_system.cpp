@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <string_view>
 
 #include "platform/dos_path.h"
 #include "platform/host/directory_cache.h"
@@ -87,6 +89,25 @@ std::string aliasIn(DirectoryCache& cache, const std::string& dir, const std::st
   return dos::toUpper(storedName);
 }
 
+// The scratch files of a whole-file replace: ".<name>.qf95-<pid>-<n>" beside the target.
+constexpr std::string_view kScratchMark = ".qf95-";
+
+// The process id in a scratch file's name, or 0 when the name is not one of ours.
+pid_t scratchOwner(std::string_view name) {
+  if (name.size() < 2 || name[0] != '.') return 0;
+  const size_t mark = name.rfind(kScratchMark);
+  if (mark == std::string_view::npos || mark == 0) return 0;
+  std::string_view rest = name.substr(mark + kScratchMark.size());
+  const size_t dash = rest.find('-');
+  if (dash == 0 || dash == std::string_view::npos || dash + 1 == rest.size()) return 0;
+  const std::string_view pid = rest.substr(0, dash), counter = rest.substr(dash + 1);
+  auto digits = [](std::string_view s) {
+    return s.size() <= 9 && s.find_first_not_of("0123456789") == std::string_view::npos;
+  };
+  if (!digits(pid) || !digits(counter)) return 0;
+  return static_cast<pid_t>(std::atol(std::string(pid).c_str()));
+}
+
 // Opens a scratch file beside `target` that nobody else can have opened.
 int createScratchFile(const std::string& target, std::string& scratchPath) {
   static std::atomic<unsigned> counter{0};
@@ -123,11 +144,15 @@ bool copyContent(int from, int to) {
   }
 }
 
-void syncDirectory(const std::string& dir) {
+bool syncDirectory(const std::string& dir) {
   int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
+  if (fd < 0) return false;
+  // Some file systems cannot sync a directory at all; that is no failure of the write.
+  bool ok = ::fsync(fd) == 0 || errno == EINVAL || errno == EROFS;
+  int code = errno;
   ::close(fd);
+  errno = code;
+  return ok;
 }
 
 class HostFileHandle : public FileHandle {
@@ -441,13 +466,15 @@ std::optional<FindData> HostFileSystem::stat(const std::string& path) const {
 std::unique_ptr<FileHandle> HostFileSystem::open(const std::string& path, OpenMode mode) {
   try {
     auto at = HostLookup(*this, *cache_).locate(path);
-    if (!at || at->isRoot()) return nullptr;
+    if (!at || at->isRoot()) return failed(nullptr, "no such file or directory");
     int flags = O_CLOEXEC;
     if (at->exists()) {
-      if (isDirectory(at->st)) return nullptr;
-      if (mode != OpenMode::kRead && isReadOnly(at->st)) return nullptr;
+      if (isDirectory(at->st)) return failed(nullptr, "it is a directory");
+      // A FIFO, socket or device would block or never end: only files are opened.
+      if (!S_ISREG(at->st.st_mode)) return failed(nullptr, "it is not a regular file");
+      if (mode != OpenMode::kRead && isReadOnly(at->st)) return failed(nullptr, "it is read-only");
     } else if (mode == OpenMode::kRead || mode == OpenMode::kReadWrite || !at->parentIsDirectory) {
-      return nullptr;
+      return failed(nullptr, "no such file or directory");
     }
     switch (mode) {
       case OpenMode::kRead:
@@ -463,9 +490,16 @@ std::unique_ptr<FileHandle> HostFileSystem::open(const std::string& path, OpenMo
         flags |= O_RDWR | O_CREAT;
         break;
     }
-    int fd = ::open(at->host.c_str(), flags, 0666);
+    // Never wait for a writer: a file that became a FIFO since the look must not block us.
+    int fd = ::open(at->host.c_str(), flags | O_NONBLOCK, 0666);
     if (!at->exists()) cache_->forget(at->parentHost);
-    if (fd < 0) return nullptr;
+    if (fd < 0) return failed(nullptr, std::strerror(errno));
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+      ::close(fd);
+      return failed(nullptr, "it is not a regular file");
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return std::make_unique<HostFileHandle>(fd);
   } catch (...) {
     return nullptr;
@@ -722,35 +756,69 @@ std::string HostFileSystem::dropLink(char letter) {
   return {};
 }
 
+size_t HostFileSystem::removeStaleScratchFiles(const std::string& directory) {
+  try {
+    auto at = HostLookup(*this, *cache_).locate(directory);
+    if (!at || !at->existsAsDirectory()) return 0;
+    // The start of this process: a scratch file written since may be a live one of a sibling.
+    struct stat self {};
+    const bool knowStart = ::stat("/proc/self", &self) == 0;
+    size_t removed = 0;
+    std::error_code ec;
+    for (const auto& entry : stdfs::directory_iterator(at->host, ec)) {
+      const std::string name = entry.path().filename().string();
+      const pid_t owner = scratchOwner(name);
+      if (owner <= 0 || owner == ::getpid()) continue;
+      if (::kill(owner, 0) == 0 || errno != ESRCH) continue;  // still running, or not ours to ask
+      struct stat st {};
+      if (::lstat(entry.path().c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+      if (knowStart && st.st_mtim.tv_sec > self.st_ctim.tv_sec) continue;
+      if (::unlink(entry.path().c_str()) == 0) ++removed;
+    }
+    if (removed) cache_->forget(at->host);
+    return removed;
+  } catch (...) {
+    return 0;
+  }
+}
+
 bool HostFileSystem::replaceWhole(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::string scratch;
   try {
     auto at = HostLookup(*this, *cache_).locate(path);
-    if (!at || at->isRoot()) return false;
+    if (!at || at->isRoot()) return failed(false, "no such directory");
     std::string target = at->host;
     if (at->exists()) {
-      if (isDirectory(at->st) || isReadOnly(at->st)) return false;
+      if (isDirectory(at->st)) return failed(false, "it is a directory");
+      if (!S_ISREG(at->st.st_mode)) return failed(false, "it is not a regular file");
+      if (isReadOnly(at->st)) return failed(false, "it is read-only");
       // Through a link the linked file is replaced, so the link stays.
       if (auto real = realHostPath(target)) target = *real;
     } else if (!at->parentIsDirectory) {
-      return false;
+      return failed(false, "no such directory");
     }
     int fd = createScratchFile(target, scratch);
-    if (fd < 0) return false;
-    bool ok = writeAll(fd, bytes.data(), bytes.size());
-    if (ok && at->exists()) ok = ::fchmod(fd, at->st.st_mode & 07777) == 0;
-    if (ok) ok = ::fsync(fd) == 0;
-    if (::close(fd) != 0) ok = false;
-    if (ok) ok = ::rename(scratch.c_str(), target.c_str()) == 0;
+    if (fd < 0) return failed(false, std::strerror(errno));
+    int code = 0;
+    auto step = [&code](bool done) {
+      if (!done && code == 0) code = errno ? errno : EIO;
+      return done;
+    };
+    bool ok = step(writeAll(fd, bytes.data(), bytes.size()));
+    if (ok && at->exists()) ok = step(::fchmod(fd, at->st.st_mode & 07777) == 0);
+    if (ok) ok = step(::fsync(fd) == 0);
+    if (!step(::close(fd) == 0)) ok = false;
+    if (ok) ok = step(::rename(scratch.c_str(), target.c_str()) == 0);
     if (!ok) ::unlink(scratch.c_str());
     const std::string parent = stdfs::path(target).parent_path().string();
     cache_->forget(parent);
-    if (!ok) return false;
-    syncDirectory(parent);
+    if (!ok) return failed(false, std::strerror(code));
+    // The new name is only safe once the directory holding it is on the disk.
+    if (!syncDirectory(parent)) return failed(false, std::strerror(errno));
     return true;
   } catch (...) {
     if (!scratch.empty()) ::unlink(scratch.c_str());
-    return false;
+    return failed(false, "unexpected failure");
   }
 }
 

@@ -50,6 +50,9 @@ class HostFileSystem : public FileSystem, public DriveMap {
   std::optional<std::string> shortPathName(const std::string& path) const override;
   std::optional<std::string> longPathName(const std::string& path) const override;
   bool replaceWhole(const std::string& path, const std::vector<uint8_t>& bytes) override;
+  std::string lastErrorText() const override { return lastError_; }
+
+  size_t removeStaleScratchFiles(const std::string& directory) override;
 
  protected:
   FolderKind folderKind(const std::string& hostFolder) const override;
@@ -58,8 +61,15 @@ class HostFileSystem : public FileSystem, public DriveMap {
   std::string dropLink(char letter) override;
 
  private:
+  template <typename T>
+  T failed(T result, const std::string& why) const {
+    lastError_ = why;
+    return result;
+  }
+
   std::string prefix_;
   std::shared_ptr<DirectoryCache> cache_;
+  mutable std::string lastError_;
 };
 
 }  // namespace platform
