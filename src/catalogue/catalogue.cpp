@@ -78,12 +78,8 @@ bool Catalogue::LoadCatalogue() {
   // Saves of runs that were killed half-way leave their scratch files; ours go.
   fs_.removeStaleScratchFiles(startupDir_);
   auto handle = fs_.open(univInfoPath(), platform::OpenMode::kRead);
-  if (!handle) {
-    // There but unreadable (a directory, no permission): kept as it is, said, and a first start.
-    if (auto entry = fs_.stat(univInfoPath()); entry && !entry->isDirectory())
-      keepAside(univInfoPath(), kUnreadableSettings);
-    return runFirstStart();
-  }
+  // A directory or a FIFO in its place is left where it is and named when the save fails.
+  if (!handle) return runFirstStart();
   const size_t got = handle->read(univ_.bytes().data(), UnivInfoRecord::kSize);
   handle.reset();
   if (univ_.get(univ_info::Marker1) != kValidMarker ||

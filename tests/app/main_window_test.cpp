@@ -318,6 +318,21 @@ TEST_F(RoutingTest, ClosingSavesTheCatalogueAndTheGamesSelections) {
   EXPECT_EQ((*data)[4295], 4);
 }
 
+TEST_F(RoutingTest, AFailedSaveAtExitIsShownAndTheOldFileKept) {
+  app::MainWindow& w = startWindow();
+  fs.failReplace(startupFile(catalogue::kUnivInfoFile));
+  cat->univ().set(ui::FileManagerExpertMode, 1);
+  w.closeView();
+  ASSERT_FALSE(prompter.texts().empty());
+  EXPECT_EQ(prompter.texts().back().rfind(
+                "Could not save " + startupFile(catalogue::kUnivInfoFile), 0),
+            0u)
+      << prompter.texts().back();
+  auto univ = fs.readWhole(startupFile(catalogue::kUnivInfoFile));
+  ASSERT_TRUE(univ);
+  EXPECT_EQ(catalogue::image::readInt(*univ, 7152), 0) << "the old file is whole";
+}
+
 TEST_F(RoutingTest, SpaceOrbCheckAsksFirst) {
   app::MainWindow& w = startWindow();
   prompter.script({platform::Answer::kNo});

@@ -510,19 +510,23 @@ bool HostFileSystem::copyFile(const std::string& from, const std::string& to, bo
   try {
     HostLookup lookup(*this, *cache_);
     auto source = lookup.locate(from);
-    if (!source || !source->existsAsFile()) return false;
+    if (!source || !source->existsAsFile()) return failed(false, "no such file");
+    // Reading a FIFO or a device would wait or never end.
+    if (!S_ISREG(source->st.st_mode)) return failed(false, "it is not a regular file");
     auto target = lookup.locate(to);
-    if (!target || target->isRoot()) return false;
+    if (!target || target->isRoot()) return failed(false, "no such directory");
     if (target->exists()) {
-      if (failIfExists || isDirectory(target->st) || isReadOnly(target->st)) return false;
+      if (failIfExists || isDirectory(target->st) || isReadOnly(target->st) ||
+          !S_ISREG(target->st.st_mode))
+        return failed(false, "the target exists");
       if (target->st.st_dev == source->st.st_dev && target->st.st_ino == source->st.st_ino) {
         return false;
       }
     } else if (!target->parentIsDirectory) {
       return false;
     }
-    int in = ::open(source->host.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0) return false;
+    int in = ::open(source->host.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (in < 0) return failed(false, std::strerror(errno));
     int out = ::open(target->host.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (out < 0) {
       ::close(in);
