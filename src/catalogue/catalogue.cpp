@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "catalogue/game_finder.h"
+#include "catalogue/game_types.h"
 #include "catalogue/record_file.h"
 #include "catalogue/text_util.h"
 #include "platform/drive_map.h"
@@ -344,7 +345,7 @@ GameDataRecord Catalogue::freshGameData() const {
   fresh.set(game_data::CreatedStamp, launch_.createdStamp());
   fresh.set(game_data::CreatedFlag, 1);
   fresh.set(game_data::SelectionFlag, 1);
-  fresh.set(game_data::UseAiPlayers, current_.get(game_info::GameKind) == 1 ? 0 : 1);
+  fresh.set(game_data::UseAiPlayers, current_.get(game_info::GameKind) == kKindDuke13 ? 0 : 1);
   const std::string gameDir = current_.get(game_info::GameDir);
   const std::string workDir = gameDir + current_.get(game_info::GameDataSubDir);
   for (size_t i = 0; i < game_data::WorkDir.count; ++i) fresh.set(game_data::WorkDir, workDir, i);
@@ -372,7 +373,7 @@ int Catalogue::LoadGameData() {
   // With no game selected yet there is no game data file to make: the record stays in memory.
   const bool defined = current_.get(game_info::IsDefined) != 0 && isSelectableSlot(currentSlot());
   fs_.setAttributesNormal(path);
-  if (current_.get(game_info::GameKind) == 1) gameData_.set(game_data::UseAiPlayers, 0);
+  if (current_.get(game_info::GameKind) == kKindDuke13) gameData_.set(game_data::UseAiPlayers, 0);
 
   bool loaded = false;
   while (!loaded) {

@@ -24,8 +24,6 @@ enum GameDataResult : int {
   kGameDataInvalid = 19,  // the file stayed invalid after five attempts
 };
 
-inline constexpr int kErrorFileOpen = 15;
-
 class Catalogue {
  public:
   // `startupDir` is a DOS path ending in "\"; every data file lives there.

@@ -5,6 +5,23 @@
 
 namespace catalogue {
 
+// `GameKind` of a game record: the number of its built-in game type, slot + 1; 0 for none.
+// The launch tests these.
+inline constexpr int kKindNone = 0;
+inline constexpr int kKindDuke13 = 1;      // Duke Nukem 3D 1.3
+inline constexpr int kKindDukeAtomic = 2;  // Duke Nukem 3D 1.4 and 1.5
+inline constexpr int kKindBlood = 4;
+inline constexpr int kKindShadowWarrior = 5;  // the last of the Build games
+inline constexpr int kKindQuake = 6;
+
+inline constexpr bool isDukeNukem(int kind) {
+  return kind == kKindDuke13 || kind == kKindDukeAtomic;
+}
+// The games of the Build engine, Duke Nukem 3D to Shadow Warrior.
+inline constexpr bool isBuildGame(int kind) {
+  return kind >= kKindDuke13 && kind <= kKindShadowWarrior;
+}
+
 struct BuiltInGameType {
   const char* name;
   const char* executablePath;    // relative to a candidate parent directory

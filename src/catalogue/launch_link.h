@@ -9,6 +9,10 @@
 
 namespace catalogue {
 
+// The launch error of a file that could not be opened or made (the game data file, a
+// configuration file).
+inline constexpr int kErrorFileOpen = 15;
+
 inline constexpr size_t kConfigFiles = 5;
 
 struct ConfigWorkingCopies {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "catalogue/game_types.h"
 #include "platform/dos_path.h"
 
 namespace launch {
@@ -17,8 +18,7 @@ constexpr std::string_view kConfigDirective = "@Default File";
 constexpr std::string_view kMapSwitch = "<cml>-Map <var>";
 
 bool isDukeNukem(const catalogue::GameInfoRecord& game) {
-  const int kind = game.get(gi::GameKind);
-  return kind == 1 || kind == 2;
+  return catalogue::isDukeNukem(game.get(gi::GameKind));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "catalogue/catalogue_files.h"
+#include "catalogue/game_types.h"
 #include "launch/arg_pass_patch.h"
 #include "launch/command_line_composer.h"
 #include "launch/config_file_writer.h"
@@ -212,53 +213,81 @@ LaunchOutcome LaunchPipeline::launchGame(LaunchState& state) {
   return outcome;
 }
 
+// One launch, step by step; each step that can fail says so and ends the launch.
 LaunchOutcome LaunchPipeline::runOnce(LaunchState& state) {
-  platform::FileSystem& fs = services_.fs;
-  const GameInfoRecord& game = catalogue_.current();
-  const int kind = game.get(game_info::GameKind);
   // Nothing is written or renamed for a launch that cannot happen.
   if (!namesFitDos(state)) return LaunchOutcome::kAbandoned;
-
-  // 1. Add-on content under the names the game loads.
-  if ((kind == 1 || kind == 2) && !fs.samePath(state.SelectedDir, state.LaunchDir))
-    renameAddOnContent(fs, state.SelectedDir);
-  // 2. Old CON scripts for the later Duke Nukem 3D.
-  if (kind == 2 && converter_->convertForLaunch(state) == ConConversion::kFailed)
-    return LaunchOutcome::kAbandoned;
-  // 3. The argument helper and the SpaceOrb files.
+  if (!prepareContent(state)) return LaunchOutcome::kAbandoned;
   if (!prepareHelpers(state)) return LaunchOutcome::kAbandoned;
 
-  // 4. The command line, from its own copy of the option lines.
   OptionLines lines;
   buildOptionLines(lines,
-                   OptionLineInputs{game, catalogue_.gameData(), catalogue_.univ(),
-                                    catalogue_.launchLink().workingCopies(), state.LaunchDir,
-                                    state.SelectedDir, fs},
+                   OptionLineInputs{catalogue_.current(), catalogue_.gameData(),
+                                    catalogue_.univ(), catalogue_.launchLink().workingCopies(),
+                                    state.LaunchDir, state.SelectedDir, services_.fs},
                    session_);
   const std::string startSelectedDir = state.SelectedDir;
-  {
-    OptionLines commandLines = lines;
-    CommandLineComposer(fs, LaunchRecords{game, catalogue_.gameData()}, state)
-        .composeCommandLine(commandLines, size_t(std::max(0, state.OptionStart)));
-  }
-  std::string dosCommand = game.get(game_info::GameDir) + game.get(game_info::ExecuteFile) + " ";
-  for (const std::string& arg : state.Args.args) dosCommand += arg + " ";
-  if (tailLength(state.Args.args) > kMaxDosTail) {
-    char text[1024];
-    std::snprintf(text, sizeof text, kTailTooLong, tailLength(state.Args.args), kMaxDosTail,
-                  dosCommand.c_str());
-    services_.prompter.ask(platform::kCaptionError, text, platform::Buttons::kOk);
+  std::string dosCommand;
+  if (!composeCommandLine(state, lines, dosCommand)) return LaunchOutcome::kAbandoned;
+  services_.fs.setCurrentDirectory(state.LaunchDir);
+
+  SessionPlan plan = planSession(state);
+  if (!writeAnswerFile(state, plan)) return LaunchOutcome::kAbandoned;
+  writeConfigurationFiles(state, lines, startSelectedDir);
+  if (startsThroughCommProgram(state)) plan.program = commProgram();
+
+  const Start pif{plan.pifDir + kPifName, state.Args.args};
+  if (!writePif(services_.fs, pif.pifPath,
+                buildPif(pifOptions(state.EditorLaunch), plan.program, plan.workDir,
+                         /*forBuild=*/false))) {
+    services_.prompter.tell(kNoPif);
     return LaunchOutcome::kAbandoned;
   }
-  fs.setCurrentDirectory(state.LaunchDir);
+  if (plan.editorElsewhere) services_.fs.setCurrentDirectory(plan.workDir);
+  LaunchOutcome outcome = start(state, pif, dosCommand);
+  if (outcome == LaunchOutcome::kReturned) services_.fs.setCurrentDirectory(state.LaunchDir);
+  return outcome;
+}
 
-  // 6. The program the PIF starts.
-  std::string program = game.get(game_info::ExecuteFile);
+// Add-on content under the names the game loads; old CON scripts for the later Duke Nukem 3D.
+bool LaunchPipeline::prepareContent(LaunchState& state) {
+  const int kind = catalogue_.current().get(game_info::GameKind);
+  if (isDukeNukem(kind) && !services_.fs.samePath(state.SelectedDir, state.LaunchDir))
+    renameAddOnContent(services_.fs, state.SelectedDir);
+  return kind != kKindDukeAtomic ||
+         converter_->convertForLaunch(state) != ConConversion::kFailed;
+}
+
+// The command line, from its own copy of the option lines; `dosCommand` is the whole command
+// as the player would type it, for the messages and the Windows start.
+bool LaunchPipeline::composeCommandLine(LaunchState& state, const OptionLines& lines,
+                                        std::string& dosCommand) {
+  const GameInfoRecord& game = catalogue_.current();
+  {
+    OptionLines commandLines = lines;
+    CommandLineComposer(services_.fs, LaunchRecords{game, catalogue_.gameData()}, state)
+        .composeCommandLine(commandLines, size_t(std::max(0, state.OptionStart)));
+  }
+  dosCommand = game.get(game_info::GameDir) + game.get(game_info::ExecuteFile) + " ";
+  for (const std::string& arg : state.Args.args) dosCommand += arg + " ";
+  if (tailLength(state.Args.args) <= kMaxDosTail) return true;
+  char text[1024];
+  std::snprintf(text, sizeof text, kTailTooLong, tailLength(state.Args.args), kMaxDosTail,
+                dosCommand.c_str());
+  services_.prompter.ask(platform::kCaptionError, text, platform::Buttons::kOk);
+  return false;
+}
+
+// The program the PIF starts, where the session runs and where its PIF goes.
+LaunchPipeline::SessionPlan LaunchPipeline::planSession(const LaunchState& state) const {
+  const GameInfoRecord& game = catalogue_.current();
+  SessionPlan plan;
+  plan.program = game.get(game_info::ExecuteFile);
   const bool argPass = game.get(game_info::UseArgPassProgram) != 0;
   if (argPass && (game.get(game_info::LaunchInUserPath) != 0 || state.SpaceOrbActive))
-    program = kArgPassName;
+    plan.program = kArgPassName;
   else if (state.SpaceOrbActive)
-    program = kSpaceOrbBatch;
+    plan.program = kSpaceOrbBatch;
   std::string editorDir;
   if (state.EditorLaunch) {
     std::string editor = game.get(game_info::FileKindEditProgram, size_t(state.EditorKind));
@@ -268,70 +297,65 @@ LaunchOutcome LaunchPipeline::runOnce(LaunchState& state) {
       editorDir = editor.substr(0, cut);
       editor = editor.substr(cut + 1);
     }
-    program = editor;
+    plan.program = editor;
   }
-
-  // 7. Answer file for a program that asks before it starts.
-  const bool bypass = catalogue_.gameData().get(game_data::BypassBuildPrompt) != 0;
-  if ((state.EditorLaunch && bypass) || game.get(game_info::MapEditorLaunchFlag) != 0) {
-    if (!writeText(state.LaunchDir + kEditPatchName,
-                   program + kBatchParameters + " <keys" + "\r\n")) {
-      services_.prompter.tell(kNoEditPatch);
-      return LaunchOutcome::kAbandoned;
-    }
-    program = kEditPatchName;
-    if (!writeKeysFile(state.LaunchDir)) return LaunchOutcome::kAbandoned;
-  }
-
-  // 8. Where the session runs and where its PIF goes.
-  std::string workDir = state.LaunchDir;
-  std::string pifDir = state.LaunchDir;
+  plan.workDir = state.LaunchDir;
+  plan.pifDir = state.LaunchDir;
   if (!editorDir.empty()) {
     const bool absolute = editorDir.size() >= 2 && editorDir[1] == ':';
-    workDir = absolute ? editorDir : state.LaunchDir + editorDir;
-    pifDir = workDir + "\\";
-  } else if (!workDir.empty() && workDir.back() == '\\' && workDir.size() > 3) {
-    workDir.pop_back();  // "D:\GAMES\DUKE3D", as a DOS working directory is written
+    plan.workDir = absolute ? editorDir : state.LaunchDir + editorDir;
+    plan.pifDir = plan.workDir + "\\";
+    plan.editorElsewhere = true;
+  } else if (plan.workDir.size() > 3 && plan.workDir.back() == '\\') {
+    plan.workDir.pop_back();  // "D:\GAMES\DUKE3D", as a DOS working directory is written
   }
+  return plan;
+}
 
-  // 9. The game's configuration files, from their own copy of the option lines.
-  {
-    ConfigFileWriter::Setup setup{game,
-                                  catalogue_.gameData(),
-                                  catalogue_.launchLink().workingCopies(),
-                                  catalogue_.currentSlot(),
-                                  gameDataPath(state.ProgramDir, catalogue_.currentSlot()),
-                                  startSelectedDir};
-    ConfigFileWriter::Hooks hooks;
-    hooks.registryPass = [&](OptionLines& l) {
-      applyRegistryEdits(l, game.get(game_info::RegKey), game.get(game_info::LaunchNameCommand),
-                         services_.registry);
-    };
-    hooks.initialiseGameData = [&] { catalogue_.LoadGameData(); };
-    hooks.gameDataSetUp = [&] {
-      return catalogue_.gameData().get(game_data::Marker) == kValidMarker;
-    };
-    ConfigFileWriter(fs, services_.prompter, setup, state, lines, hooks).writeConfigFiles();
+// An answer file for a program that asks before it starts: the program runs through a batch
+// file that feeds it the keys.
+bool LaunchPipeline::writeAnswerFile(const LaunchState& state, SessionPlan& plan) {
+  const bool bypass = catalogue_.gameData().get(game_data::BypassBuildPrompt) != 0;
+  if (!(state.EditorLaunch && bypass) &&
+      catalogue_.current().get(game_info::MapEditorLaunchFlag) == 0)
+    return true;
+  if (!writeText(state.LaunchDir + kEditPatchName,
+                 plan.program + kBatchParameters + " <keys" + "\r\n")) {
+    services_.prompter.tell(kNoEditPatch);
+    return false;
   }
+  plan.program = kEditPatchName;
+  return writeKeysFile(state.LaunchDir);
+}
 
-  // A multiplayer game starts through its communication program.
-  if (multiplayer() && !state.EditorLaunch && (!state.SpaceOrbActive || (kind >= 1 && kind <= 5)))
-    program = commProgram();
+// The game's configuration files, from their own copy of the option lines.
+void LaunchPipeline::writeConfigurationFiles(LaunchState& state, OptionLines& lines,
+                                             const std::string& startSelectedDir) {
+  const GameInfoRecord& game = catalogue_.current();
+  ConfigFileWriter::Setup setup{game,
+                                catalogue_.gameData(),
+                                catalogue_.launchLink().workingCopies(),
+                                catalogue_.currentSlot(),
+                                gameDataPath(state.ProgramDir, catalogue_.currentSlot()),
+                                startSelectedDir};
+  ConfigFileWriter::Hooks hooks;
+  hooks.registryPass = [&](OptionLines& l) {
+    applyRegistryEdits(l, game.get(game_info::RegKey), game.get(game_info::LaunchNameCommand),
+                       services_.registry);
+  };
+  hooks.initialiseGameData = [&] { catalogue_.LoadGameData(); };
+  hooks.gameDataSetUp = [&] {
+    return catalogue_.gameData().get(game_data::Marker) == kValidMarker;
+  };
+  ConfigFileWriter(services_.fs, services_.prompter, setup, state, lines, hooks)
+      .writeConfigFiles();
+}
 
-  // 10. The PIF.
-  const Start pif{pifDir + kPifName, state.Args.args};
-  if (!writePif(fs, pif.pifPath,
-                buildPif(pifOptions(state.EditorLaunch), program, workDir,
-                         /*forBuild=*/false))) {
-    services_.prompter.tell(kNoPif);
-    return LaunchOutcome::kAbandoned;
-  }
-  // 11, 12. Start it.
-  if (!editorDir.empty()) fs.setCurrentDirectory(workDir);
-  LaunchOutcome outcome = start(state, pif, dosCommand);
-  // 14. Back to the launch directory.
-  if (outcome == LaunchOutcome::kReturned) fs.setCurrentDirectory(state.LaunchDir);
-  return outcome;
+// A multiplayer game starts through its communication program (a Build game even with the
+// SpaceOrb batch file in front).
+bool LaunchPipeline::startsThroughCommProgram(const LaunchState& state) const {
+  const int kind = catalogue_.current().get(game_info::GameKind);
+  return multiplayer() && !state.EditorLaunch && (!state.SpaceOrbActive || isBuildGame(kind));
 }
 
 LaunchOutcome LaunchPipeline::handOver(const Start& pif) {

@@ -58,7 +58,21 @@ class LaunchPipeline {
     std::string pifPath;
     std::vector<std::string> args;
   };
+  // What the PIF starts and where.
+  struct SessionPlan {
+    std::string program;
+    std::string workDir;  // "D:\GAMES\DUKE3D", without the trailing "\"
+    std::string pifDir;   // ends in "\"
+    bool editorElsewhere = false;  // an editor in a directory of its own: the session runs there
+  };
   LaunchOutcome runOnce(LaunchState& state);
+  bool prepareContent(LaunchState& state);
+  bool composeCommandLine(LaunchState& state, const OptionLines& lines, std::string& dosCommand);
+  SessionPlan planSession(const LaunchState& state) const;
+  bool writeAnswerFile(const LaunchState& state, SessionPlan& plan);
+  void writeConfigurationFiles(LaunchState& state, OptionLines& lines,
+                               const std::string& startSelectedDir);
+  bool startsThroughCommProgram(const LaunchState& state) const;
   LaunchOutcome start(LaunchState& state, const Start& pif, const std::string& dosCommand);
   LaunchOutcome handOver(const Start& pif);
   void askPauseOption();

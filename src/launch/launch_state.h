@@ -4,12 +4,13 @@
 
 #include <string>
 
+#include "catalogue/launch_link.h"
 #include "launch/option_line.h"
 
 namespace launch {
 
 // Error codes of the configuration pass.
-inline constexpr int kErrorFileOpen = 15;       // a configuration file could not be opened or made
+using catalogue::kErrorFileOpen;               // a configuration file could not be opened or made
 inline constexpr int kErrorDataNotSaved = 17;   // the game data record could not be saved
 inline constexpr int kErrorKeyNotFound = 25;    // a key was not found (noted by the scanner)
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "catalogue/game_types.h"
 #include "catalogue/text_util.h"
 
 namespace launch {
@@ -15,10 +16,8 @@ namespace ui = catalogue::univ_info;
 namespace {
 
 // Game types with rules of their own (the built-in type number, slot + 1).
-constexpr int kKindDuke13 = 1;
-constexpr int kKindDukeAtomic = 2;
-constexpr int kKindBlood = 4;
-constexpr int kKindQuake = 6;
+using catalogue::kKindBlood;
+using catalogue::kKindQuake;
 constexpr int kBloodEpisodeByMap = 4;
 
 // Switch texts that lie one after the other in the game record and are picked by a number:
@@ -208,7 +207,7 @@ class Builder {
     setLine(lines_[kLineMemory], game_.get(gi::MemoryCommand), decimal(data_.get(gd::MemoryIndex)));
 
     const std::string demo = data_.get(gd::DemoName);
-    const bool duke = kind_ == kKindDuke13 || kind_ == kKindDukeAtomic;
+    const bool duke = catalogue::isDukeNukem(kind_);
     setLine(lines_[kLineRecordDemo],
             data_.get(gd::RecordDemo) != 0 ? game_.get(gi::RecordDemoCommand) : "", demo,
             demo.empty() || duke ? 1 : 0);
@@ -247,7 +246,7 @@ class Builder {
 
     // Duke Nukem 3D with a picked file starts on that file unless the user chose an episode
     // or level or asked for bots; other games always get the switches.
-    const bool duke = kind_ == kKindDuke13 || kind_ == kKindDukeAtomic;
+    const bool duke = catalogue::isDukeNukem(kind_);
     const bool noFile = data_.get(gd::SelectedFile).empty();
     const bool always = !duke || data_.get(gd::BotCount) != 0;
 
