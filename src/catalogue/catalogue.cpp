@@ -7,10 +7,13 @@
 #include "catalogue/game_finder.h"
 #include "catalogue/game_types.h"
 #include "catalogue/record_file.h"
-#include "catalogue/text_util.h"
+#include "platform/dos_path.h"
 #include "platform/drive_map.h"
 
 namespace catalogue {
+
+using platform::dos::equalsIgnoreCase;
+using platform::dos::lastComponent;
 
 namespace {
 
@@ -72,7 +75,7 @@ Catalogue::Catalogue(platform::FileSystem& fs, platform::Prompter& prompter, std
                      LaunchLink& launch)
     : fs_(fs),
       prompter_(prompter),
-      startupDir_(withTrailingBackslash(std::move(startupDir))),
+      startupDir_(platform::dos::withTrailingSeparator(std::move(startupDir))),
       launch_(launch) {}
 
 bool Catalogue::LoadCatalogue() {
@@ -290,7 +293,7 @@ void Catalogue::SetGameLocation(const std::string& directoryIn, int slot,
                                 const std::string& executable, bool* edited) {
   if (directoryIn.empty()) return;
   SwitchCurrentSlot(slot);
-  const std::string directory = withTrailingBackslash(directoryIn);
+  const std::string directory = platform::dos::withTrailingSeparator(directoryIn);
   if (directory != current_.get(game_info::GameDir) || (edited && *edited)) {
     if (edited) *edited = false;
     if (current_.get(game_info::ModemExecuteFile).empty()) {
@@ -352,14 +355,8 @@ GameDataRecord Catalogue::freshGameData() const {
   fresh.set(game_data::OwnerGameDir, gameDir);
   for (size_t i = 0; i < kConfigFiles; ++i) {
     const std::string file = current_.get(game_info::ConfigFile, i);
-    size_t cut = file.rfind('\\');
-    if (cut == std::string::npos) {
-      fresh.set(game_data::ConfigFileName, file, i);
-      fresh.set(game_data::ConfigFileDir, gameDir, i);
-    } else {
-      fresh.set(game_data::ConfigFileName, file.substr(cut + 1), i);
-      fresh.set(game_data::ConfigFileDir, gameDir + file.substr(0, cut + 1), i);
-    }
+    fresh.set(game_data::ConfigFileName, platform::dos::fileNameOf(file), i);
+    fresh.set(game_data::ConfigFileDir, gameDir + platform::dos::directoryOf(file), i);
   }
   return fresh;
 }

@@ -7,9 +7,12 @@
 #include "catalogue/game_list_reader.h"
 #include "catalogue/game_types.h"
 #include "catalogue/record_file.h"
-#include "catalogue/text_util.h"
+#include "platform/dos_path.h"
 
 namespace catalogue {
+
+using platform::dos::equalsIgnoreCase;
+using platform::dos::lastComponent;
 
 namespace {
 
@@ -51,7 +54,7 @@ GameFinder::GameFinder(platform::FileSystem& fs, platform::Prompter& prompter,
                        std::string startupDir, UnivInfoRecord& univ)
     : fs_(fs),
       prompter_(prompter),
-      startupDir_(withTrailingBackslash(std::move(startupDir))),
+      startupDir_(platform::dos::withTrailingSeparator(std::move(startupDir))),
       univ_(univ) {
   auto handle = fs_.open(startupDir_ + kDefaultRecordsFile, platform::OpenMode::kRead);
   if (!handle) {
@@ -256,9 +259,8 @@ bool GameFinder::FindGame(const std::string& /*name*/, const std::string& execut
   }
   if (hit.empty()) return false;
 
-  const size_t cut = hit.rfind('\\');
-  const std::string foundDir = hit.substr(0, cut + 1);
-  std::string executable = hit.substr(cut + 1);
+  const std::string foundDir = platform::dos::directoryOf(hit);
+  std::string executable = platform::dos::fileNameOf(hit);
   claimed_.insert(claimKey(foundDir, executable));
 
   // Left behind by an earlier launch.

@@ -158,10 +158,9 @@ std::string FileManager::currentDirectory() const {
 std::optional<size_t> FileManager::entryOfSelectedFile(size_t list) const {
   if (list >= kFileLists) return std::nullopt;
   const std::string selected = catalogue_.gameData().get(gd::SelectedFile);
-  const size_t cut = selected.rfind('\\');
-  if (selected.empty() || cut == std::string::npos) return std::nullopt;
-  const std::string dir = selected.substr(0, cut + 1);
-  const std::string name = selected.substr(cut + 1);
+  const std::string dir = platform::dos::directoryOf(selected);
+  if (dir.empty()) return std::nullopt;
+  const std::string name = platform::dos::fileNameOf(selected);
   const std::string workDir = withSeparator(lists_[list].workDir());
   // The pick may have stored the 8.3 form of the directory.
   const std::string shortDir = withSeparator(fs_.shortPathName(workDir).value_or(workDir));
@@ -190,15 +189,15 @@ void FileManager::refreshFavourites() {
 Selection FileManager::selectFavourite(size_t index) {
   if (settings_.disabled() || index >= favourites_.size()) return {};
   const std::string path = favourites_[index].path;
-  const size_t cut = path.rfind('\\');
   const auto found = fs_.stat(path);
   Selection gone;
   gone.status = PickStatus::kUnknownKind;
-  if (cut == std::string::npos || !found || found->isDirectory()) return gone;
-  const std::string longName = found->longName.empty() ? path.substr(cut + 1) : found->longName;
+  if (platform::dos::directoryOf(path).empty() || !found || found->isDirectory()) return gone;
+  const std::string longName =
+      found->longName.empty() ? platform::dos::fileNameOf(path) : found->longName;
   const int kind = kindOfName(catalogue_.current(), longName);
   if (kind < 0) return gone;
-  return pick(activeList_, path.substr(0, cut + 1), longName, found->shortName, kind);
+  return pick(activeList_, platform::dos::directoryOf(path), longName, found->shortName, kind);
 }
 
 void FileManager::toggleDisabled() {

@@ -36,8 +36,7 @@ std::optional<std::string> selectedFilePath(const platform::FileSystem& fs,
   if (name.empty() || name == longName) {
     // No alias reported: take the one the file system gives the whole path.
     if (auto full = fs.shortPathName(dir + longName)) {
-      const size_t cut = full->rfind('\\');
-      name = cut == std::string::npos ? *full : full->substr(cut + 1);
+      name = platform::dos::fileNameOf(*full);
     } else {
       name = longName;
     }

@@ -4,8 +4,11 @@
 
 #include "catalogue/game_types.h"
 #include "platform/dos_path.h"
+#include "platform/dos_text.h"
 
 namespace launch {
+
+using platform::dos::findIgnoreCase;
 
 namespace gi = catalogue::game_info;
 

@@ -1,8 +1,11 @@
 #include "launch/config_file_writer.h"
 
 #include "platform/dos_path.h"
+#include "platform/dos_text.h"
 
 namespace launch {
+
+using platform::dos::findIgnoreCase;
 
 namespace gi = catalogue::game_info;
 namespace gd = catalogue::game_data;

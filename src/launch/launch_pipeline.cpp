@@ -57,16 +57,6 @@ const TextField<GameInfoTag>* const kCommPrograms[] = {
     &game_info::InternetExecuteFile,      &game_info::NetServerExecuteFile,
     &game_info::InternetServerExecuteFile};
 
-std::string directoryOf(const std::string& path) {
-  size_t cut = path.rfind('\\');
-  return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
-}
-
-std::string withBackslash(std::string dir) {
-  if (!dir.empty() && dir.back() != '\\') dir += '\\';
-  return dir;
-}
-
 size_t tailLength(const std::vector<std::string>& args) {
   size_t n = 0;
   for (const std::string& a : args) n += 1 + a.size();
@@ -90,11 +80,11 @@ LaunchState LaunchPipeline::newLaunchState() const {
   auto launchForm = [&](const std::string& dir) {
     if (dir.empty()) return dir;
     auto form = dosProgram ? services_.fs.shortPathName(dir) : services_.fs.longPathName(dir);
-    return withBackslash(form ? *form : dir);
+    return platform::dos::withTrailingSeparator(form ? *form : dir);
   };
   state.LaunchDir = launchForm(gameDir);
   state.ProgramDir = catalogue_.startupDirectory();
-  state.SelectedDir = launchForm(selected.empty() ? gameDir : directoryOf(selected));
+  state.SelectedDir = launchForm(selected.empty() ? gameDir : platform::dos::directoryOf(selected));
   if (state.SelectedDir.empty()) state.SelectedDir = state.LaunchDir;
   return state;
 }
@@ -457,7 +447,7 @@ LaunchOutcome LaunchPipeline::launchMapEditor(LaunchState& state, const std::str
   }
   const bool tempCopy = !fs.samePath(state.SelectedDir, state.LaunchDir);
   const std::string tempMap = state.LaunchDir + kTempMapName;
-  const std::string argument = tempCopy ? kTempMapName : fileNameOf(map);
+  const std::string argument = tempCopy ? kTempMapName : platform::dos::fileNameOf(map);
   if (tempCopy) fs.copyFile(map, tempMap, /*failIfExists=*/false);
   Start editor{pif.pifPath, {argument}};
   if (bypass) {

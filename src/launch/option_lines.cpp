@@ -5,9 +5,14 @@
 #include <string_view>
 
 #include "catalogue/game_types.h"
-#include "catalogue/text_util.h"
+#include "platform/dos_path.h"
+#include "platform/dos_text.h"
 
 namespace launch {
+
+using platform::dos::containsIgnoreCase;
+using platform::dos::endsWithIgnoreCase;
+using platform::dos::startsWithIgnoreCase;
 
 namespace gi = catalogue::game_info;
 namespace gd = catalogue::game_data;
@@ -63,23 +68,6 @@ int32_t intAt(const catalogue::Record<Tag>& rec, const catalogue::IntField<Tag>&
   return rec.get(field, static_cast<size_t>(index));
 }
 
-bool startsWithIgnoreCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() &&
-         catalogue::equalsIgnoreCase(text.substr(0, prefix.size()), prefix);
-}
-
-bool endsWithIgnoreCase(std::string_view text, std::string_view suffix) {
-  return text.size() >= suffix.size() &&
-         catalogue::equalsIgnoreCase(text.substr(text.size() - suffix.size()), suffix);
-}
-
-bool containsIgnoreCase(std::string_view text, std::string_view part) {
-  if (part.size() > text.size()) return false;
-  for (size_t at = 0; at + part.size() <= text.size(); ++at)
-    if (catalogue::equalsIgnoreCase(text.substr(at, part.size()), part)) return true;
-  return false;
-}
-
 std::string decimal(long value) {
   return std::to_string(value);
 }
@@ -101,7 +89,7 @@ class Builder {
         univ_(in.univ),
         kind_(game_.get(gi::GameKind)),
         multiplayer_(univ_.get(ui::MultiplayerMode) != 0),
-        gameDir_(catalogue::withTrailingBackslash(in.gameDir)) {}
+        gameDir_(platform::dos::withTrailingSeparator(in.gameDir)) {}
 
   void run() {
     for (OptionLine& line : lines_) setLine(line, "");

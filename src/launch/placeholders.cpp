@@ -3,8 +3,14 @@
 #include <climits>
 
 #include "platform/dos_path.h"
+#include "platform/dos_text.h"
 
 namespace launch {
+
+using platform::dos::decimalValue;
+using platform::dos::fileNameOf;
+using platform::dos::fileStemOf;
+using platform::dos::findIgnoreCase;
 
 namespace gi = catalogue::game_info;
 namespace gd = catalogue::game_data;
@@ -22,10 +28,6 @@ constexpr std::string_view kPathOf = "<path = ";
 constexpr size_t kFileOnlyResume = 11;
 constexpr size_t kFileOnlyNumberedResume = 13;
 
-char lower(char c) {
-  return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
-
 std::string hexOf(int32_t value) {
   static constexpr char kDigits[] = "0123456789abcdef";
   uint32_t v = static_cast<uint32_t>(value);
@@ -38,44 +40,6 @@ std::string hexOf(int32_t value) {
 }
 
 }  // namespace
-
-std::string fileNameOf(std::string_view path) {
-  size_t cut = path.rfind('\\');
-  return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
-}
-
-std::string fileStemOf(std::string_view path) {
-  std::string name = fileNameOf(path);
-  size_t dot = name.rfind('.');
-  if (dot != std::string::npos) name.resize(dot);
-  return name;
-}
-
-int32_t decimalValue(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  int64_t v = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    v = v * 10 + (text[i] - '0');
-    if (v > int64_t(INT32_MAX) + 1) break;
-  }
-  if (negative) v = -v;
-  if (v > INT32_MAX) return INT32_MAX;
-  if (v < INT32_MIN) return INT32_MIN;
-  return static_cast<int32_t>(v);
-}
-
-size_t findIgnoreCase(std::string_view text, std::string_view needle, size_t from) {
-  if (needle.size() > text.size()) return std::string_view::npos;
-  for (size_t at = from; at + needle.size() <= text.size(); ++at) {
-    size_t n = 0;
-    while (n < needle.size() && lower(text[at + n]) == lower(needle[n])) ++n;
-    if (n == needle.size()) return at;
-  }
-  return std::string_view::npos;
-}
 
 PlaceholderExpander::PlaceholderExpander(Pass pass, LaunchRecords records, LaunchState& state,
                                          platform::FileSystem& fs, std::string startSelectedDir)

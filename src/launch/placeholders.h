@@ -24,15 +24,6 @@ struct LaunchRecords {
   const catalogue::GameDataRecord& data;
 };
 
-// The file name of a full path: the text after its last "\" (all of it without one).
-std::string fileNameOf(std::string_view path);
-// The file name without its extension: cut at its last ".".
-std::string fileStemOf(std::string_view path);
-// `text` read as a decimal integer the C library way: leading blanks, a sign, digits up to the
-// first other character; 0 without digits. Out-of-range numbers stop at the int32 limits.
-int32_t decimalValue(std::string_view text);
-// Position of the first occurrence of `needle` in `text` compared without regard to case.
-size_t findIgnoreCase(std::string_view text, std::string_view needle, size_t from = 0);
 
 class PlaceholderExpander {
  public:

@@ -1,4 +1,5 @@
 #include "launch/registry_edits.h"
+#include "platform/dos_text.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -8,37 +9,10 @@
 #include <vector>
 
 namespace launch {
+
+using platform::dos::containsIgnoreCase;
+using platform::dos::decimalValue;
 namespace {
-
-char asciiLower(char c) {
-  return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
-
-bool containsIgnoreCase(std::string_view text, std::string_view word) {
-  if (word.size() > text.size()) return false;
-  for (size_t at = 0; at + word.size() <= text.size(); ++at) {
-    size_t i = 0;
-    while (i < word.size() && asciiLower(text[at + i]) == asciiLower(word[i])) ++i;
-    if (i == word.size()) return true;
-  }
-  return false;
-}
-
-// The value as the C library's atoi reads it: blanks, a sign, digits up to the first other
-// character, held to the 32-bit range; no digits give 0. Negative numbers keep their bits.
-uint32_t decimalValue(std::string_view text) {
-  size_t at = 0;
-  while (at < text.size() && (text[at] == ' ' || (text[at] >= '\t' && text[at] <= '\r'))) ++at;
-  bool negative = false;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
-  int64_t value = 0;
-  constexpr int64_t kLimit = int64_t(std::numeric_limits<int32_t>::max()) + 1;
-  for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at)
-    value = std::min(value * 10 + (text[at] - '0'), kLimit);
-  if (negative) value = -value;
-  value = std::min<int64_t>(value, std::numeric_limits<int32_t>::max());
-  return uint32_t(int32_t(value));
-}
 
 // The key path cut at every "\", the first ten pieces only. An empty piece (from "\\" or a
 // trailing "\") opens the key it is in, as an empty subkey name does.
@@ -104,7 +78,8 @@ void applyRegistryEdits(OptionLines& lines, const std::string& regKey,
     // A failed write is passed over like a missing key.
     platform::RegistryKey& key = *opened.back();
     if (dword)
-      key.setDword(name, decimalValue(line.Value));
+      // Negative numbers keep their bits, as a DWORD takes them.
+      key.setDword(name, uint32_t(decimalValue(line.Value)));
     else
       key.setString(name, line.Value);
     closeFromTheDeepest(opened);

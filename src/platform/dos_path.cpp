@@ -195,4 +195,31 @@ std::optional<char> forbiddenInDosName(std::string_view path) {
   return std::nullopt;
 }
 
+std::string withTrailingSeparator(std::string directory) {
+  if (directory.empty() || directory.back() != '\\') directory += '\\';
+  return directory;
+}
+
+std::string directoryOf(std::string_view path) {
+  const size_t cut = path.rfind('\\');
+  return cut == std::string_view::npos ? std::string() : std::string(path.substr(0, cut + 1));
+}
+
+std::string fileNameOf(std::string_view path) {
+  const size_t cut = path.rfind('\\');
+  return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
+}
+
+std::string fileStemOf(std::string_view path) {
+  std::string name = fileNameOf(path);
+  const size_t dot = name.rfind('.');
+  if (dot != std::string::npos) name.resize(dot);
+  return name;
+}
+
+std::string lastComponent(std::string_view directory) {
+  if (!directory.empty() && directory.back() == '\\') directory.remove_suffix(1);
+  return fileNameOf(directory);
+}
+
 }  // namespace platform::dos

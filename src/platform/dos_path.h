@@ -33,6 +33,19 @@ std::optional<Path> resolve(std::string_view text, std::string_view currentDirec
 // "D:\A\B", or "D:\A\B\" when `trailingSeparator`; a root is always "D:\".
 std::string format(const Path& path, bool trailingSeparator = false);
 
+// Path text helpers, for paths as the records hold them (backslashes, trailing "\" on
+// directories).
+std::string withTrailingSeparator(std::string directory);
+// The directory part of a path, up to and including its last "\" ("" without one).
+std::string directoryOf(std::string_view path);
+// The file name of a full path: the text after its last "\" (all of it without one).
+std::string fileNameOf(std::string_view path);
+// The file name without its extension: cut at its last ".".
+std::string fileStemOf(std::string_view path);
+// The last component of a directory path: the text after the last "\" once a trailing "\"
+// is dropped.
+std::string lastComponent(std::string_view directory);
+
 char toUpper(char c);
 std::string toUpper(std::string_view text);
 bool equalsIgnoreCase(std::string_view a, std::string_view b);

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
+#include "platform/dos_text.h"
+
 namespace platform::dos {
 namespace {
 
@@ -90,3 +94,34 @@ TEST(DosPath, WildcardsMatchAsFindFirstFileDoes) {
 
 }  // namespace
 }  // namespace platform::dos
+
+namespace {
+
+TEST(DosText, PathPiecesAndCaseFreeSearch) {
+  using namespace platform::dos;
+  EXPECT_EQ(directoryOf("D:\\GAMES\\DUKE3D\\E1L1.MAP"), "D:\\GAMES\\DUKE3D\\");
+  EXPECT_EQ(directoryOf("E1L1.MAP"), "");
+  EXPECT_EQ(fileNameOf("D:\\GAMES\\E1L1.MAP"), "E1L1.MAP");
+  EXPECT_EQ(fileStemOf("D:\\A.B\\E1L1.MAP"), "E1L1");
+  EXPECT_EQ(fileStemOf("D:\\A.B\\README"), "README");
+  EXPECT_EQ(lastComponent("D:\\Games\\Duke Nukem 3D\\"), "Duke Nukem 3D");
+  EXPECT_EQ(withTrailingSeparator("D:\\GAMES"), "D:\\GAMES\\");
+  EXPECT_EQ(withTrailingSeparator("D:\\"), "D:\\");
+  EXPECT_EQ(findIgnoreCase("-Map <CML>x <cml>", "<cml>"), 5u);
+  EXPECT_EQ(findIgnoreCase("-Map <CML>x <cml>", "<cml>", 6), 12u);
+  EXPECT_TRUE(startsWithIgnoreCase("D:\\games\\x", "d:\\GAMES"));
+  EXPECT_TRUE(endsWithIgnoreCase("CTF\\MAPS\\", "\\maps\\"));
+  // Only ASCII letters fold: an 8-bit name is compared as it is.
+  EXPECT_EQ(toLower("ÄB"), "Äb");
+}
+
+TEST(DosText, NumbersAreReadAsAtoiReadsThem) {
+  using platform::dos::decimalValue;
+  EXPECT_EQ(decimalValue("  -42abc"), -42);
+  EXPECT_EQ(decimalValue("+7"), 7);
+  EXPECT_EQ(decimalValue("x1"), 0);
+  EXPECT_EQ(decimalValue("99999999999999999999"), INT32_MAX);
+  EXPECT_EQ(decimalValue("-99999999999999999999"), INT32_MIN);
+}
+
+}  // namespace

@@ -35,6 +35,7 @@
 #include "platform/host/host_processes.h"
 #include "platform/host/wine_registry.h"
 #include "script.h"
+#include "platform/dos_path.h"
 
 namespace {
 
@@ -46,20 +47,6 @@ struct ScriptFault : std::runtime_error {
 std::string quoted(const std::string& word) {
   if (!word.empty() && word.find_first_of(" \t\"") == std::string::npos) return word;
   return "\"" + word + "\"";
-}
-
-bool sameText(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
-
-std::string withBackslash(std::string dir) {
-  if (dir.empty() || dir.back() != '\\') dir += '\\';
-  return dir;
 }
 
 class ScriptPrompter : public platform::Prompter {
@@ -284,7 +271,7 @@ std::optional<size_t> findFile(const files::FileList& list, const std::string& n
   for (size_t i = 0; i < list.entries().size(); ++i) {
     const files::ListEntry& e = list.entries()[i];
     if (e.kind == files::EntryKind::kFile &&
-        (sameText(e.longName, name) || sameText(e.shortName, name)))
+        (platform::dos::equalsIgnoreCase(e.longName, name) || platform::dos::equalsIgnoreCase(e.shortName, name)))
       return i;
   }
   return std::nullopt;
@@ -297,26 +284,26 @@ std::optional<size_t> findEntry(const files::FileList& list, files::EntryKind ki
     if (e.kind != kind) continue;
     if (kind == files::EntryKind::kParent) return i;
     if (kind == files::EntryKind::kDrive &&
-        sameText(std::string(1, e.drive), std::string(1, drive)))
+        platform::dos::equalsIgnoreCase(std::string(1, e.drive), std::string(1, drive)))
       return i;
     if (kind == files::EntryKind::kDirectory &&
-        (sameText(e.longName, name) || sameText(e.text, name)))
+        (platform::dos::equalsIgnoreCase(e.longName, name) || platform::dos::equalsIgnoreCase(e.text, name)))
       return i;
   }
   return std::nullopt;
 }
 
 bool startsWith(const std::string& text, const std::string& head) {
-  return text.size() >= head.size() && sameText(text.substr(0, head.size()), head);
+  return text.size() >= head.size() && platform::dos::equalsIgnoreCase(text.substr(0, head.size()), head);
 }
 
 // Walks a list to `dir` by double-clicks on its drive, "[..]" and directory entries.
 bool walkTo(files::FileManager& fm, size_t list, const std::string& dir) {
   for (int step = 0; step < 64; ++step) {
-    const std::string here = withBackslash(fm.list(list).workDir());
-    if (sameText(here, dir)) return true;
+    const std::string here = platform::dos::withTrailingSeparator(fm.list(list).workDir());
+    if (platform::dos::equalsIgnoreCase(here, dir)) return true;
     std::optional<size_t> entry;
-    if (here.empty() || !sameText(here.substr(0, 1), dir.substr(0, 1))) {
+    if (here.empty() || !platform::dos::equalsIgnoreCase(here.substr(0, 1), dir.substr(0, 1))) {
       entry = findEntry(fm.list(list), files::EntryKind::kDrive, "", dir[0]);
     } else if (!startsWith(dir, here)) {
       entry = findEntry(fm.list(list), files::EntryKind::kParent, "");
@@ -351,14 +338,13 @@ const char* statusName(files::PickStatus status) {
 // A click on the file in the first list that shows it; a list is walked to the file's
 // directory when none is there.
 void selectFile(files::FileManager& fm, const std::string& path, std::ostream& out) {
-  const size_t cut = path.rfind('\\');
-  if (cut == std::string::npos || path.size() < 3 || path[1] != ':')
+  const std::string dir = platform::dos::directoryOf(path);
+  if (dir.empty() || path.size() < 3 || path[1] != ':')
     throw ScriptFault("select-file takes a full DOS path");
-  const std::string dir = path.substr(0, cut + 1);
-  const std::string name = path.substr(cut + 1);
+  const std::string name = platform::dos::fileNameOf(path);
   std::optional<std::pair<size_t, size_t>> found;
   for (size_t list = 0; list < files::kFileLists && !found; ++list)
-    if (sameText(withBackslash(fm.list(list).workDir()), dir))
+    if (platform::dos::equalsIgnoreCase(platform::dos::withTrailingSeparator(fm.list(list).workDir()), dir))
       if (const auto entry = findFile(fm.list(list), name)) found = {list, *entry};
   for (size_t list = 0; list < files::kFileLists && !found; ++list)
     if (!fm.list(list).masks().empty() && walkTo(fm, list, dir))
@@ -451,7 +437,7 @@ int main(int argc, char** argv) {
   launch::LaunchSession session;
   catalogue::BasicLaunchLink launchLink;
   launchLink.setCreatedStamp(static_cast<int32_t>(clock.secondsSinceEpoch()));
-  catalogue::Catalogue cat(fs, prompter, withBackslash(fs.currentDirectory()), launchLink);
+  catalogue::Catalogue cat(fs, prompter, platform::dos::withTrailingSeparator(fs.currentDirectory()), launchLink);
   cat.setAfterSearch([&] { input::SpaceOrbCheck(fs, prompter, cat.univ(), false); });
   files::FileManager fileManager(cat, fs);
   RecordingHost host(out, cat, fileManager, fs, prompter);

@@ -1,4 +1,5 @@
 #include "catalogue/dialogs/file_filter.h"
+#include "platform/dos_path.h"
 
 namespace catalogue::dialogs {
 
@@ -47,9 +48,7 @@ std::string anyCasePattern(std::string_view pattern) {
 }
 
 std::pair<std::string, std::string> splitDirectoryAndName(std::string_view path) {
-  size_t cut = path.rfind('\\');
-  if (cut == std::string_view::npos) return {std::string(), std::string(path)};
-  return {std::string(path.substr(0, cut + 1)), std::string(path.substr(cut + 1))};
+  return {platform::dos::directoryOf(path), platform::dos::fileNameOf(path)};
 }
 
 }  // namespace catalogue::dialogs

@@ -18,6 +18,7 @@
 #include "gui/app/wx_text.h"
 #include "input/space_orb_check.h"
 #include "launch/launch_state.h"
+#include "platform/dos_path.h"
 #include "platform/host/host_clock.h"
 #include "platform/host/host_file_system.h"
 #include "platform/host/host_processes.h"
@@ -55,11 +56,6 @@ class QuillfenDocManager : public wxDocManager {
  public:
   wxFileHistory* OnCreateFileHistory() override { return new wxFileHistory(5); }
 };
-
-std::string withBackslash(std::string directory) {
-  if (directory.empty() || directory.back() != '\\') directory += '\\';
-  return directory;
-}
 
 }  // namespace
 
@@ -113,7 +109,7 @@ bool CQuillfen95App::OnInit() {
   Services& s = *services_;
 
   const auto startup = s.hostFs.dosPath(gui::fromWx(startupHostDirectory_));
-  const std::string startupDir = withBackslash(startup ? *startup : s.hostFs.currentDirectory());
+  const std::string startupDir = platform::dos::withTrailingSeparator(startup ? *startup : s.hostFs.currentDirectory());
   s.launchLink.setCreatedStamp(static_cast<int32_t>(s.clock.secondsSinceEpoch()));
   s.cat = std::make_unique<catalogue::Catalogue>(s.fs, s.prompter, startupDir, s.launchLink);
   s.cat->setAfterSearch([&s] {

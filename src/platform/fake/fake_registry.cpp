@@ -3,14 +3,10 @@
 #include <map>
 #include <vector>
 
+#include "platform/dos_text.h"
+
 namespace platform {
 namespace {
-
-std::string lower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-  return text;
-}
 
 // The folded components of a path, empty ones dropped.
 std::vector<std::string> components(const std::string& path) {
@@ -20,11 +16,11 @@ std::vector<std::string> components(const std::string& path) {
     if (c != '\\') {
       part += c;
     } else if (!part.empty()) {
-      out.push_back(lower(part));
+      out.push_back(dos::toLower(part));
       part.clear();
     }
   }
-  if (!part.empty()) out.push_back(lower(part));
+  if (!part.empty()) out.push_back(dos::toLower(part));
   return out;
 }
 
@@ -67,7 +63,7 @@ class FakeKey : public RegistryKey {
   bool set(const std::string& name, FakeRegistry::Value value) {
     auto key = state_->keys.find(join(path_));
     if (state_->failWrites || key == state_->keys.end()) return false;
-    key->second[lower(name)] = std::move(value);
+    key->second[dos::toLower(name)] = std::move(value);
     return true;
   }
 
@@ -103,7 +99,7 @@ std::optional<FakeRegistry::Value> FakeRegistry::value(const std::string& key,
                                                        const std::string& name) const {
   auto k = state_->keys.find(join(components(key)));
   if (k == state_->keys.end()) return std::nullopt;
-  auto v = k->second.find(lower(name));
+  auto v = k->second.find(dos::toLower(name));
   if (v == k->second.end()) return std::nullopt;
   return v->second;
 }
