@@ -9,19 +9,14 @@
 // Message boxes are printed; with --interactive their answers are read from standard input,
 // otherwise each gets its safe answer.
 #include <cstring>
-#include <ctime>
 #include <iostream>
 #include <string>
 
 #include "catalogue/catalogue.h"
 #include "catalogue/game_types.h"
-#include "input/space_orb_check.h"
 #include "launch/launch_pipeline.h"
 #include "platform/host/console_prompter.h"
-#include "platform/host/host_clock.h"
-#include "platform/host/host_file_system.h"
-#include "platform/host/host_processes.h"
-#include "platform/host/wine_registry.h"
+#include "system/quillfen_system.h"
 
 namespace {
 
@@ -66,12 +61,14 @@ int main(int argc, char** argv) {
     }
   }
 
-  platform::HostFileSystem fs(prefix);
   platform::ConsolePrompter prompter(std::cout, interactive ? &std::cin : nullptr);
-  catalogue::BasicLaunchLink launch;
-  launch.setCreatedStamp(static_cast<int32_t>(std::time(nullptr)));
-  catalogue::Catalogue cat(fs, prompter, fs.currentDirectory(), launch);
-  cat.setAfterSearch([&] { input::SpaceOrbCheck(fs, prompter, cat.univ(), false); });
+  qf95::SystemOptions options;
+  options.prefix = prefix;
+  qf95::QuillfenSystem system(std::move(options), prompter);
+  platform::HostFileSystem& fs = system.hostFileSystem();
+  catalogue::Catalogue& cat = system.catalogue();
+
+
 
   std::cout << "Drive map: " << prefix << "/dosdevices (drives:";
   for (char d : fs.drives()) std::cout << ' ' << d << ':';
@@ -91,11 +88,7 @@ int main(int argc, char** argv) {
                "prints what it holds and, with --run, launches the current game.)\n";
   if (!run || !loaded) return 0;
 
-  platform::HostProcesses processes(fs, platform::HostProcessOptions::fromEnvironment());
-  platform::WineRegistry registry(fs.prefix() + "/user.reg");
-  platform::HostClock clock;
-  launch::LaunchSession session;
-  launch::LaunchPipeline pipeline({fs, processes, registry, prompter, clock}, cat, session);
+  launch::LaunchPipeline pipeline(system.launchServices(), cat, system.session());
   launch::LaunchState state = pipeline.newLaunchState();
   std::cout << "Run: " << cat.current().get(catalogue::game_info::GameName) << " in "
             << state.LaunchDir << "\n";

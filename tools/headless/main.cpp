@@ -24,18 +24,16 @@
 #include "catalogue/dialogs/drives_dialog.h"
 #include "catalogue/dialogs/game_location_dialog.h"
 #include "files/file_manager.h"
-#include "input/space_orb_check.h"
 #include "launch/dialogs/demo_respawn_options.h"
 #include "launch/dialogs/launch_options.h"
 #include "launch/dialogs/sound_video_memory_options.h"
 #include "launch/launch_state.h"
 #include "launch/pif.h"
-#include "platform/host/host_clock.h"
+#include "platform/dos_path.h"
 #include "platform/host/host_file_system.h"
 #include "platform/host/host_processes.h"
-#include "platform/host/wine_registry.h"
 #include "script.h"
-#include "platform/dos_path.h"
+#include "system/quillfen_system.h"
 
 namespace {
 
@@ -426,24 +424,19 @@ int main(int argc, char** argv) {
   }
 
   std::ostream& out = std::cout;
-  platform::HostFileSystem fs(prefix);
   ScriptPrompter prompter(out);
-  platform::HostProcessOptions processOptions = platform::HostProcessOptions::fromEnvironment();
-  processOptions.outputFile = programOutput;
-  platform::HostProcesses hostProcesses(fs, processOptions);
-  RecordingProcesses processes(hostProcesses, fs, out);
-  platform::WineRegistry registry(fs.prefix() + "/user.reg");
-  platform::HostClock clock;
-  launch::LaunchSession session;
-  catalogue::BasicLaunchLink launchLink;
-  launchLink.setCreatedStamp(static_cast<int32_t>(clock.secondsSinceEpoch()));
-  catalogue::Catalogue cat(fs, prompter, platform::dos::withTrailingSeparator(fs.currentDirectory()), launchLink);
-  cat.setAfterSearch([&] { input::SpaceOrbCheck(fs, prompter, cat.univ(), false); });
+  qf95::SystemOptions options;
+  options.prefix = prefix;
+  options.processes.outputFile = programOutput;
+  qf95::QuillfenSystem system(std::move(options), prompter);
+  platform::HostFileSystem& fs = system.hostFileSystem();
+  RecordingProcesses processes(system.processes(), fs, out);
+  catalogue::Catalogue& cat = system.catalogue();
   files::FileManager fileManager(cat, fs);
   RecordingHost host(out, cat, fileManager, fs, prompter);
   cat.setGameLocationDialog(&host);
   cat.setGameFolderChooser(&host);
-  app::MainWindow window({fs, processes, registry, prompter, clock}, cat, session,
+  app::MainWindow window(system.launchServices(&processes), cat, system.session(),
                          app::builtFeatures({/*dialogs=*/true, /*fileManager=*/true}), host);
 
   int status = 0;

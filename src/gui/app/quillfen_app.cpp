@@ -16,13 +16,10 @@
 #include "gui/app/view.h"
 #include "gui/app/wx_prompter.h"
 #include "gui/app/wx_text.h"
-#include "input/space_orb_check.h"
 #include "launch/launch_state.h"
 #include "platform/dos_path.h"
-#include "platform/host/host_clock.h"
 #include "platform/host/host_file_system.h"
-#include "platform/host/host_processes.h"
-#include "platform/host/wine_registry.h"
+#include "system/quillfen_system.h"
 
 #ifdef QF95_HAVE_DIALOGS
 #include "gui/dialogs/dialogs.h"
@@ -60,21 +57,9 @@ class QuillfenDocManager : public wxDocManager {
 }  // namespace
 
 struct CQuillfen95App::Services {
-  explicit Services(const std::string& prefix)
-      : hostFs(prefix),
-        fs(hostFs),
-        processes(hostFs, platform::HostProcessOptions::fromEnvironment()),
-        registry(hostFs.prefix() + "/user.reg") {}
-
-  platform::HostFileSystem hostFs;
-  gui::SearchProgressFileSystem fs;
   gui::WxPrompter prompter;
-  catalogue::BasicLaunchLink launchLink;
-  platform::HostProcesses processes;
-  platform::WineRegistry registry;
-  platform::HostClock clock;
-  launch::LaunchSession session;
-  std::unique_ptr<catalogue::Catalogue> cat;
+  gui::SearchProgressFileSystem* progress = nullptr;  // owned by the system
+  std::unique_ptr<qf95::QuillfenSystem> system;
 #ifdef QF95_HAVE_DIALOGS
   std::unique_ptr<gui::WxGameLocationRunner> locationDialog;
 #endif
@@ -105,22 +90,25 @@ CQuillfen95App::~CQuillfen95App() = default;
 // file and no switch from it.
 bool CQuillfen95App::OnInit() {
   SetAppName("Quillfen95");
-  services_ = std::make_unique<Services>(platform::HostFileSystem::defaultPrefix());
+  services_ = std::make_unique<Services>();
   Services& s = *services_;
-
-  const auto startup = s.hostFs.dosPath(gui::fromWx(startupHostDirectory_));
-  const std::string startupDir = platform::dos::withTrailingSeparator(startup ? *startup : s.hostFs.currentDirectory());
-  s.launchLink.setCreatedStamp(static_cast<int32_t>(s.clock.secondsSinceEpoch()));
-  s.cat = std::make_unique<catalogue::Catalogue>(s.fs, s.prompter, startupDir, s.launchLink);
-  s.cat->setAfterSearch([&s] {
-    s.fs.disarm();
-    input::SpaceOrbCheck(s.fs, s.prompter, s.cat->univ(), /*interactive=*/false);
-  });
+  qf95::SystemOptions options;
+  options.startupHostDirectory = gui::fromWx(startupHostDirectory_);
+  // The drive search shows its progress; it is over before the silent SpaceOrb check.
+  options.wrapFileSystem = [&s](platform::HostFileSystem& host) {
+    auto progress = std::make_unique<gui::SearchProgressFileSystem>(host);
+    s.progress = progress.get();
+    return std::unique_ptr<platform::FileSystem>(std::move(progress));
+  };
+  options.afterSearch = [&s] { s.progress->disarm(); };
+  s.system = std::make_unique<qf95::QuillfenSystem>(std::move(options), s.prompter);
+  qf95::QuillfenSystem& system = *s.system;
+  catalogue::Catalogue& cat = system.catalogue();
 #ifdef QF95_HAVE_DIALOGS
-  gui::setDialogFileSystem(&s.hostFs);
+  gui::setDialogFileSystem(&system.hostFileSystem());
   // A first start may ask for the game location dialog before the frame is on screen.
-  s.locationDialog = std::make_unique<gui::WxGameLocationRunner>(nullptr, *s.cat);
-  s.cat->setGameLocationDialog(s.locationDialog.get());
+  s.locationDialog = std::make_unique<gui::WxGameLocationRunner>(nullptr, cat);
+  cat.setGameLocationDialog(s.locationDialog.get());
 #endif
 
   s.docManager = new QuillfenDocManager;
@@ -131,12 +119,11 @@ bool CQuillfen95App::OnInit() {
 
   auto* frame =
       new CMainFrame(s.docManager,
-                     CMainFrame::Services{
-                         launch::LaunchServices{s.fs, s.processes, s.registry, s.prompter, s.clock},
-                         *s.cat, s.session, s.fs},
+                     CMainFrame::Services{system.launchServices(), cat, system.session(),
+                                          *s.progress},
                      app::builtFeatures({kHaveDialogs, kHaveFileManager}));
   SetTopWindow(frame);
-  s.processes.setSessionWatcher(frame);
+  system.processes().setSessionWatcher(frame);
   if (!s.docManager->CreateDocument(wxEmptyString, wxDOC_NEW)) return false;
   frame->Show();
 #ifdef QF95_HAVE_DIALOGS
@@ -152,7 +139,7 @@ int CQuillfen95App::OnExit() {
 #ifdef QF95_HAVE_DIALOGS
     gui::setDialogFileSystem(nullptr);
 #endif
-    services_->processes.setSessionWatcher(nullptr);
+    services_->system->processes().setSessionWatcher(nullptr);
     delete services_->docManager;
     services_.reset();
   }

@@ -1,0 +1,69 @@
+// The composition root: one object owns the platform services of this machine, the catalogue
+// and the launch's session, wired the one way every program of ours needs them. The window
+// program, the headless driver and the console driver differ only in what they hand in: their
+// message boxes, a file system wrapper, their process options and the start-up directory.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "catalogue/catalogue.h"
+#include "catalogue/launch_link.h"
+#include "launch/launch_pipeline.h"
+#include "launch/launch_state.h"
+#include "platform/host/host_clock.h"
+#include "platform/host/host_file_system.h"
+#include "platform/host/host_processes.h"
+#include "platform/host/wine_registry.h"
+#include "platform/prompter.h"
+
+namespace qf95 {
+
+struct SystemOptions {
+  // The drive map; HostFileSystem::defaultPrefix() when empty.
+  std::string prefix;
+  // Where the program's files are, as a host path; the current directory when not given.
+  std::optional<std::string> startupHostDirectory;
+  platform::HostProcessOptions processes = platform::HostProcessOptions::fromEnvironment();
+  // Wraps the host file system for everything above the platform layer (the window shows the
+  // drive search's progress through one); none: the host file system itself.
+  std::function<std::unique_ptr<platform::FileSystem>(platform::HostFileSystem&)> wrapFileSystem;
+  // Runs after each drive search, before the silent SpaceOrb check.
+  std::function<void()> afterSearch;
+};
+
+class QuillfenSystem {
+ public:
+  QuillfenSystem(SystemOptions options, platform::Prompter& prompter);
+  QuillfenSystem(const QuillfenSystem&) = delete;
+  QuillfenSystem& operator=(const QuillfenSystem&) = delete;
+
+  platform::HostFileSystem& hostFileSystem() { return hostFs_; }
+  // The file system the subsystems use: the wrapper when one was asked for.
+  platform::FileSystem& fileSystem() { return wrapped_ ? *wrapped_ : hostFs_; }
+  platform::HostProcesses& processes() { return processes_; }
+  platform::WineRegistry& registry() { return registry_; }
+  platform::HostClock& clock() { return clock_; }
+  platform::Prompter& prompter() { return prompter_; }
+  catalogue::BasicLaunchLink& launchLink() { return launchLink_; }
+  launch::LaunchSession& session() { return session_; }
+  catalogue::Catalogue& catalogue() { return *catalogue_; }
+  // The services a launch needs; `processes` replaces ours (the headless driver records
+  // every start through a wrapper of its own).
+  launch::LaunchServices launchServices(platform::Processes* processes = nullptr);
+
+ private:
+  platform::HostFileSystem hostFs_;
+  std::unique_ptr<platform::FileSystem> wrapped_;
+  platform::Prompter& prompter_;
+  platform::HostProcesses processes_;
+  platform::WineRegistry registry_;
+  platform::HostClock clock_;
+  catalogue::BasicLaunchLink launchLink_;
+  launch::LaunchSession session_;
+  std::unique_ptr<catalogue::Catalogue> catalogue_;
+};
+
+}  // namespace qf95
