@@ -221,14 +221,49 @@ bool GameFinder::exists(const std::string& pattern) const {
   return !fs_.find(pattern).empty();
 }
 
+bool GameFinder::mayExistIn(const std::string& dir, const std::string& relative) const {
+  const std::string first = platform::dos::toUpper(relative.substr(0, relative.find('\\')));
+  if (first.empty()) return true;
+  auto [at, fresh] = names_.try_emplace(platform::dos::toUpper(dir));
+  if (fresh) {
+    for (const platform::FindData& entry : fs_.find(dir + "*.*")) {
+      at->second.insert(platform::dos::toUpper(entry.longName));
+      at->second.insert(platform::dos::toUpper(entry.shortName));
+    }
+  }
+  return at->second.count(first) != 0;
+}
+
+bool GameFinder::existsIn(const std::string& dir, const std::string& relative) const {
+  return mayExistIn(dir, relative) && exists(dir + relative);
+}
+
+const std::vector<std::string>& GameFinder::parentsOn(char drive) const {
+  auto [at, fresh] = parents_.try_emplace(drive);
+  if (!fresh) return at->second;
+  const std::string root = std::string(1, drive) + ":\\";
+  for (const char* parent : kCandidateParents) {
+    const std::string base = root + parent;
+    if (*parent == '\0') {
+      at->second.push_back(base);
+      continue;
+    }
+    // "games\INTRPLAY\": each level is read only when the one above it has the name.
+    if (!mayExistIn(root, parent)) continue;
+    const auto entry = fs_.stat(base);
+    if (entry && entry->isDirectory()) at->second.push_back(base);
+  }
+  return at->second;
+}
+
 std::string GameFinder::findInGameFolders(const std::string& executable,
                                           const std::string& verification,
                                           const std::string& exclusion) const {
   const std::string program = lastComponent(executable);
   for (const std::string& folder : gameFolders_) {
     if (claimed_.count(claimKey(folder, program))) continue;
-    if (!exists(folder + executable) || !exists(folder + verification)) continue;
-    if (!exclusion.empty() && exists(folder + exclusion)) continue;
+    if (!existsIn(folder, executable) || !existsIn(folder, verification)) continue;
+    if (!exclusion.empty() && existsIn(folder, exclusion)) continue;
     return folder + executable;
   }
   return {};
@@ -241,10 +276,9 @@ bool GameFinder::FindGame(const std::string& /*name*/, const std::string& execut
   if (executablePath.empty() || verificationPath.empty()) return false;
   std::string hit;
   for (char drive : drives_) {
-    for (const char* parent : kCandidateParents) {
-      const std::string base = std::string(1, drive) + ":\\" + parent;
-      if (!exists(base + executablePath) || !exists(base + verificationPath)) continue;
-      if (!exclusionPath.empty() && exists(base + exclusionPath)) continue;
+    for (const std::string& base : parentsOn(drive)) {
+      if (!existsIn(base, executablePath) || !existsIn(base, verificationPath)) continue;
+      if (!exclusionPath.empty() && existsIn(base, exclusionPath)) continue;
       hit = base + executablePath;
       break;
     }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -55,6 +56,14 @@ class GameFinder {
   void searchGameList();
   void applyListEntry(const GameListReader& list);
   bool exists(const std::string& pattern) const;
+  // Whether `relative` may exist under the directory `dir` (ending in "\"): its first
+  // component is among the directory's names, read once per search. Only then is the whole
+  // path looked up, so a search lists each directory it needs once and no other.
+  bool mayExistIn(const std::string& dir, const std::string& relative) const;
+  // `dir` + `relative` exists, looked up only when it may.
+  bool existsIn(const std::string& dir, const std::string& relative) const;
+  // The candidate parents that exist on `drive` ("D:\", "D:\games\", ...), in search order.
+  const std::vector<std::string>& parentsOn(char drive) const;
   std::string findInGameFolders(const std::string& executable, const std::string& verification,
                                 const std::string& exclusion) const;
 
@@ -71,6 +80,9 @@ class GameFinder {
   std::vector<std::string> gameFolders_;
   // Directory and program name (upper case) of every game found.
   std::set<std::string> claimed_;
+  // Upper-cased long names and aliases of each directory read so far, by upper-cased path.
+  mutable std::map<std::string, std::set<std::string>> names_;
+  mutable std::map<char, std::vector<std::string>> parents_;
   bool found_ = false;
   bool gameFileFailed_ = false;
   std::function<void()> finalCheck_;

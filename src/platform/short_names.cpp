@@ -252,6 +252,18 @@ std::optional<size_t> DirectoryListing::find(std::string_view name) const {
   std::call_once(byNameDone_, [this] { byName_ = sortedIgnoringCase(names_); });
   if (auto exact = firstEqual(names_, byName_, name, true)) return exact;
   if (auto anyCase = firstEqual(names_, byName_, name, false)) return anyCase;
+  // Aliases without "~" are those of names that already fit 8.3, each its own name upper-cased:
+  // a name without "~" is looked for among them, and the directory's aliases are not worked
+  // out only to test one name.
+  if (name.find('~') == std::string_view::npos) {
+    std::call_once(byPlainDone_, [this] {
+      plain_.reserve(names_.size());
+      for (const std::string& n : names_) plain_.push_back(plainShortName(n).value_or(""));
+      byPlain_ = sortedIgnoringCase(plain_);
+    });
+    if (name.empty()) return std::nullopt;
+    return firstEqual(plain_, byPlain_, name, false);
+  }
   std::call_once(byAliasDone_, [this] { byAlias_ = sortedIgnoringCase(aliases()); });
   return firstEqual(aliases_, byAlias_, name, false);
 }

@@ -87,8 +87,9 @@ class DirectoryListing {
 
   std::vector<std::string> names_;
   mutable std::vector<std::string> aliases_;
-  mutable std::vector<uint32_t> byName_, byAlias_;
-  mutable std::once_flag aliasesDone_, byNameDone_, byAliasDone_;
+  mutable std::vector<std::string> plain_;  // the alias of each name that fits 8.3, else ""
+  mutable std::vector<uint32_t> byName_, byAlias_, byPlain_;
+  mutable std::once_flag aliasesDone_, byNameDone_, byAliasDone_, byPlainDone_;
 };
 
 }  // namespace platform
