@@ -73,13 +73,13 @@ std::string textOf(wxWindow* view, int id) {
 
 class DialogViewsTest : public dialogtest::DialogTest {
  protected:
-  ~DialogViewsTest() override { gui::setDialogFileSystem(nullptr); }
+  PathBridge noDriveMap;
 };
 
 TEST_F(DialogViewsTest, GameLocationRowsPageAndApply) {
   Catalogue& c = started();
   GameLocationDialog dialog(c, prompter, 0);
-  GameLocationView view(nullptr, dialog);
+  GameLocationView view(nullptr, dialog, noDriveMap);
   show(&view, "game_location");
   EXPECT_EQ(fromWx(view.GetTitle()), "Game Location Configuration");
   EXPECT_EQ(textOf(&view, kIdLocationDir), dukeDir);
@@ -101,13 +101,12 @@ TEST_F(DialogViewsTest, GameLocationRowsPageAndApply) {
 
 TEST_F(DialogViewsTest, GameLocationBrowseIsUsableWithADriveMap) {
   Catalogue& c = started();
-  PathBridge& bridge = pathBridge();
+  PathBridge bridge;
   bridge.toHost = [](const std::string&) { return std::optional<std::string>("/tmp"); };
   bridge.toDos = [](const std::string&) { return std::optional<std::string>("Z:\\TMP"); };
   GameLocationDialog dialog(c, prompter, 0);
-  GameLocationView view(nullptr, dialog);
+  GameLocationView view(nullptr, dialog, bridge);
   EXPECT_TRUE(view.FindWindow(kIdLocationBrowse + 4)->IsEnabled());
-  bridge = {};
 }
 
 TEST_F(DialogViewsTest, DrivesListFollowsTheButtons) {
@@ -144,7 +143,7 @@ TEST_F(DialogViewsTest, GameSelectButtonsCarryTheSlotsNames) {
   putGame(1, "Second");
   GameInfoRecord buffer;
   GameSelectDialog dialog(c, 0, 0, buffer);
-  GameSelectView view(nullptr, dialog);
+  GameSelectView view(nullptr, dialog, noDriveMap);
   show(&view, "game_select");
   EXPECT_EQ(fromWx(view.FindWindow(kIdSelectButton + 1)->GetLabel()), "Second");
   EXPECT_EQ(fromWx(view.FindWindow(kIdSelectButton + 19)->GetLabel()), "");
@@ -159,7 +158,7 @@ TEST_F(DialogViewsTest, DefineGameFieldsAndOk) {
   Catalogue& c = started();
   GameInfoRecord& record = c.current();
   DefineGameDialog dialog(record, 20, 0, dukeDir);
-  DefineGameView view(nullptr, dialog);
+  DefineGameView view(nullptr, dialog, noDriveMap);
   show(&view, "define_game");
   EXPECT_EQ(fromWx(view.GetTitle()), "Define Selected Game Parameters");
   EXPECT_EQ(textOf(&view, kIdExecutionFile), dukeDir + "duke3d.exe");

@@ -190,7 +190,7 @@ void CMainFrame::endDriveSearch() {
 
 int CMainFrame::runGameLocationDialog(int advancedSetup) {
 #ifdef QF95_HAVE_DIALOGS
-  return gui::runGameLocationDialog(this, services_.cat, advancedSetup);
+  return gui::runGameLocationDialog(this, services_.cat, advancedSetup, services_.paths);
 #else
   (void)advancedSetup;
   return services_.cat.currentSlot();

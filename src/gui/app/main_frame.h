@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "gui/dialogs/dialog_paths.h"
 #include "platform/host/host_processes.h"
 
 namespace gui {
@@ -26,6 +27,8 @@ class CMainFrame : public wxDocParentFrame,
     catalogue::Catalogue& cat;
     launch::LaunchSession& session;
     gui::SearchProgressFileSystem& progress;
+    // For the file choosers of the dialogs; empty without a drive map.
+    const gui::dialogs::PathBridge& paths;
   };
 
   CMainFrame(wxDocManager* manager, Services services, app::FeatureSet features);

@@ -59,6 +59,7 @@ class QuillfenDocManager : public wxDocManager {
 struct CQuillfen95App::Services {
   gui::WxPrompter prompter;
   gui::SearchProgressFileSystem* progress = nullptr;  // owned by the system
+  gui::dialogs::PathBridge paths;
   std::unique_ptr<qf95::QuillfenSystem> system;
 #ifdef QF95_HAVE_DIALOGS
   std::unique_ptr<gui::WxGameLocationRunner> locationDialog;
@@ -105,9 +106,9 @@ bool CQuillfen95App::OnInit() {
   qf95::QuillfenSystem& system = *s.system;
   catalogue::Catalogue& cat = system.catalogue();
 #ifdef QF95_HAVE_DIALOGS
-  gui::setDialogFileSystem(&system.hostFileSystem());
+  s.paths = gui::dialogs::hostPathBridge(system.hostFileSystem());
   // A first start may ask for the game location dialog before the frame is on screen.
-  s.locationDialog = std::make_unique<gui::WxGameLocationRunner>(nullptr, cat);
+  s.locationDialog = std::make_unique<gui::WxGameLocationRunner>(nullptr, cat, s.paths);
   cat.setGameLocationDialog(s.locationDialog.get());
 #endif
 
@@ -120,7 +121,7 @@ bool CQuillfen95App::OnInit() {
   auto* frame =
       new CMainFrame(s.docManager,
                      CMainFrame::Services{system.launchServices(), cat, system.session(),
-                                          *s.progress},
+                                          *s.progress, s.paths},
                      app::builtFeatures({kHaveDialogs, kHaveFileManager}));
   SetTopWindow(frame);
   system.processes().setSessionWatcher(frame);
@@ -136,9 +137,6 @@ bool CQuillfen95App::OnInit() {
 
 int CQuillfen95App::OnExit() {
   if (services_) {
-#ifdef QF95_HAVE_DIALOGS
-    gui::setDialogFileSystem(nullptr);
-#endif
     services_->system->processes().setSessionWatcher(nullptr);
     delete services_->docManager;
     services_.reset();

@@ -33,8 +33,9 @@ wxTextCtrl* textBox(wxWindow* parent, int id, size_t maxLength, int widthChars,
 
 }  // namespace
 
-DefineGameView::DefineGameView(wxWindow* parent, DefineGameDialog& dialog)
-    : View(parent, wxID_ANY, DefineGameDialog::kTitle), dialog_(dialog) {
+DefineGameView::DefineGameView(wxWindow* parent, DefineGameDialog& dialog,
+                               const PathBridge& paths)
+    : View(parent, wxID_ANY, DefineGameDialog::kTitle), dialog_(dialog), paths_(paths) {
   auto* top = new wxBoxSizer(wxVERTICAL);
 
   auto* game = new wxFlexGridSizer(3, 6, 8);
@@ -45,7 +46,7 @@ DefineGameView::DefineGameView(wxWindow* parent, DefineGameDialog& dialog)
   game->Add(new wxStaticText(this, wxID_ANY, "Game Execution File"), 0, wxALIGN_CENTER_VERTICAL);
   game->Add(textBox(this, kIdExecutionFile, kExecutionFileMax, 48), 1, wxEXPAND);
   auto* search = new wxButton(this, kIdSearchExecutionFile, "Search Execution File");
-  search->Enable(pathBridge().usable());
+  search->Enable(paths_.usable());
   game->Add(search);
   top->Add(game, 0, wxEXPAND | wxALL, 8);
 
@@ -99,7 +100,7 @@ DefineGameView::DefineGameView(wxWindow* parent, DefineGameDialog& dialog)
       wxEVT_BUTTON,
       [this](wxCommandEvent&) {
         if (auto path =
-                chooseFile(this, DefineGameDialog::kSearchFilter, dialog_.searchDirectory())) {
+                chooseFile(this, paths_, DefineGameDialog::kSearchFilter, dialog_.searchDirectory())) {
           text(kIdExecutionFile)->ChangeValue(toWx(*path));
         }
       },

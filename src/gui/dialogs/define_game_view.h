@@ -7,13 +7,16 @@
 #include <wx/textctrl.h>
 
 #include "catalogue/dialogs/define_game_dialog.h"
+#include "gui/dialogs/dialog_paths.h"
 #include "gui/dialogs/view_support.h"
 
 namespace gui::dialogs {
 
 class DefineGameView : public View {
  public:
-  DefineGameView(wxWindow* parent, catalogue::dialogs::DefineGameDialog& dialog);
+  // `paths` must outlive the view; "Search Execution File" is disabled when it is empty.
+  DefineGameView(wxWindow* parent, catalogue::dialogs::DefineGameDialog& dialog,
+                 const PathBridge& paths);
 
  private:
   wxTextCtrl* text(int id) const;
@@ -23,6 +26,7 @@ class DefineGameView : public View {
   void openPage(catalogue::dialogs::DefinitionPage page);
 
   catalogue::dialogs::DefineGameDialog& dialog_;
+  const PathBridge& paths_;
   wxChoice* gameType_ = nullptr;
   wxCheckBox* preventOverride_ = nullptr;
 };

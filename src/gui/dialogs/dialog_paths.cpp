@@ -6,30 +6,18 @@
 #include "gui/dialogs/view_support.h"
 #include "platform/host/host_file_system.h"
 
-namespace gui {
-
-void setDialogFileSystem(platform::HostFileSystem* fs) {
-  dialogs::PathBridge& bridge = dialogs::pathBridge();
-  if (!fs) {
-    bridge = {};
-    return;
-  }
-  bridge.toHost = [fs](const std::string& dos) { return fs->hostPath(dos); };
-  bridge.toDos = [fs](const std::string& host) { return fs->dosPath(host); };
-}
-
-}  // namespace gui
-
 namespace gui::dialogs {
 
-PathBridge& pathBridge() {
-  static PathBridge bridge;
+PathBridge hostPathBridge(const platform::HostFileSystem& fs) {
+  PathBridge bridge;
+  bridge.toHost = [&fs](const std::string& dos) { return fs.hostPath(dos); };
+  bridge.toDos = [&fs](const std::string& host) { return fs.dosPath(host); };
   return bridge;
 }
 
-std::optional<std::string> chooseFile(wxWindow* parent, const std::string& filterText,
+std::optional<std::string> chooseFile(wxWindow* parent, const PathBridge& bridge,
+                                      const std::string& filterText,
                                       const std::string& dosDirectory) {
-  const PathBridge& bridge = pathBridge();
   if (!bridge.usable()) return std::nullopt;
   wxString wildcard;
   for (const auto& entry : catalogue::dialogs::splitFileFilter(filterText)) {

@@ -9,11 +9,12 @@
 
 namespace gui {
 
-int runGameLocationDialog(wxWindow* parent, catalogue::Catalogue& cat, int advancedSetup) {
+int runGameLocationDialog(wxWindow* parent, catalogue::Catalogue& cat, int advancedSetup,
+                          const dialogs::PathBridge& paths) {
   dialogs::WxDialogPrompter prompter(parent);
   catalogue::dialogs::GameLocationDialog dialog(cat, prompter, advancedSetup);
   {
-    dialogs::GameLocationView view(parent, dialog);
+    dialogs::GameLocationView view(parent, dialog, paths);
     prompter.setParent(&view);
     view.ShowModal();
   }

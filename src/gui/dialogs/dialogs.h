@@ -13,7 +13,9 @@ namespace gui {
 
 // The game location dialog. Returns the slot it leaves current (14999 when none); the dialog's
 // selection and `advancedSetup` are committed to the catalogue however it is closed.
-int runGameLocationDialog(wxWindow* parent, catalogue::Catalogue& cat, int advancedSetup);
+// `paths` lets "Browse" and "Search Execution File" open the file dialog.
+int runGameLocationDialog(wxWindow* parent, catalogue::Catalogue& cat, int advancedSetup,
+                          const dialogs::PathBridge& paths);
 // "Launch Options".
 void runLaunchOptionsDialog(wxWindow* parent, catalogue::Catalogue& cat);
 // "Sound/Video/Memory Options" of the current game.
@@ -36,15 +38,18 @@ class WxGameFolderChooser : public catalogue::GameFolderChooser {
 // The catalogue's first start opens the game location dialog through this.
 class WxGameLocationRunner : public catalogue::GameLocationDialogRunner {
  public:
-  WxGameLocationRunner(wxWindow* parent, catalogue::Catalogue& cat) : parent_(parent), cat_(cat) {}
+  WxGameLocationRunner(wxWindow* parent, catalogue::Catalogue& cat,
+                       const dialogs::PathBridge& paths)
+      : parent_(parent), cat_(cat), paths_(paths) {}
   void setParent(wxWindow* parent) { parent_ = parent; }
   int runGameLocationDialog(int advancedSetup) override {
-    return gui::runGameLocationDialog(parent_, cat_, advancedSetup);
+    return gui::runGameLocationDialog(parent_, cat_, advancedSetup, paths_);
   }
 
  private:
   wxWindow* parent_;
   catalogue::Catalogue& cat_;
+  const dialogs::PathBridge& paths_;
 };
 
 }  // namespace gui

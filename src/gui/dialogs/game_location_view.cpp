@@ -14,8 +14,8 @@ namespace {
 constexpr size_t kDirectoryMax = 127;
 }
 
-GameLocationView::GameLocationView(wxWindow* parent, Dialog& dialog)
-    : View(parent, wxID_ANY, Dialog::kTitle), dialog_(dialog) {
+GameLocationView::GameLocationView(wxWindow* parent, Dialog& dialog, const PathBridge& paths)
+    : View(parent, wxID_ANY, Dialog::kTitle), dialog_(dialog), paths_(paths) {
   auto* top = new wxBoxSizer(wxVERTICAL);
   auto* grid = new wxFlexGridSizer(4, 6, 8);
   grid->AddGrowableCol(2);
@@ -37,7 +37,7 @@ GameLocationView::GameLocationView(wxWindow* parent, Dialog& dialog)
     dirs_[size_t(r)]->SetMaxLength(kDirectoryMax);
     grid->Add(dirs_[size_t(r)], 1, wxEXPAND | wxALIGN_CENTER_VERTICAL);
     auto* browse = new wxButton(this, kIdLocationBrowse + r, "Browse");
-    browse->Enable(pathBridge().usable());
+    browse->Enable(paths_.usable());
     grid->Add(browse, 0, wxALIGN_CENTER_VERTICAL);
   }
   top->Add(grid, 1, wxEXPAND | wxALL, 10);
@@ -57,7 +57,7 @@ GameLocationView::GameLocationView(wxWindow* parent, Dialog& dialog)
         wxEVT_BUTTON,
         [this, r](wxCommandEvent&) {
           pullRows();
-          if (auto path = chooseFile(this, Dialog::kBrowseFilter, dialog_.browseDirectory(r))) {
+          if (auto path = chooseFile(this, paths_, Dialog::kBrowseFilter, dialog_.browseDirectory(r))) {
             dialog_.browseChose(r, *path);
             refresh();
           }
@@ -84,7 +84,7 @@ GameLocationView::GameLocationView(wxWindow* parent, Dialog& dialog)
       [this](wxCommandEvent&) {
         pullRows();
         dialog_.advanceSetup([this](GameSelectDialog& select) {
-          GameSelectView view(this, select);
+          GameSelectView view(this, select, paths_);
           view.ShowModal();
         });
         refresh();

@@ -8,13 +8,16 @@
 #include <array>
 
 #include "catalogue/dialogs/game_location_dialog.h"
+#include "gui/dialogs/dialog_paths.h"
 #include "gui/dialogs/view_support.h"
 
 namespace gui::dialogs {
 
 class GameLocationView : public View {
  public:
-  GameLocationView(wxWindow* parent, catalogue::dialogs::GameLocationDialog& dialog);
+  // `paths` must outlive the view; "Browse" is disabled when it is empty.
+  GameLocationView(wxWindow* parent, catalogue::dialogs::GameLocationDialog& dialog,
+                   const PathBridge& paths);
 
  private:
   using Dialog = catalogue::dialogs::GameLocationDialog;
@@ -22,6 +25,7 @@ class GameLocationView : public View {
   void refresh();
 
   Dialog& dialog_;
+  const PathBridge& paths_;
   std::array<wxStaticText*, Dialog::kRows> slots_{};
   std::array<wxTextCtrl*, Dialog::kRows> names_{};
   std::array<wxTextCtrl*, Dialog::kRows> dirs_{};

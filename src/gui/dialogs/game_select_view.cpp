@@ -11,8 +11,9 @@ namespace gui::dialogs {
 using catalogue::dialogs::DefineGameDialog;
 using catalogue::dialogs::GameSelectDialog;
 
-GameSelectView::GameSelectView(wxWindow* parent, GameSelectDialog& dialog)
-    : View(parent, wxID_ANY, GameSelectDialog::kTitle), dialog_(dialog) {
+GameSelectView::GameSelectView(wxWindow* parent, GameSelectDialog& dialog,
+                               const PathBridge& paths)
+    : View(parent, wxID_ANY, GameSelectDialog::kTitle), dialog_(dialog), paths_(paths) {
   auto* top = new wxBoxSizer(wxVERTICAL);
   top->Add(new wxStaticText(this, wxID_ANY, GameSelectDialog::kPrompt), 0, wxALL, 10);
 
@@ -50,7 +51,7 @@ GameSelectView::GameSelectView(wxWindow* parent, GameSelectDialog& dialog)
         wxEVT_BUTTON,
         [this, n](wxCommandEvent&) {
           dialog_.pressButton(n, [this](DefineGameDialog& define) {
-            DefineGameView view(this, define);
+            DefineGameView view(this, define, paths_);
             view.ShowModal();
           });
           refresh();
