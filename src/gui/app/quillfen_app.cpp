@@ -12,6 +12,7 @@
 #include "gui/app/document.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/search_progress.h"
+#include "gui/app/termination.h"
 #include "gui/app/test_hooks.h"
 #include "gui/app/view.h"
 #include "gui/app/wx_prompter.h"
@@ -131,7 +132,10 @@ bool CQuillfen95App::OnInit() {
   s.locationDialog->setParent(frame);
 #endif
   frame->initialUpdate();
+  gui::installTermination();
+#ifdef QF95_TEST_HOOKS
   gui::installTestHooks(frame);
+#endif
   return true;
 }
 
