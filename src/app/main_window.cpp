@@ -197,15 +197,15 @@ bool MainWindow::execute(int id) {
     case Feature::kFileManagerSwitch:
       if (id == kCmdExpertMode) {
         // Only switching it on warns; switching it off says nothing.
-        if (cat_.univ().get(ui::FileManagerExpertMode) == 0) services_.prompter.tell(kExpertWarning);
-        toggleUnivFlag(ui::FileManagerExpertMode);
+        if (!fileManagerSettings().expertMode()) services_.prompter.tell(kExpertWarning);
+        fileManagerSettings().toggleExpertMode();
       } else {
-        toggleUnivFlag(ui::DisableFileManager);
+        fileManagerSettings().toggleDisabled();
       }
       host_.refreshFileManager();
       return true;
     case Feature::kTextTabMode:
-      cat_.univ().set(ui::AutoTextTab, id == kCmdAutoTextTab ? 1 : 0);
+      fileManagerSettings().setAutoTextTab(id == kCmdAutoTextTab);
       host_.refreshFileManager();
       return true;
     case Feature::kFileListHome:
@@ -260,22 +260,9 @@ void MainWindow::runLaunch() {
   host_.refreshView();
 }
 
-void MainWindow::saveGameData() {
-  // The launch selections of the game being left are kept for its next pick.
-  const int slot = cat_.currentSlot();
-  if (!catalogue::isSelectableSlot(slot)) return;
-  if (cat_.gameData().get(gd::Marker) != catalogue::kValidMarker) return;
-  const std::string path = catalogue::gameDataPath(cat_.startupDirectory(), slot);
-  const auto& bytes = cat_.gameData().bytes();
-  services_.fs.setAttributesNormal(path);
-  if (!services_.fs.replaceWhole(path, std::vector<uint8_t>(bytes.begin(), bytes.end()))) {
-    const std::string why = services_.fs.lastErrorText();
-    services_.prompter.tell(saveFailedText(path + (why.empty() ? "" : ": " + why)));
-  }
-}
-
 void MainWindow::pickGame(int slot) {
-  saveGameData();
+  // The launch selections of the game being left are kept for its next pick.
+  cat_.SaveGameData();
   cat_.SelectGame(slot);
   reportSaveError();
 }
@@ -283,7 +270,7 @@ void MainWindow::pickGame(int slot) {
 void MainWindow::defineGame() {
   saveBeforeHandOff();
   // The launch selections of the game being left are kept, as a game pick keeps them.
-  saveGameData();
+  cat_.SaveGameData();
   const int advanced = cat_.univ().get(ui::AdvancedSetup);
   host_.runGameLocationDialog(advanced);
   while (cat_.currentSlot() == catalogue::kNoSlotSelected) {
@@ -313,10 +300,6 @@ void MainWindow::openHelpFile(int index) {
   if (index < 0) return;
   const std::string command = helpFileCommand(cat_.current(), size_t(index));
   if (!command.empty()) services_.processes.runCommand(command);
-}
-
-void MainWindow::toggleUnivFlag(const catalogue::IntField<catalogue::UnivInfoTag>& field) {
-  cat_.univ().set(field, cat_.univ().get(field) != 0 ? 0 : 1);
 }
 
 void MainWindow::dock(bool mainBar, int32_t side) {

@@ -14,6 +14,7 @@
 #include "app/toolbar_layout.h"
 #include "app/window_geometry.h"
 #include "catalogue/catalogue.h"
+#include "files/file_manager_settings.h"
 #include "launch/launch_pipeline.h"
 #include "launch/launch_state.h"
 
@@ -118,9 +119,8 @@ class MainWindow : public catalogue::MainViewRefresher {
   void shrink();
   void switchMode();
   void openHelpFile(int index);
-  void toggleUnivFlag(const catalogue::IntField<catalogue::UnivInfoTag>& field);
+  files::FileManagerSettings fileManagerSettings() { return files::FileManagerSettings(cat_.univ()); }
   void dock(bool mainBar, int32_t side);
-  void saveGameData();
   // A box naming the file and the reason when a write of the player's data failed.
   void reportSaveError();
   void resetDataFiles();

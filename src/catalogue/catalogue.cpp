@@ -190,6 +190,17 @@ void Catalogue::noteWriteFailure(const std::string& path) {
   saveError_ = path + (why.empty() ? std::string() : ": " + why);
 }
 
+bool Catalogue::SaveGameData() {
+  const int slot = currentSlot();
+  if (!isSelectableSlot(slot) || gameData_.get(game_data::Marker) != kValidMarker) return true;
+  const std::string path = gameDataPath(startupDir_, slot);
+  const auto& bytes = gameData_.bytes();
+  fs_.setAttributesNormal(path);
+  if (fs_.replaceWhole(path, std::vector<uint8_t>(bytes.begin(), bytes.end()))) return true;
+  noteWriteFailure(path);
+  return false;
+}
+
 std::string Catalogue::takeSaveError() {
   return std::exchange(saveError_, std::string());
 }

@@ -47,6 +47,9 @@ class Catalogue {
   // is kept for saveError().
   bool WriteGameRecord(int slot, const GameInfoRecord& record);
   bool SaveCatalogue();
+  // Keeps the current game's launch selections in its game data file for its next pick; false
+  // when the write failed (kept for saveError()). Nothing to do without a selected game.
+  bool SaveGameData();
   // The file and the reason of the last write of the player's data that failed since the last
   // call ("" when none), for the window to show; what is in memory stays and is saved again at
   // the next save.

@@ -20,8 +20,11 @@ class FileManagerSettings {
   bool autoTextTab() const { return univ_.get(catalogue::univ_info::AutoTextTab) != 0; }
   void setAutoTextTab(bool on) { univ_.set(catalogue::univ_info::AutoTextTab, on ? 1 : 0); }
 
-  // Read here only for the menu's check mark; the file operations own it.
+  // "&Set FileManager at Expert Mode": no confirmations in the file operations while set.
   bool expertMode() const { return univ_.get(catalogue::univ_info::FileManagerExpertMode) != 0; }
+  void toggleExpertMode() {
+    univ_.set(catalogue::univ_info::FileManagerExpertMode, expertMode() ? 0 : 1);
+  }
 
   // How many of the four file lists are in use: FileManagerMode, which installing the
   // defaults sets to 4. Any other value than 1 to 4 means all four.
