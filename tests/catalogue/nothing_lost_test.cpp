@@ -14,7 +14,7 @@
 #include "catalogue/catalogue_files.h"
 #include "platform/fake/scripted_prompter.h"
 #include "platform/host/host_file_system.h"
-#include "platform/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace {
 

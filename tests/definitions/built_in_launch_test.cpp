@@ -2,7 +2,7 @@
 // game's own documentation asks for.
 #include <algorithm>
 
-#include "definitions/built_in_fixture.h"
+#include "support/built_in_fixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Multiplayer launches of the built-in games that have switches for it: the connection program
 // each connection type starts, and the switches and configuration keys a selection gives.
-#include "definitions/built_in_fixture.h"
+#include "support/built_in_fixture.h"
 
 namespace {
 

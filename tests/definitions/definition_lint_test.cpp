@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "definitions/built_in_fixture.h"
+#include "support/built_in_fixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The command-line pass: which lines and pieces become arguments, the caps, the map directory
 // prefix and the group file of a Duke Nukem 3D add-on.
-#include "launch_pass_fixture.h"
+#include "support/launch_pass_fixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The configuration pass: the game data record first, then the slots' files in their modes,
 // with the option lines written as key lines.
-#include "launch_pass_fixture.h"
+#include "support/launch_pass_fixture.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "platform/fake/scripted_prompter.h"
 #include "platform/host/host_clock.h"
 #include "platform/host/wine_registry.h"
-#include "platform/process_fixture.h"
+#include "support/process_fixture.h"
 #include "support/bare_definition.h"
 
 namespace {

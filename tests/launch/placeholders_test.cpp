@@ -2,7 +2,7 @@
 // configuration pass makes while it expands file names.
 #include "launch/placeholders.h"
 
-#include "launch_pass_fixture.h"
+#include "support/launch_pass_fixture.h"
 
 namespace {
 

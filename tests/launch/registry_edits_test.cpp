@@ -9,7 +9,7 @@
 
 #include "platform/fake/fake_registry.h"
 #include "platform/host/wine_registry.h"
-#include "platform/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace launch {
 namespace {

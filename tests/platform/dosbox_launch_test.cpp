@@ -4,7 +4,7 @@
 
 #include <iostream>
 
-#include "process_fixture.h"
+#include "support/process_fixture.h"
 
 #ifndef QF95_STANDIN_COM
 #error "QF95_STANDIN_COM must name the assembled standin.com"

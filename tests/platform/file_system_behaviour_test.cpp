@@ -9,7 +9,7 @@
 
 #include "platform/fake/fake_file_system.h"
 #include "platform/host/host_file_system.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace platform {
 namespace {

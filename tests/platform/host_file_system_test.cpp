@@ -16,7 +16,7 @@
 
 #include "platform/host/directory_cache.h"
 #include "platform/short_names.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace {
 std::atomic<int> directoryListings{0};

@@ -8,7 +8,7 @@
 
 #include <map>
 
-#include "process_fixture.h"
+#include "support/process_fixture.h"
 
 namespace platform {
 namespace {

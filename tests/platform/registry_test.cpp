@@ -8,7 +8,7 @@
 
 #include "platform/fake/fake_registry.h"
 #include "platform/host/wine_registry.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace platform {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "platform/fake/scripted_prompter.h"
 #include "platform/host/host_file_system.h"
-#include "platform/temp_dir.h"
+#include "support/temp_dir.h"
 #include "setup/host_desktop_entry.h"
 #include "setup/installer.h"
 #include "setup/shell_link_reader.h"

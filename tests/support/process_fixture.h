@@ -11,7 +11,7 @@
 #include "platform/host/dosbox_session.h"
 #include "platform/host/host_file_system.h"
 #include "platform/host/host_processes.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace testsupport {
 
