@@ -9,16 +9,8 @@
 set -uo pipefail
 exe=$(realpath "$1")
 build=$(realpath "$2")
-command -v "${QF95_DOSBOX:-dosbox}" >/dev/null || { echo "skipped: no dosbox"; exit 77; }
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy QF95_DOSBOX_SOUND=off HOME="$work/home"
-export XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-expect() { grep -qixF -- "$2" "$1" || fail "no line '$2' in $1"; }
+# shellcheck source=dos_session_env.sh
+source "$(dirname "$0")/dos_session_env.sh"
 
 mkdir -p "$work/prefix/drive_c/QF95" "$work/prefix/dosdevices"
 ln -s ../drive_c "$work/prefix/dosdevices/c:"

@@ -7,6 +7,8 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
+#include "gui/common/wx_box.h"
+
 namespace gui {
 
 void showAboutBox(wxWindow* parent) {
@@ -31,14 +33,7 @@ void showAboutBox(wxWindow* parent) {
            0, wxALL, 12);
   row->Add(text, 1, wxTOP | wxRIGHT | wxBOTTOM, 12);
 
-  auto* all = new wxBoxSizer(wxVERTICAL);
-  all->Add(row, 1, wxEXPAND);
-  auto* ok = new wxButton(&box, wxID_OK, "OK");
-  ok->SetDefault();
-  all->Add(ok, 0, wxALIGN_RIGHT | wxLEFT | wxRIGHT | wxBOTTOM, 12);
-  box.SetSizerAndFit(all);
-  box.CentreOnParent();
-  box.ShowModal();
+  showWithOk(box, row);
 }
 
 }  // namespace gui

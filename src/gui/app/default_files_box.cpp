@@ -7,6 +7,7 @@
 #include <wx/textctrl.h>
 
 #include "gui/app/wx_text.h"
+#include "gui/common/wx_box.h"
 
 namespace gui {
 
@@ -21,14 +22,9 @@ void showDefaultFilesBox(wxWindow* parent, const std::vector<app::DefaultFileRow
                                  wxSize(420, -1), wxTE_READONLY);
     grid->Add(value, 1, wxEXPAND);
   }
-  auto* all = new wxBoxSizer(wxVERTICAL);
-  all->Add(grid, 1, wxEXPAND | wxALL, 12);
-  auto* ok = new wxButton(&box, wxID_OK, "OK");
-  ok->SetDefault();
-  all->Add(ok, 0, wxALIGN_RIGHT | wxLEFT | wxRIGHT | wxBOTTOM, 12);
-  box.SetSizerAndFit(all);
-  box.CentreOnParent();
-  box.ShowModal();
+  auto* content = new wxBoxSizer(wxVERTICAL);
+  content->Add(grid, 1, wxEXPAND | wxALL, 12);
+  showWithOk(box, content);
 }
 
 }  // namespace gui
