@@ -11,7 +11,7 @@
 #include <string>
 #include <system_error>
 
-#include "definition_file.h"
+#include "tools/definition_file.h"
 
 namespace {
 

@@ -14,51 +14,25 @@
 
 #include "catalogue/game_info_record.h"
 #include "catalogue/game_list_reader.h"
+#include "launch/template_markers.h"
 
 namespace definitions::lint {
 
 namespace gi = catalogue::game_info;
 
-// Every marker the launch understands: the placeholders of both passes, "<cml>", the
-// registry markers, "<misc>", the configuration slots of the user path command and the
-// editor markers of a file kind.
-inline const std::set<std::string, std::less<>>& knownMarkers() {
-  static const std::set<std::string, std::less<>> markers = {"<cml>",
-                                                             "<map>",
-                                                             "<p>",
-                                                             "<e>",
-                                                             "<E>",
-                                                             "<l>",
-                                                             "<L>",
-                                                             "<n>",
-                                                             "<N>",
-                                                             "<x>",
-                                                             "<X>",
-                                                             "<fileonly>",
-                                                             "<fileonly_name>",
-                                                             "<var>",
-                                                             "<VAR>",
-                                                             "<Var>",
-                                                             "<V>",
-                                                             "<path>",
-                                                             "<path_s>",
-                                                             "<misc>",
-                                                             "<RegEdit>",
-                                                             "<SubKey>",
-                                                             "<DWord>",
-                                                             "<MoveToMainDir>"};
-  return markers;
-}
-
+// Every marker the launch understands (launch/template_markers.h).
 inline bool isKnownMarker(std::string_view m) {
-  if (knownMarkers().contains(m)) return true;
-  for (int n = 1; n <= 5; ++n) {
+  namespace mk = launch::markers;
+  for (std::string_view known : mk::kPlain)
+    if (m == known) return true;
+  for (int n = 1; n <= mk::kHighestNumbered; ++n) {
     const std::string d = std::to_string(n) + ">";
-    if (m == "<fileonly " + d || m == "<fileonly_name " + d || m == "<Default File" + d)
-      return true;
+    for (std::string_view numbered :
+         {mk::kFileOnlyNumbered, mk::kFileOnlyNameNumbered, mk::kDefaultFileNumbered})
+      if (m == std::string(numbered) + d) return true;
   }
   // "<path = X>": a placement directory for "<fileonly_name>".
-  return m.starts_with("<path = ") && m.size() > 9;
+  return m.starts_with(mk::kPathOf) && m.size() > mk::kPathOf.size() + 1;
 }
 
 // The markers of a text, each from "<" to the next ">". A "<" without a closing ">" is

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "catalogue/game_types.h"
+#include "launch/template_markers.h"
 #include "platform/dos_path.h"
 #include "platform/dos_text.h"
 
@@ -14,7 +15,7 @@ namespace gi = catalogue::game_info;
 
 namespace {
 
-constexpr std::string_view kCml = "<cml>";
+using markers::kCml;
 // A piece naming a configuration slot belongs to the configuration pass and ends the line.
 constexpr std::string_view kConfigDirective = "@Default File";
 // The map switch whose value is taken from the window's current map directory.

@@ -2,6 +2,7 @@
 
 #include "platform/dos_path.h"
 #include "platform/dos_text.h"
+#include "launch/template_markers.h"
 
 namespace launch {
 
@@ -13,7 +14,7 @@ namespace gd = catalogue::game_data;
 namespace {
 
 constexpr std::string_view kSlotDirective = "@Default File";
-constexpr std::string_view kMisc = "<misc>";
+using markers::kMisc;
 
 // Whether `text` names configuration slot `slot` (1–5), in any case.
 bool namesSlot(std::string_view text, size_t slot) {
@@ -174,7 +175,7 @@ void ConfigFileWriter::editText(size_t slot, char mode, std::string& text) {
 
 void ConfigFileWriter::applyPiece(std::string piece, const OptionLine& line, char mode,
                                   std::string& text) {
-  if (piece.empty() || findIgnoreCase(piece, "<cml>") != std::string::npos) return;
+  if (piece.empty() || findIgnoreCase(piece, markers::kCml) != std::string::npos) return;
   std::string key;
   std::string value;
   std::string_view joint;

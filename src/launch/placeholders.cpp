@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "launch/template_markers.h"
 #include "platform/dos_path.h"
 #include "platform/dos_text.h"
 
@@ -17,11 +18,7 @@ namespace gd = catalogue::game_data;
 
 namespace {
 
-constexpr std::string_view kFileOnly = "<fileonly>";
-constexpr std::string_view kFileOnlyNumbered = "<fileonly ";
-constexpr std::string_view kFileOnlyName = "<fileonly_name>";
-constexpr std::string_view kFileOnlyNameNumbered = "<fileonly_name ";
-constexpr std::string_view kPathOf = "<path = ";
+using namespace markers;
 
 // "<fileonly>" and its numbered form give back one character less than they take: the text
 // after them resumes one character beyond the closing ">".
@@ -135,28 +132,28 @@ void PlaceholderExpander::expandLeadingRows(std::string& piece, OptionLines& lin
   const auto& game = records_.game;
   const auto& data = records_.data;
 
-  if (config && piece.find("<map>") != std::string::npos)
-    replaceFirst(piece, "<map>", mapValue(line), line);
+  if (config && piece.find(kMap) != std::string::npos)
+    replaceFirst(piece, kMap, mapValue(line), line);
 
   const std::string next = index + 1 < lines.size() ? lines[index + 1].Value : std::string();
-  replaceFirst(piece, "<p>", next, line);
+  replaceFirst(piece, kNextValue, next, line);
 
   const std::string episode =
       std::to_string(int(game.get(gi::EpisodeMin)) + int(data.get(gd::EpisodeIndex)));
-  replaceFirst(piece, "<e>", episode, line);
-  replaceFirst(piece, "<E>", episode, line);
+  replaceFirst(piece, kEpisode, episode, line);
+  replaceFirst(piece, kEpisodeUpper, episode, line);
   const std::string level =
       std::to_string(int(game.get(gi::LevelMin)) + int(data.get(gd::LevelIndex)));
-  replaceFirst(piece, "<l>", level, line);
-  replaceFirst(piece, "<L>", level, line);
+  replaceFirst(piece, kLevel, level, line);
+  replaceFirst(piece, kLevelUpper, level, line);
 
-  replaceFirst(piece, "<n>", line.Value, line);
-  replaceFirst(piece, "<N>", line.Value, line);
+  replaceFirst(piece, kNumber, line.Value, line);
+  replaceFirst(piece, kNumberUpper, line.Value, line);
 
-  if (piece.find("<x>") != std::string::npos || piece.find("<X>") != std::string::npos) {
+  if (piece.find(kHex) != std::string::npos || piece.find(kHexUpper) != std::string::npos) {
     const std::string hex = hexOf(decimalValue(line.Value));
-    replaceFirst(piece, "<x>", hex, line);
-    replaceFirst(piece, "<X>", hex, line);
+    replaceFirst(piece, kHex, hex, line);
+    replaceFirst(piece, kHexUpper, hex, line);
   }
 
   const std::string gameDir = game.get(gi::GameDir);
@@ -191,12 +188,12 @@ void PlaceholderExpander::expandLeadingRows(std::string& piece, OptionLines& lin
 
 void PlaceholderExpander::expandTrailingRows(std::string& piece, OptionLines& lines, size_t index) {
   OptionLine& line = lines[index];
-  for (std::string_view name : {"<var>", "<VAR>", "<Var>", "<V>"})
+  for (std::string_view name : kValue)
     replaceFirst(piece, name, line.Value, line);
   if (pass_ != Pass::kCommandLine) return;
 
-  replaceFirst(piece, "<path>", state_.LaunchDir, line);
-  if (piece.find("<path_s>") != std::string::npos) {
+  replaceFirst(piece, kPath, state_.LaunchDir, line);
+  if (piece.find(kPathBelowGame) != std::string::npos) {
     // The selected directory below the game's, as one spelling of both gives it; a directory
     // elsewhere has no part below the game's.
     const std::string& selected = state_.SelectedDir;
@@ -206,7 +203,7 @@ void PlaceholderExpander::expandTrailingRows(std::string& piece, OptionLines& li
         platform::dos::equalsIgnoreCase(selected.substr(0, launch.size()), launch))
       relative = selected.substr(launch.size());
     if (!relative.empty() && relative.back() == '\\') relative.pop_back();
-    replaceFirst(piece, "<path_s>", relative, line);
+    replaceFirst(piece, kPathBelowGame, relative, line);
     state_.SelectedDir = state_.LaunchDir;
   }
 }

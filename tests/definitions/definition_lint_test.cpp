@@ -1,5 +1,5 @@
 // The factory definitions and the sample game list hold only templates the launch can expand.
-#include "../../tools/definition_lint.h"
+#include "tools/definition_lint.h"
 
 #include <gtest/gtest.h>
 

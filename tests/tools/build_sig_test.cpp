@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "../../tools/definition_file.h"
+#include "tools/definition_file.h"
 
 namespace {
 
