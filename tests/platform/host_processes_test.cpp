@@ -236,13 +236,25 @@ TEST_F(HostProcessesTest, CommandInterpreterDeletesAndOpensItself) {
 // Our Z: is the whole host; DOSBox keeps its own Z:, so the session reaches ours under the last
 // free letter, and every path it gets moves there.
 TEST_F(HostProcessesTest, AHostPathWithoutALetterOfItsOwnIsReachedThroughAFreeLetter) {
-  const std::string hostDir = std::filesystem::canonical(dir / "d/Long Game Dir").string();
-  std::string zDir = "Z:" + hostDir;
+  // A folder of its own under /tmp whose name needs no alias: other tests' temporary
+  // directories come and go beside it, and a "~N" alias there would change meanwhile.
+  const std::filesystem::path home = "/tmp/P" + std::to_string(::getpid() % 10000000);
+  std::filesystem::create_directories(home / "Long Game Dir");
+  struct Cleanup {
+    std::filesystem::path path;
+    ~Cleanup() { std::filesystem::remove_all(path); }
+  } cleanup{home};
+  std::ofstream(home / "Long Game Dir/STANDIN.COM") << "com";
+  std::string zDir = "Z:" + (home / "Long Game Dir").string();
   std::replace(zDir.begin(), zDir.end(), '/', '\\');
-  auto sessionDir = fs->shortPathName(zDir);
-  ASSERT_TRUE(sessionDir.has_value());
-  (*sessionDir)[0] = 'Y';
-  putPif("d/Long Game Dir/GAME.PIF", "STANDIN.COM", zDir);
+  const std::string sessionDir = "Y:\\TMP\\" + home.filename().string() + "\\LONGGA~1";
+  {
+    std::string pif(967, '\0');
+    pif.replace(platform::dosbox::kPifProgramOffset, 11, "STANDIN.COM");
+    pif.replace(platform::dosbox::kPifWorkingDirOffset, zDir.size(), zDir);
+    pif[platform::dosbox::kPifFlagsOffset] = 0x10;
+    std::ofstream(home / "Long Game Dir/GAME.PIF", std::ios::binary) << pif;
+  }
   HostProcesses processes(*fs, options);
   std::string error;
   EXPECT_EQ(processes.startPifAndWait(zDir + "\\GAME.PIF", {"-map", zDir + "\\E1L1.MAP"}, &error),
@@ -252,8 +264,8 @@ TEST_F(HostProcessesTest, AHostPathWithoutALetterOfItsOwnIsReachedThroughAFreeLe
   ASSERT_EQ(lines.size(), 8u);
   EXPECT_EQ(lines[3], "mount Y \"/\"");
   EXPECT_EQ(lines[4], "Y:");
-  EXPECT_EQ(lines[5], "cd " + sessionDir->substr(2));
-  EXPECT_EQ(lines[6], *sessionDir + "\\STANDIN.COM -map " + "Y" + zDir.substr(1) + "\\E1L1.MAP");
+  EXPECT_EQ(lines[5], "cd " + sessionDir.substr(2));
+  EXPECT_EQ(lines[6], sessionDir + "\\STANDIN.COM -map " + "Y" + zDir.substr(1) + "\\E1L1.MAP");
 
   // With every letter from D: to Y: taken there is no way in, and the start says so.
   for (char letter = 'E'; letter <= 'Y'; ++letter) {
