@@ -12,6 +12,7 @@
 #include "launch/registry_edits.h"
 #include "launch/space_orb_launch.h"
 #include "platform/dos_path.h"
+#include "platform/pif_fields.h"
 
 namespace launch {
 
@@ -243,10 +244,10 @@ LaunchOutcome LaunchPipeline::runOnce(LaunchState& state) {
   }
   std::string dosCommand = game.get(game_info::GameDir) + game.get(game_info::ExecuteFile) + " ";
   for (const std::string& arg : state.Args.args) dosCommand += arg + " ";
-  if (tailLength(state.Args.args) > kMaxDosTail) {
+  if (tailLength(state.Args.args) > platform::kMaxCommandTail) {
     char text[1024];
-    std::snprintf(text, sizeof text, kTailTooLong, tailLength(state.Args.args), kMaxDosTail,
-                  dosCommand.c_str());
+    std::snprintf(text, sizeof text, kTailTooLong, tailLength(state.Args.args),
+                  platform::kMaxCommandTail, dosCommand.c_str());
     services_.prompter.ask(platform::kCaptionError, text, platform::Buttons::kOk);
     return LaunchOutcome::kAbandoned;
   }
