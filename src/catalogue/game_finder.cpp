@@ -41,6 +41,18 @@ std::string insideGameDir(const std::string& path, const std::string& gameDir) {
   return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
+// True when a "." or ".." component can lead the path out of the directory it is put under.
+bool mayLeaveItsDirectory(const std::string& path) {
+  size_t start = 0;
+  for (;;) {
+    const size_t end = path.find('\\', start);
+    const std::string_view part = std::string_view(path).substr(start, end - start);
+    if (part == "." || part == "..") return true;
+    if (end == std::string::npos) return false;
+    start = end + 1;
+  }
+}
+
 std::string claimKey(const std::string& gameDir, const std::string& executable) {
   return platform::dos::toUpper(gameDir) + "|" + platform::dos::toUpper(executable);
 }
@@ -147,6 +159,11 @@ void GameFinder::searchGameList() {
   content.resize(handle->read(content.data(), content.size()));
   handle.reset();
 
+  SearchGameList(std::move(content));
+}
+
+void GameFinder::SearchGameList(std::string content) {
+  if (drives_.empty()) collectDrives();
   GameListReader list(std::move(content));
   int nextSlot = kFirstListedSlot;
   while (list.NextEntry() && nextSlot <= kHighestSlot) {
@@ -217,6 +234,27 @@ bool GameFinder::exists(const std::string& pattern) const {
   return !fs_.find(pattern).empty();
 }
 
+std::vector<std::string> GameFinder::candidateParents(char drive) {
+  std::vector<std::string> bases;
+  for (const char* parent : kCandidateParents)
+    bases.push_back(std::string(1, drive) + ":\\" + parent);
+  return bases;
+}
+
+const std::vector<std::string>& GameFinder::existingParents(char drive) {
+  // The search makes and removes files only, never directories: the answer holds for the whole
+  // search.
+  auto known = existingParents_.find(drive);
+  if (known != existingParents_.end()) return known->second;
+  std::vector<std::string> bases;
+  for (std::string& base : candidateParents(drive)) {
+    const bool root = base.size() == 3;  // the drive itself is there
+    const auto data = root ? std::nullopt : fs_.stat(base.substr(0, base.size() - 1));
+    if (root || (data && data->isDirectory())) bases.push_back(std::move(base));
+  }
+  return existingParents_.emplace(drive, std::move(bases)).first->second;
+}
+
 std::string GameFinder::findInGameFolders(const std::string& executable,
                                           const std::string& verification,
                                           const std::string& exclusion) const {
@@ -235,10 +273,15 @@ bool GameFinder::FindGame(const std::string& /*name*/, const std::string& execut
                           const std::string& overrideName, int slot, const std::string& gameDir) {
   // An empty path would name the parent directory itself, which is no game.
   if (executablePath.empty() || verificationPath.empty()) return false;
+  // Nothing lies below a candidate parent the drive does not have, so those are passed over
+  // unless the paths may climb out of them again.
+  const bool staysBelow =
+      !mayLeaveItsDirectory(executablePath) && !mayLeaveItsDirectory(verificationPath);
   std::string hit;
   for (char drive : drives_) {
-    for (const char* parent : kCandidateParents) {
-      const std::string base = std::string(1, drive) + ":\\" + parent;
+    std::vector<std::string> all;
+    if (!staysBelow) all = candidateParents(drive);
+    for (const std::string& base : staysBelow ? existingParents(drive) : all) {
       if (!exists(base + executablePath) || !exists(base + verificationPath)) continue;
       if (!exclusionPath.empty() && exists(base + exclusionPath)) continue;
       hit = base + executablePath;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -39,6 +40,9 @@ class GameFinder {
                 const std::string& verificationPath, const std::string& exclusionPath,
                 const std::string& overrideName, int slot, const std::string& gameDir = "");
 
+  // The game list's part of the search: the games of `content` (a game list file's text) are
+  // looked for and written to the slots from 20 on. On its own, it first collects the drives.
+  void SearchGameList(std::string content);
   const GameInfoRecord& defaultRecord(int slot) const { return defaults_[size_t(slot)]; }
   GameInfoRecord& workingRecord() { return working_; }
   const std::vector<char>& searchedDrives() const { return drives_; }
@@ -54,6 +58,10 @@ class GameFinder {
   void searchGameList();
   void applyListEntry(const GameListReader& list);
   bool exists(const std::string& pattern) const;
+  // The candidate parents of games on `drive` ("D:\\", "D:\\games\\", ...), and those of them the
+  // drive has (remembered).
+  static std::vector<std::string> candidateParents(char drive);
+  const std::vector<std::string>& existingParents(char drive);
   std::string findInGameFolders(const std::string& executable, const std::string& verification,
                                 const std::string& exclusion) const;
 
@@ -70,6 +78,7 @@ class GameFinder {
   std::vector<std::string> gameFolders_;
   // Directory and program name (upper case) of every game found.
   std::set<std::string> claimed_;
+  std::map<char, std::vector<std::string>> existingParents_;
   bool found_ = false;
   bool gameFileFailed_ = false;
   std::function<void()> finalCheck_;
