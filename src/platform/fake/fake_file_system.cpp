@@ -184,9 +184,9 @@ struct FakeFileSystem::Impl {
   };
 
   std::optional<Located> locate(const std::string& text, bool pattern = false) const {
-    auto dosPath = dos::resolve(text, dos::format(current, true));
+    auto dosPath = dos::resolve(text, current);
     if (!dosPath) return std::nullopt;
-    const std::vector<std::string> parts = dosPath->components;
+    const std::vector<std::string>& parts = dosPath->components;
     for (size_t i = 0; i < parts.size(); ++i) {
       bool leafPattern = pattern && i + 1 == parts.size();
       if (!leafPattern && dos::hasWildcards(parts[i])) return std::nullopt;
@@ -197,7 +197,7 @@ struct FakeFileSystem::Impl {
     found.dos = std::move(*dosPath);
     found.root = drive->second;
     Node* dir = found.root;
-    for (const auto& part : parts) {
+    for (const auto& part : found.dos.components) {
       if (!dir->directory) break;
       Node* next = dir->child(part);
       if (!next) break;
