@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Makes the fuzz targets' seeds from real files: the files of a first start on the demo
-machine, the shipped game list, a Wine user.reg and a game's configuration files. The PIF
-seeds are images launch::buildPif made, kept as they are; short_names has its own.
+machine and its folders' names, the shipped game list, a Wine user.reg and a game's
+configuration files. The PIF seeds are images launch::buildPif made, kept as they are.
 
     tools/make_fuzz_seeds.py BUILD_DIR [OUT_DIR]
 
@@ -277,7 +277,12 @@ def first_start_files(build: str, work: str) -> dict:
                    stdout=subprocess.DEVNULL)
     names = ["QuillfenUnivInfo.dat", "QuillfenGameInfo.dat", "Quillfen_Game_data.dat0",
              "Quillfen.Sig"]
-    return {n: open(os.path.join(qf95, n), "rb").read() for n in names}
+    files = {n: open(os.path.join(qf95, n), "rb").read() for n in names}
+    # The demo machine's folders as short_names takes them: a pattern, then the names.
+    for folder in ("drive_d/GAMES/DUKE3D", "drive_e", "drive_e/Program Files"):
+        entries = sorted(os.listdir(os.path.join(demo, folder)))
+        files["listing " + folder] = "\n".join(["*.map"] + entries).encode()
+    return files
 
 
 def write(out: str, target: str, name: str, content: bytes) -> None:
@@ -298,6 +303,11 @@ def main() -> None:
     write(out, target, "factory_only.bin", record_input(b"", b"", sig))
     write(out, target, "settings_cut.bin", record_input(univ[:3000], data, game))
     write(out, target, "game_file_cut.bin", record_input(univ, data[:4000], game[:12255 * 3 + 77]))
+
+    target = "short_names"
+    for key in sorted(k for k in f if k.startswith("listing ")):
+        write(out, target, key.split(" ", 1)[1].replace("/", "_").replace(" ", "_") + ".txt",
+              f[key])
 
     target = "gamelist_reader"
     shipped = open(os.path.join(ROOT, "data/gamelst1.cfg"), "rb").read()
