@@ -4,7 +4,7 @@
 // Input: three files, each ended by the separator kNextFile (the last one by the input's end):
 //   the settings file QuillfenUnivInfo.dat, as it is;
 //   the game data file Quillfen_Game_data.dat<slot>, as it is;
-//   the game file QuillfenGameInfo.dat, packed (packed_input.h) and cut to ten slots, which
+//   the game file QuillfenGameInfo.dat, packed (input_parts.h) and cut to ten slots, which
 //   also stands as the factory file Quillfen.Sig.
 // A separator rather than lengths up front: bytes the fuzzer inserts into one file leave the
 // others where they are. Seeds (fuzz/corpus/record_files/) are the files of a real first start,
@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
-#include "packed_input.h"
+#include "input_parts.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/scripted_prompter.h"
 
@@ -66,19 +66,12 @@ bool settingsUsable(const std::vector<uint8_t>& univ) {
          record.get(catalogue::univ_info::Marker2) == catalogue::kValidMarker;
 }
 
-// Not instrumented: a loop over every byte of the input would only feed the fuzzer noise.
-__attribute__((no_sanitize("coverage"))) uint32_t checksum(const uint8_t* data, size_t size) {
-  uint32_t sum = 2166136261u;
-  for (size_t i = 0; i < size; ++i) sum = (sum ^ data[i]) * 16777619u;
-  return sum;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Files files = split(data, size);
   const size_t gameSize = files.game.size();
-  const bool load = settingsUsable(files.univ) || checksum(data, size) % 16 == 0;
+  const bool load = settingsUsable(files.univ) || fuzzinput::checksum(data, size) % 16 == 0;
   platform::FakeFileSystem fs;
   fs.setCurrentDirectory("C:\\QF95\\");
   fs.putFile("C:\\QF95\\QuillfenUnivInfo.dat", std::move(files.univ));

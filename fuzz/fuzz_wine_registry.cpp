@@ -18,6 +18,7 @@
 #include <fstream>
 #include <string>
 
+#include "input_parts.h"
 #include "platform/host/wine_registry.h"
 
 namespace {
@@ -44,13 +45,6 @@ struct ScratchDir {
   std::string file() const { return dir + "/user.reg"; }
 };
 
-// Not instrumented: a loop over every byte of the input would only feed the fuzzer noise.
-__attribute__((no_sanitize("coverage"))) uint32_t checksum(const uint8_t* data, size_t size) {
-  uint32_t sum = 2166136261u;
-  for (size_t i = 0; i < size; ++i) sum = (sum ^ data[i]) * 16777619u;
-  return sum;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -74,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (auto d = reg::valueData(file, key, "Detail")) (void)reg::parseDwordData(*d);
 
   static ScratchDir scratch;
-  if (scratch.dir.empty() || checksum(data, size) % 16 != 0) return 0;
+  if (scratch.dir.empty() || fuzzinput::checksum(data, size) % 16 != 0) return 0;
   std::ofstream(scratch.file(), std::ios::binary | std::ios::trunc) << file;
   platform::WineRegistry registry(scratch.file());
   if (auto software = registry.openCurrentUserKey("Software")) {

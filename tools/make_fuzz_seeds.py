@@ -7,7 +7,7 @@ configuration files. The PIF seeds are images launch::buildPif made, kept as the
 
 BUILD_DIR holds qf95-catalogue and Quillfen.Sig (a normal or a fuzz build). The seeds go to
 OUT_DIR/<target>/ (default fuzz/corpus). The input formats are described at the top of each
-fuzz/fuzz_<target>.cpp; the packing of record files is the one of fuzz/packed_input.h.
+fuzz/fuzz_<target>.cpp; the packing of record files is the one of fuzz/input_parts.h.
 """
 import os
 import shutil

@@ -1,13 +1,14 @@
-// Whole record files inside one fuzzer input. A game file of twenty definitions is 245,100
-// bytes, nearly all of them zero, and an input is at most 64 KB, so the targets that take such
-// files read them packed. tools/make_fuzz_seeds.py packs the real files into the seeds.
+// Several files and choices inside one fuzzer input.
 //
-// Packing: an op byte below 0x80 is followed by op + 1 bytes taken as they are (a literal cut
-// by the end of the input keeps what there is); an op byte from 0x80 up stands for op - 0x7F
-// zero bytes. Every byte of a literal maps to one byte of the file, so the fuzzer's byte
-// mutations stay byte mutations of the file.
-//
-// Also here: find(), to cut an input into files at a separator.
+// unpack(): a game file of twenty definitions is 245,100 bytes, nearly all of them zero, and an
+// input is at most 64 KB, so the targets that take such files read them packed;
+// tools/make_fuzz_seeds.py packs the real files into the seeds. An op byte below 0x80 is
+// followed by op + 1 bytes taken as they are (a literal cut by the end of the input keeps what
+// there is); an op byte from 0x80 up stands for op - 0x7F zero bytes. Every byte of a literal
+// maps to one byte of the file, so the fuzzer's byte mutations stay byte mutations of the file.
+// find(): cuts an input into files at a separator.
+// checksum(): picks a share of the inputs for an expensive path so that every mutation draws
+// again (a switch bit would stay set in the mutations of an input that has it).
 #pragma once
 
 #include <algorithm>
@@ -59,6 +60,15 @@ __attribute__((no_sanitize("coverage"))) inline size_t find(std::span<const uint
     if (n == separator.size()) return at;
   }
   return bytes.size();
+}
+
+// FNV-1a of the whole input. Not instrumented: a loop over every byte would only feed the
+// fuzzer noise.
+__attribute__((no_sanitize("coverage"))) inline uint32_t checksum(const uint8_t* data,
+                                                                  size_t size) {
+  uint32_t sum = 2166136261u;
+  for (size_t i = 0; i < size; ++i) sum = (sum ^ data[i]) * 16777619u;
+  return sum;
 }
 
 }  // namespace fuzzinput
