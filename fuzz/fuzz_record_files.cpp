@@ -10,10 +10,10 @@
 // others where they are. Seeds (fuzz/corpus/record_files/) are the files of a real first start,
 // made by tools/make_fuzz_seeds.py.
 //
-// Settings the start-up load cannot use send it into a whole first start: the factory
-// definitions written over the game file, a drive search, a quarter megabyte rewritten. That
-// path is taken by one input in sixteen, picked by a checksum of the whole input so that every
-// mutation draws again; the other inputs with such settings go on to the slot reads directly.
+// A start-up load that finds no game runs a whole first start: the factory definitions written
+// over the game file, a drive search, a quarter megabyte rewritten. That path is taken by one
+// input in sixteen, picked by a checksum of the whole input so that every mutation draws again;
+// the other inputs that would take it go on to the slot reads directly.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -59,11 +59,24 @@ Files split(const uint8_t* bytes, size_t size) {
   return files;
 }
 
-bool settingsUsable(const std::vector<uint8_t>& univ) {
-  UnivInfoRecord record;
-  std::copy_n(univ.begin(), std::min(univ.size(), record.bytes().size()), record.bytes().begin());
-  return record.get(catalogue::univ_info::Marker1) == catalogue::kValidMarker &&
-         record.get(catalogue::univ_info::Marker2) == catalogue::kValidMarker;
+// Whether the start-up load will find a game, as it looks: both markers of the settings, and
+// in the game file a named, marked record at the current slot. Else it runs a first start.
+bool loadFindsAGame(const Files& files) {
+  UnivInfoRecord univ;
+  std::copy_n(files.univ.begin(), std::min(files.univ.size(), univ.bytes().size()),
+              univ.bytes().begin());
+  if (univ.get(catalogue::univ_info::Marker1) != catalogue::kValidMarker ||
+      univ.get(catalogue::univ_info::Marker2) != catalogue::kValidMarker)
+    return false;
+  const int slot = univ.get(catalogue::univ_info::CurrentSlot);
+  if (!catalogue::isSelectableSlot(slot)) return false;
+  const size_t offset = size_t(slot) * GameInfoRecord::kSize;
+  if (offset >= files.game.size()) return false;
+  GameInfoRecord record;
+  std::copy_n(files.game.begin() + std::ptrdiff_t(offset),
+              std::min(files.game.size() - offset, record.bytes().size()), record.bytes().begin());
+  return record.get(catalogue::game_info::Marker) == catalogue::kValidMarker &&
+         !record.get(catalogue::game_info::GameDir).empty();
 }
 
 }  // namespace
@@ -71,7 +84,7 @@ bool settingsUsable(const std::vector<uint8_t>& univ) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Files files = split(data, size);
   const size_t gameSize = files.game.size();
-  const bool load = settingsUsable(files.univ) || fuzzinput::checksum(data, size) % 16 == 0;
+  const bool load = loadFindsAGame(files) || fuzzinput::checksum(data, size) % 16 == 0;
   platform::FakeFileSystem fs;
   fs.setCurrentDirectory("C:\\QF95\\");
   fs.putFile("C:\\QF95\\QuillfenUnivInfo.dat", std::move(files.univ));
