@@ -23,7 +23,7 @@ for source in fuzz/fuzz_*.cpp; do
   corpus=build-fuzz/corpus-${name#fuzz_}
   mkdir -p "$corpus"
   cp -n fuzz/corpus/"${name#fuzz_}"/* "$corpus"/ 2>/dev/null || true
-  # A target's own flags (dictionary, length control): fuzz/fuzz_<name>.options.
+  # A target's own flags (dictionary, largest input): fuzz/fuzz_<name>.options, after ours.
   options=()
   if [ -f "fuzz/$name.options" ]; then
     mapfile -t options < <(grep -v '^[[:space:]]*\(#\|$\)' "fuzz/$name.options")
