@@ -23,9 +23,14 @@ for source in fuzz/fuzz_*.cpp; do
   corpus=build-fuzz/corpus-${name#fuzz_}
   mkdir -p "$corpus"
   cp -n fuzz/corpus/"${name#fuzz_}"/* "$corpus"/ 2>/dev/null || true
-  echo "-- $name"
-  build-fuzz/"$name" -max_total_time="${QF95_FUZZ_SECONDS:-15}" -max_len=65536 \
-    -print_final_stats=1 "$corpus" 2>&1 | tail -n 3
+  # A target's own flags (dictionary, largest input): fuzz/fuzz_<name>.options, after ours.
+  options=()
+  if [ -f "fuzz/$name.options" ]; then
+    mapfile -t options < <(grep -v '^[[:space:]]*\(#\|$\)' "fuzz/$name.options")
+  fi
+  echo "-- $name ${options[*]}"
+  build-fuzz/"$name" -max_total_time="${QF95_FUZZ_SECONDS:-15}" -max_len=65536 "${options[@]}" \
+    -print_final_stats=1 "$corpus" 2>&1 | tail -n 6
 done
 
 echo "== Build and test =="

@@ -44,6 +44,18 @@ std::string insideGameDir(const std::string& path, const std::string& gameDir) {
   return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
+// True when a "." or ".." component can lead the path out of the directory it is put under.
+bool mayLeaveItsDirectory(const std::string& path) {
+  size_t start = 0;
+  for (;;) {
+    const size_t end = path.find('\\', start);
+    const std::string_view part = std::string_view(path).substr(start, end - start);
+    if (part == "." || part == "..") return true;
+    if (end == std::string::npos) return false;
+    start = end + 1;
+  }
+}
+
 std::string claimKey(const std::string& gameDir, const std::string& executable) {
   return platform::dos::toUpper(gameDir) + "|" + platform::dos::toUpper(executable);
 }
@@ -151,6 +163,11 @@ void GameFinder::searchGameList() {
   content.resize(handle->read(content.data(), content.size()));
   handle.reset();
 
+  SearchGameList(std::move(content));
+}
+
+void GameFinder::SearchGameList(std::string content) {
+  if (drives_.empty()) collectDrives();
   GameListReader list(std::move(content));
   int nextSlot = kFirstListedSlot;
   while (list.NextEntry() && nextSlot <= kHighestSlot) {
@@ -223,7 +240,8 @@ bool GameFinder::exists(const std::string& pattern) const {
 
 bool GameFinder::mayExistIn(const std::string& dir, const std::string& relative) const {
   const std::string first = platform::dos::toUpper(relative.substr(0, relative.find('\\')));
-  if (first.empty()) return true;
+  // "." and ".." lead elsewhere: only the file system can tell.
+  if (first.empty() || first == "." || first == "..") return true;
   auto [at, fresh] = names_.try_emplace(platform::dos::toUpper(dir));
   if (fresh) {
     for (const platform::FindData& entry : fs_.find(dir + "*.*")) {
@@ -256,6 +274,13 @@ const std::vector<std::string>& GameFinder::parentsOn(char drive) const {
   return at->second;
 }
 
+std::vector<std::string> GameFinder::candidateParents(char drive) {
+  std::vector<std::string> bases;
+  for (const char* parent : kCandidateParents)
+    bases.push_back(std::string(1, drive) + ":\\" + parent);
+  return bases;
+}
+
 std::string GameFinder::findInGameFolders(const std::string& executable,
                                           const std::string& verification,
                                           const std::string& exclusion) const {
@@ -274,9 +299,15 @@ bool GameFinder::FindGame(const std::string& /*name*/, const std::string& execut
                           const std::string& overrideName, int slot, const std::string& gameDir) {
   // An empty path would name the parent directory itself, which is no game.
   if (executablePath.empty() || verificationPath.empty()) return false;
+  // Nothing lies below a candidate parent the drive does not have, so those are passed over
+  // unless the paths may climb out of them again.
+  const bool staysBelow =
+      !mayLeaveItsDirectory(executablePath) && !mayLeaveItsDirectory(verificationPath);
   std::string hit;
   for (char drive : drives_) {
-    for (const std::string& base : parentsOn(drive)) {
+    std::vector<std::string> all;
+    if (!staysBelow) all = candidateParents(drive);
+    for (const std::string& base : staysBelow ? parentsOn(drive) : all) {
       if (!existsIn(base, executablePath) || !existsIn(base, verificationPath)) continue;
       if (!exclusionPath.empty() && existsIn(base, exclusionPath)) continue;
       hit = base + executablePath;

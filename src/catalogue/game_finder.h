@@ -41,6 +41,9 @@ class GameFinder {
                 const std::string& verificationPath, const std::string& exclusionPath,
                 const std::string& overrideName, int slot, const std::string& gameDir = "");
 
+  // The game list's part of the search: the games of `content` (a game list file's text) are
+  // looked for and written to the slots from 20 on. On its own, it first collects the drives.
+  void SearchGameList(std::string content);
   const GameInfoRecord& defaultRecord(int slot) const { return defaults_[size_t(slot)]; }
   GameInfoRecord& workingRecord() { return working_; }
   const std::vector<char>& searchedDrives() const { return drives_; }
@@ -64,6 +67,8 @@ class GameFinder {
   bool existsIn(const std::string& dir, const std::string& relative) const;
   // The candidate parents that exist on `drive` ("D:\", "D:\games\", ...), in search order.
   const std::vector<std::string>& parentsOn(char drive) const;
+  // The candidate parents of games on `drive` ("D:\\", "D:\\games\\", ...), all of them.
+  static std::vector<std::string> candidateParents(char drive);
   std::string findInGameFolders(const std::string& executable, const std::string& verification,
                                 const std::string& exclusion) const;
 

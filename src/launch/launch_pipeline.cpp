@@ -13,6 +13,7 @@
 #include "launch/registry_edits.h"
 #include "launch/space_orb_launch.h"
 #include "platform/dos_path.h"
+#include "platform/pif_fields.h"
 
 namespace launch {
 
@@ -260,9 +261,9 @@ bool LaunchPipeline::composeCommandLine(LaunchState& state, const OptionLines& l
   }
   dosCommand = game.get(game_info::GameDir) + game.get(game_info::ExecuteFile) + " ";
   for (const std::string& arg : state.Args.args) dosCommand += arg + " ";
-  if (tailLength(state.Args.args) <= kMaxDosTail) return true;
+  if (tailLength(state.Args.args) <= platform::kMaxCommandTail) return true;
   char text[1024];
-  std::snprintf(text, sizeof text, kTailTooLong, tailLength(state.Args.args), kMaxDosTail,
+  std::snprintf(text, sizeof text, kTailTooLong, tailLength(state.Args.args), platform::kMaxCommandTail,
                 dosCommand.c_str());
   services_.prompter.ask(platform::kCaptionError, text, platform::Buttons::kOk);
   return false;

@@ -34,7 +34,6 @@ enum class LaunchOutcome {
 
 inline constexpr const char* kPifName = "dmpatch95.pif";
 inline constexpr const char* kBuildPifName = "dmpatch95ForBuild.pif";
-inline constexpr size_t kMaxDosTail = 126;
 inline constexpr uint64_t kShortSessionMs = 10000;
 
 class LaunchPipeline {

@@ -129,12 +129,6 @@ void putText(PifImage& image, size_t at, size_t fieldSize, std::string_view text
   image[at + n] = 0;
 }
 
-std::string readText(std::span<const uint8_t> bytes, size_t at, size_t fieldSize) {
-  auto field = bytes.subspan(at, std::min(fieldSize, bytes.size() - at));
-  auto end = std::find(field.begin(), field.end(), uint8_t(0));
-  return std::string(field.begin(), end);
-}
-
 }  // namespace
 
 const PifImage& pifTemplate() {
@@ -168,15 +162,6 @@ bool writePif(platform::FileSystem& fs, const std::string& path, const PifImage&
   // A PIF left read-only by an earlier launch is replaced all the same.
   if (fs.exists(path)) fs.setAttributesNormal(path);
   return fs.replaceWhole(path, std::vector<uint8_t>(image.begin(), image.end()));
-}
-
-std::optional<PifLaunch> readPifLaunch(std::span<const uint8_t> bytes) {
-  if (bytes.size() < pif::kWorkDir + pif::kWorkDirSize) return std::nullopt;
-  PifLaunch launch;
-  launch.program = readText(bytes, pif::kProgram, pif::kProgramSize);
-  launch.workDir = readText(bytes, pif::kWorkDir, pif::kWorkDirSize);
-  launch.closeOnExit = (bytes[pif::kFlags] & pif::kCloseOnExit) != 0;
-  return launch;
 }
 
 }  // namespace launch

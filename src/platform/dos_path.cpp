@@ -75,10 +75,13 @@ const std::string& Path::leaf() const {
 }
 
 std::optional<Path> resolve(std::string_view text, std::string_view currentDirectory) {
+  return resolve(text, parseAbsolute(currentDirectory).value_or(rootOf('C')));
+}
+
+std::optional<Path> resolve(std::string_view text, const Path& current) {
   if (text.empty() || text.find('\0') != std::string_view::npos) return std::nullopt;
   if (text.size() >= 2 && isSeparator(text[0]) && isSeparator(text[1])) return std::nullopt;
 
-  Path current = parseAbsolute(currentDirectory).value_or(rootOf('C'));
   Path path;
   std::string_view rest = text;
   if (text.size() >= 2 && text[1] == ':') {

@@ -29,6 +29,8 @@ struct Path {
 // and blanks of a component are dropped as Windows does. Nothing for an empty path, a UNC path,
 // a bad drive or a component with characters no DOS name can hold.
 std::optional<Path> resolve(std::string_view text, std::string_view currentDirectory);
+// The same against a current directory already parsed (saves parsing it on every lookup).
+std::optional<Path> resolve(std::string_view text, const Path& currentDirectory);
 
 // "D:\A\B", or "D:\A\B\" when `trailingSeparator`; a root is always "D:\".
 std::string format(const Path& path, bool trailingSeparator = false);

@@ -1,6 +1,7 @@
 // The game list file: its reader, and how its entries become searched games.
 #include "catalogue/game_finder.h"
 #include "catalogue/game_list_reader.h"
+#include "catalogue/record_file.h"
 #include "support/catalogue_fixture.h"
 
 namespace {
@@ -122,6 +123,30 @@ TEST_F(GameListSearchTest, OverlongValuesAreCutToTheirField) {
   GameInfoRecord r = firstListedGame("[A]\nExecuteFile=\"a.exe\"\nSearchDir=\"G\"\nRegKey=\"" +
                                      std::string(100, 'k') + "\"\n");
   EXPECT_EQ(r.get(game_info::RegKey), std::string(35, 'k'));
+}
+
+TEST_F(GameListSearchTest, APathClimbingOutOfAMissingParentIsStillFound) {
+  // Only C:\games\INTRPLAY\..\A\ (a parent the drive does not have) names the game: the root
+  // and C:\games\ miss it.
+  fs.putFile("C:\\games\\A\\A.EXE", "MZ");
+  GameInfoRecord r =
+      firstListedGame("[A]\nExecuteFile=\"A.EXE\"\nSearchDir=\"..\\A\"\nGameType=\"8\"\n");
+  EXPECT_EQ(r.get(game_info::GameDir), "C:\\games\\INTRPLAY\\..\\A\\");
+}
+
+TEST_F(GameListSearchTest, TheListSearchRunsOnItsOwnOverAText) {
+  fs.putFile("D:\\games\\TWO\\two.exe", "MZ");
+  fs.putFile(startupFile(kGameInfoFile), "");
+  UnivInfoRecord univ;
+  univ.set(univ_info::CurrentSlot, kNoSlotSelected);
+  GameFinder finder(fs, prompter, kStartup, univ);
+  finder.SearchGameList("[Two]\nExecuteFile=\"two.exe\"\nSearchDir=\"TWO\"\n");
+  EXPECT_EQ(finder.searchedDrives(), (std::vector<char>{'C', 'D'}));
+  EXPECT_EQ(univ.get(univ_info::CurrentSlot), kFirstListedSlot);
+  GameInfoRecord written;
+  ASSERT_TRUE(readAtOffset(fs, startupFile(kGameInfoFile),
+                           uint64_t(kFirstListedSlot) * GameInfoRecord::kSize, written.bytes()));
+  EXPECT_EQ(written.get(game_info::GameDir), "D:\\games\\TWO\\");
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_processes.h"
 #include "platform/fake/fake_registry.h"
+#include "platform/pif_fields.h"
 #include "support/catalogue_fixture.h"
 
 namespace {
@@ -60,12 +61,12 @@ class LaunchPipelineTest : public testsupport::CatalogueTest {
     state = pipeline->newLaunchState();
     return pipeline->launchGame(state);
   }
-  launch::PifLaunch writtenPif(const std::string& path = "D:\\GAMES\\DUKE3D\\dmpatch95.pif") {
+  platform::PifStart writtenPif(const std::string& path = "D:\\GAMES\\DUKE3D\\dmpatch95.pif") {
     auto bytes = fs.readWhole(path);
     EXPECT_TRUE(bytes.has_value()) << path;
     if (!bytes) return {};
     EXPECT_EQ(bytes->size(), launch::kPifSize);
-    return launch::readPifLaunch(*bytes).value_or(launch::PifLaunch{});
+    return platform::readPif(*bytes).value_or(platform::PifStart{});
   }
   std::string text(const std::string& path) {
     auto b = fs.readWhole(path);
@@ -86,9 +87,9 @@ TEST_F(LaunchPipelineTest, PlainLaunchWritesThePifStartsItAndWaits) {
   game().set(game_info::SkillMin, 1);
   ASSERT_EQ(run(), LaunchOutcome::kReturned);
 
-  launch::PifLaunch pif = writtenPif();
+  platform::PifStart pif = writtenPif();
   EXPECT_EQ(pif.program, "duke3d.exe");
-  EXPECT_EQ(pif.workDir, "D:\\GAMES\\DUKE3D");  // as the DOS program is to see it
+  EXPECT_EQ(pif.workingDirectory, "D:\\GAMES\\DUKE3D");  // as the DOS program is to see it
   EXPECT_TRUE(pif.closeOnExit);
   ASSERT_EQ(processes.calls().size(), 1u);
   EXPECT_EQ(processes.calls()[0].kind, platform::FakeProcesses::Kind::kPifWait);
@@ -268,7 +269,8 @@ TEST_F(LongNamedGameTest, AMapInTheGameDirectoryIsNoAddOn) {
   ASSERT_EQ(processes.calls().size(), 1u);
   // No "/g" for the game's own group file: it is no add-on.
   EXPECT_EQ(processes.calls()[0].args, std::vector<std::string>{"-map E1L1.MAP"});
-  EXPECT_EQ(writtenPif("D:\\GAMES\\DUKENU~1\\dmpatch95.pif").workDir, "D:\\GAMES\\DUKENU~1");
+  EXPECT_EQ(writtenPif("D:\\GAMES\\DUKENU~1\\dmpatch95.pif").workingDirectory,
+            "D:\\GAMES\\DUKENU~1");
 }
 
 TEST_F(LongNamedGameTest, TheDirectoryBelowTheGamesIsFoundWhicheverSpellingNamesThem) {

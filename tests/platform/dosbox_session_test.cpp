@@ -1,43 +1,10 @@
-// What a PIF asks for and the DOSBox configuration that runs it, without DOSBox.
+// The DOSBox configuration that runs a DOS program, without DOSBox.
 #include "platform/host/dosbox_session.h"
 
 #include <gtest/gtest.h>
 
 namespace platform::dosbox {
 namespace {
-
-std::vector<uint8_t> pifBytes(const std::string& program, const std::string& dir, uint8_t flags) {
-  std::vector<uint8_t> bytes(967, 0);
-  std::copy(program.begin(), program.end(), bytes.begin() + kPifProgramOffset);
-  std::copy(dir.begin(), dir.end(), bytes.begin() + kPifWorkingDirOffset);
-  bytes[kPifFlagsOffset] = flags;
-  return bytes;
-}
-
-TEST(PifReading, FieldsStopAtTheirNulOrTheirEnd) {
-  PifStart pif = readPif(pifBytes("D:\\GAMES\\TEST\\STANDIN.COM  ", "D:\\GAMES\\TEST", 0x10));
-  EXPECT_EQ(pif.program, "D:\\GAMES\\TEST\\STANDIN.COM");
-  EXPECT_EQ(pif.workingDirectory, "D:\\GAMES\\TEST");
-  EXPECT_TRUE(pif.closeOnExit);
-  EXPECT_FALSE(readPif(pifBytes("A.EXE", "", 0xEF)).closeOnExit);
-
-  // Full fields without a NUL must not run into the flags byte or the parameters after them.
-  auto full = pifBytes(std::string(63, 'P'), std::string(64, 'W'), 0x10);
-  std::fill(full.begin() + kPifBytesUsed, full.end(), 'X');
-  pif = readPif(full);
-  EXPECT_EQ(pif.program, std::string(63, 'P'));
-  EXPECT_EQ(pif.workingDirectory, std::string(64, 'W'));
-}
-
-TEST(PifReading, ShortFilesGiveWhatTheyHold) {
-  auto bytes = pifBytes("C:\\LONGNAME.EXE", "C:\\DIR", 0x10);
-  EXPECT_EQ(readPif(std::span(bytes).first(kPifProgramOffset + 6)).program, "C:\\LON");
-  PifStart cut = readPif(std::span(bytes).first(kPifFlagsOffset));
-  EXPECT_EQ(cut.program, "C:\\LONGNAME.EXE");
-  EXPECT_FALSE(cut.closeOnExit);
-  EXPECT_EQ(cut.workingDirectory, "");
-  EXPECT_EQ(readPif({}).program, "");
-}
 
 TEST(CommandTail, ArgumentsJoinedByOneBlank) {
   EXPECT_EQ(commandTail({"-map", "E1L1.MAP"}), " -map E1L1.MAP");

@@ -90,11 +90,10 @@ TEST_F(HostProcessesTest, PifStartGivesDosboxTheSessionAndReturnsItsStatus) {
   EXPECT_EQ(argv[0], "--first-word");
   EXPECT_EQ(argv[1], "-conf");
   EXPECT_EQ(filesIn("run"), 0u) << "the configuration file is removed after the run";
-  EXPECT_EQ(autoexec(),
-            (std::vector<std::string>{"@echo off", "mount C \"" + driveC() + "\"",
-                                      "mount D \"" + driveD() + "\"", "mount Y \"/\"", "D:",
-                                      "cd \\LONGGA~1",
-                                      "D:\\LONGGA~1\\STANDIN.COM -map E1L1.MAP", "exit"}));
+  EXPECT_EQ(autoexec(), (std::vector<std::string>{
+                            "@echo off", "mount C \"" + driveC() + "\"",
+                            "mount D \"" + driveD() + "\"", "mount Y \"/\"", "D:", "cd \\LONGGA~1",
+                            "D:\\LONGGA~1\\STANDIN.COM -map E1L1.MAP", "exit"}));
   EXPECT_EQ(logText(),
             "dos-wait\tprogram=D:\\LONGGA~1\\STANDIN.COM\targs=-map E1L1.MAP\tdir=D:\\LONGGA~1\n");
 }
@@ -116,10 +115,14 @@ TEST_F(HostProcessesTest, RefusedStartsRunNothing) {
   putPif("d/P/NOPROG.PIF", "D:\\GAMES\\NOPE.EXE", "D:\\GAMES");
   putPif("d/P/NODIR.PIF", "STANDIN.COM", "D:\\NOPE");
   putPif("d/P/OK.PIF", "STANDIN.COM", "D:\\GAMES\\TEST");
+  // Cut inside the working directory's field: the program's field is whole, but the file is
+  // not the PIF that was written.
+  put("d/P/CUT.PIF", read("d/P/OK.PIF").substr(0, platform::pif::kStartBytes - 1));
   HostProcesses processes(*fs, options);
   const std::string tooLong(126, 'x');  // a blank goes before it
   for (auto [pif, arg, why] : {std::tuple{"D:\\P\\MISSING.PIF", "", "Cannot open"},
                                {"D:\\P\\EMPTY.PIF", "", "names no program"},
+                               {"D:\\P\\CUT.PIF", "", "too short to be a PIF"},
                                {"D:\\P\\NOPROG.PIF", "", "Cannot find the program"},
                                {"D:\\P\\NODIR.PIF", "", "D:\\NOPE does not exist"},
                                {"D:\\P\\OK.PIF", tooLong.c_str(), "at most 126"}}) {
@@ -249,10 +252,10 @@ TEST_F(HostProcessesTest, AHostPathWithoutALetterOfItsOwnIsReachedThroughAFreeLe
   std::replace(zDir.begin(), zDir.end(), '/', '\\');
   const std::string sessionDir = "Y:\\TMP\\" + home.filename().string() + "\\LONGGA~1";
   {
-    std::string pif(967, '\0');
-    pif.replace(platform::dosbox::kPifProgramOffset, 11, "STANDIN.COM");
-    pif.replace(platform::dosbox::kPifWorkingDirOffset, zDir.size(), zDir);
-    pif[platform::dosbox::kPifFlagsOffset] = 0x10;
+    std::string pif(platform::pif::kFileSize, '\0');
+    pif.replace(platform::pif::kProgram, 11, "STANDIN.COM");
+    pif.replace(platform::pif::kWorkDir, zDir.size(), zDir);
+    pif[platform::pif::kFlags] = platform::pif::kCloseOnExit;
     std::ofstream(home / "Long Game Dir/GAME.PIF", std::ios::binary) << pif;
   }
   HostProcesses processes(*fs, options);

@@ -11,6 +11,7 @@
 #include "platform/host/dosbox_session.h"
 #include "platform/host/host_file_system.h"
 #include "platform/host/host_processes.h"
+#include "platform/pif_fields.h"
 #include "support/temp_dir.h"
 
 namespace testsupport {
@@ -48,10 +49,10 @@ class ProcessTest : public ::testing::Test {
   // A 967-byte PIF with the program, the working directory and the close-on-exit bit.
   void putPif(const std::string& relative, const std::string& program, const std::string& workDir,
               bool closeOnExit = true) {
-    std::string bytes(967, '\0');
-    bytes.replace(platform::dosbox::kPifProgramOffset, program.size(), program);
-    bytes.replace(platform::dosbox::kPifWorkingDirOffset, workDir.size(), workDir);
-    bytes[platform::dosbox::kPifFlagsOffset] = closeOnExit ? 0x10 : 0;
+    std::string bytes(platform::pif::kFileSize, '\0');
+    bytes.replace(platform::pif::kProgram, program.size(), program);
+    bytes.replace(platform::pif::kWorkDir, workDir.size(), workDir);
+    bytes[platform::pif::kFlags] = closeOnExit ? 0x10 : 0;
     put(relative, bytes);
   }
   std::string logText() const { return read("launch.log"); }

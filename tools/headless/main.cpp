@@ -28,10 +28,10 @@
 #include "launch/dialogs/launch_options.h"
 #include "launch/dialogs/sound_video_memory_options.h"
 #include "launch/launch_state.h"
-#include "launch/pif.h"
 #include "platform/dos_path.h"
 #include "platform/host/host_file_system.h"
 #include "platform/host/host_processes.h"
+#include "platform/pif_fields.h"
 #include "script.h"
 #include "system/quillfen_system.h"
 
@@ -121,9 +121,9 @@ class RecordingProcesses : public platform::Processes {
                 const std::vector<std::string>& args) {
     std::string program = pifPath, dir = "?";
     if (const auto bytes = fs_.readWhole(pifPath))
-      if (const auto pif = launch::readPifLaunch(*bytes)) {
+      if (const auto pif = platform::readPif(*bytes)) {
         program = pif->program;
-        dir = pif->workDir;
+        dir = pif->workingDirectory;
       }
     out_ << "start " << kind << " " << quoted(program);
     for (const std::string& arg : args) out_ << " " << quoted(arg);

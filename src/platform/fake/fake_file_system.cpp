@@ -184,9 +184,9 @@ struct FakeFileSystem::Impl {
   };
 
   std::optional<Located> locate(const std::string& text, bool pattern = false) const {
-    auto dosPath = dos::resolve(text, dos::format(current, true));
+    auto dosPath = dos::resolve(text, current);
     if (!dosPath) return std::nullopt;
-    const std::vector<std::string> parts = dosPath->components;
+    const std::vector<std::string>& parts = dosPath->components;
     for (size_t i = 0; i < parts.size(); ++i) {
       bool leafPattern = pattern && i + 1 == parts.size();
       if (!leafPattern && dos::hasWildcards(parts[i])) return std::nullopt;
@@ -197,7 +197,7 @@ struct FakeFileSystem::Impl {
     found.dos = std::move(*dosPath);
     found.root = drive->second;
     Node* dir = found.root;
-    for (const auto& part : parts) {
+    for (const auto& part : found.dos.components) {
       if (!dir->directory) break;
       Node* next = dir->child(part);
       if (!next) break;
@@ -337,16 +337,16 @@ std::string FakeFileSystem::dropLink(char letter) {
   return {};
 }
 
-void FakeFileSystem::putFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+void FakeFileSystem::putFile(const std::string& path, std::vector<uint8_t> bytes) {
   auto at = impl_->locate(path);
   if (!at || at->isRoot()) return;
   if (at->exists()) {
-    if (!at->node()->directory) at->node()->content = std::make_shared<Bytes>(bytes);
+    if (!at->node()->directory) at->node()->content = std::make_shared<Bytes>(std::move(bytes));
     return;
   }
   Node* dir = impl_->makeDirectories(dos::format(at->dos.parent()));
   if (!dir) return;
-  dir->add(at->dos.leaf(), false)->content = std::make_shared<Bytes>(bytes);
+  dir->add(at->dos.leaf(), false)->content = std::make_shared<Bytes>(std::move(bytes));
 }
 
 void FakeFileSystem::putFile(const std::string& path, const std::string& text) {
@@ -435,7 +435,9 @@ std::unique_ptr<FileHandle> FakeFileSystem::open(const std::string& path, OpenMo
   try {
     auto at = impl_->locate(path);
     if (!at || at->isRoot()) return nullptr;
-    if (impl_->failingOpens.count(impl_->keyOf(path))) return nullptr;
+    // Working out the key costs a second lookup: only when a failure was asked for.
+    if (!impl_->failingOpens.empty() && impl_->failingOpens.count(impl_->keyOf(path)))
+      return nullptr;
     bool writable = mode != OpenMode::kRead;
     Node* node = nullptr;
     if (at->exists()) {
@@ -603,7 +605,8 @@ bool FakeFileSystem::replaceWhole(const std::string& path, const std::vector<uin
   try {
     auto at = impl_->locate(path);
     if (!at || at->isRoot()) return false;
-    if (impl_->failingReplaces.count(impl_->keyOf(path))) return false;
+    if (!impl_->failingReplaces.empty() && impl_->failingReplaces.count(impl_->keyOf(path)))
+      return false;
     Node* node = nullptr;
     if (at->exists()) {
       node = at->node();

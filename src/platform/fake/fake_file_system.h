@@ -28,7 +28,7 @@ class FakeFileSystem : public FileSystem, public DriveMap {
   // Number of mappings written or removed through the drive map.
   size_t driveChanges() const { return driveChanges_; }
   // Creates the file and every missing directory above it.
-  void putFile(const std::string& path, const std::vector<uint8_t>& bytes = {});
+  void putFile(const std::string& path, std::vector<uint8_t> bytes = {});
   void putFile(const std::string& path, const std::string& text);
   void makeDirectories(const std::string& path);
   void setReadOnly(const std::string& path, bool readOnly);

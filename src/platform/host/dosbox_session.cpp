@@ -7,15 +7,6 @@
 namespace platform::dosbox {
 namespace {
 
-std::string textField(std::span<const uint8_t> bytes, size_t offset, size_t size) {
-  if (offset >= bytes.size()) return {};
-  size_t end = std::min(offset + size, bytes.size());
-  std::string text;
-  for (size_t i = offset; i < end && bytes[i] != 0; ++i) text += static_cast<char>(bytes[i]);
-  while (!text.empty() && text.back() == ' ') text.pop_back();
-  return text;
-}
-
 bool isBlank(char c) {
   return c == ' ' || c == '\t';
 }
@@ -89,14 +80,6 @@ bool checkTail(const std::string& tail, std::string* error) {
 }
 
 }  // namespace
-
-PifStart readPif(std::span<const uint8_t> bytes) {
-  PifStart pif;
-  pif.program = textField(bytes, kPifProgramOffset, kPifProgramSize);
-  pif.workingDirectory = textField(bytes, kPifWorkingDirOffset, kPifWorkingDirSize);
-  pif.closeOnExit = bytes.size() > kPifFlagsOffset && (bytes[kPifFlagsOffset] & kPifCloseOnExit);
-  return pif;
-}
 
 std::string commandTail(const std::vector<std::string>& args) {
   std::string tail;

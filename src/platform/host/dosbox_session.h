@@ -1,41 +1,18 @@
-// The parts of a DOS session start that need no operating system: what a PIF asks for, and the
-// DOSBox configuration that runs it (drives, working directory, program, what happens at the
-// end). Everything goes into the [autoexec] section of a generated configuration file, because
-// DOSBox 0.74 drops every -c command after the eleventh without a word and then never exits.
+// The parts of a DOS session start that need no operating system: the DOSBox configuration that
+// runs a program (drives, working directory, program, what happens at the end); platform::readPif
+// reads what a PIF asks for. Everything goes into the [autoexec] section of a generated
+// configuration file, because DOSBox 0.74 drops every -c command after the eleventh without a
+// word and then never exits.
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <vector>
 
+#include "platform/pif_fields.h"
+
 namespace platform::dosbox {
-
-// What DOS keeps of a command line after the program name: a count byte, at most 126
-// characters and a CR.
-inline constexpr size_t kMaxCommandTail = 126;
-
-// The PIF fields a start uses, and how many leading bytes of the file hold all of them.
-inline constexpr size_t kPifProgramOffset = 0x024;
-inline constexpr size_t kPifProgramSize = 63;
-inline constexpr size_t kPifFlagsOffset = 0x063;
-inline constexpr size_t kPifWorkingDirOffset = 0x065;
-inline constexpr size_t kPifWorkingDirSize = 64;
-inline constexpr size_t kPifBytesUsed = kPifWorkingDirOffset + kPifWorkingDirSize;
-inline constexpr uint8_t kPifCloseOnExit = 0x10;
-
-struct PifStart {
-  std::string program;           // as stored, e.g. "D:\GAMES\DUKE3D\DUKE3D.EXE"
-  std::string workingDirectory;  // as stored; may be empty
-  bool closeOnExit = false;      // clear: the window waits for a key after the program
-};
-
-// Reads the fields from the start of a PIF. Each text stops at its NUL or at the end of its
-// field, whichever comes first, and loses trailing blanks; a field beyond the end of `bytes` is
-// empty, so a short or damaged file gives empty texts, never a read past the end.
-PifStart readPif(std::span<const uint8_t> bytes);
 
 // A drive of the session: its letter and the host directory mounted there.
 struct Mount {

@@ -19,6 +19,7 @@
 #include "platform/dos_path.h"
 #include "platform/dos_session_paths.h"
 #include "platform/host/dosbox_session.h"
+#include "platform/pif_fields.h"
 
 extern char** environ;
 
@@ -610,9 +611,14 @@ bool HostProcesses::preparePif(const std::string& pifPath, const std::vector<std
     if (error) *error = "Cannot open " + pifPath;
     return false;
   }
-  std::vector<uint8_t> bytes(dosbox::kPifBytesUsed);
+  std::vector<uint8_t> bytes(pif::kStartBytes);
   bytes.resize(file->read(bytes.data(), bytes.size()));
-  dosbox::PifStart pif = dosbox::readPif(bytes);
+  const std::optional<PifStart> read = readPif(bytes);
+  if (!read) {
+    if (error) *error = pifPath + " is too short to be a PIF";
+    return false;
+  }
+  const PifStart& pif = *read;
   if (pif.program.empty()) {
     if (error) *error = pifPath + " names no program";
     return false;
