@@ -31,6 +31,24 @@ struct FindData {
   bool isDirectory() const { return (attributes & kAttrDirectory) != 0; }
 };
 
+// One entry of a directory search: what a list of names needs, all of which a directory's
+// listing tells without a look at each entry.
+struct DirectoryEntry {
+  std::string longName;
+  std::string shortName;
+  uint32_t attributes = 0;  // kAttrDirectory and kAttrHidden only
+  bool isDirectory() const { return (attributes & kAttrDirectory) != 0; }
+};
+
+// A whole directory read once for several patterns.
+struct DirectorySearch {
+  // Every sub-directory and every other entry at least one pattern matches, by name ignoring
+  // case and names equal in any case by their bytes.
+  std::vector<DirectoryEntry> entries;
+  // One per pattern: the positions in `entries` of what it matches, in that order.
+  std::vector<std::vector<uint32_t>> matches;
+};
+
 enum class OpenMode {
   kRead,            // existing file, read only
   kReadWrite,       // existing file, read and write, never created
@@ -68,6 +86,13 @@ class FileSystem {
   // without wildcards finds that one entry. Empty when nothing matches or the directory
   // does not exist. "." and ".." are never listed.
   virtual std::vector<FindData> find(const std::string& pattern) const = 0;
+
+  // The directory `dir` read once for all of `patterns`, each matching what find() finds for
+  // `dir` + pattern (long or short name; one without wildcards names one entry). A pattern that
+  // is no name inside `dir` ("MAPS\*.MAP", "..") matches nothing. Nothing when `dir` is not an
+  // existing directory.
+  virtual std::optional<DirectorySearch> searchDirectory(
+      const std::string& dir, const std::vector<std::string>& patterns) const = 0;
 
   // Attributes of one existing entry, or nothing when it does not exist.
   virtual std::optional<FindData> stat(const std::string& path) const = 0;

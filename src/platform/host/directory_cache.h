@@ -26,6 +26,16 @@
 
 namespace platform {
 
+// What a directory's listing says an entry is. kLook: only a look at the entry itself tells (a
+// symbolic link, or a file system whose listing does not say).
+enum class ListedType : uint8_t { kLook, kFile, kDirectory };
+
+// A directory's listing with the type of each entry as the host listed it.
+struct CachedDirectory {
+  std::shared_ptr<const DirectoryListing> listing;
+  std::shared_ptr<const std::vector<ListedType>> types;  // one per name
+};
+
 struct DirectoryCacheLimits {
   size_t directories = 8;
   // Names kept over all directories; the one used last is kept whatever its size.
@@ -48,10 +58,13 @@ class DirectoryCache {
       : limits_(limits), clock_(std::move(clock)) {}
 
   // The listing of the directory open as `fd`; nothing when it cannot be read.
-  std::shared_ptr<const DirectoryListing> listing(int fd) {
+  std::shared_ptr<const DirectoryListing> listing(int fd) { return entries(fd).listing; }
+
+  // The same with the entries' types; both empty when it cannot be read.
+  CachedDirectory entries(int fd) {
     const int64_t start = clock_();
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISDIR(st.st_mode)) return nullptr;
+    if (::fstat(fd, &st) != 0 || !S_ISDIR(st.st_mode)) return {};
     const Stamp stamp = stampOf(st);
     std::shared_ptr<const DirectoryListing> kept;
     {
@@ -60,22 +73,25 @@ class DirectoryCache {
       if (slot != slots_.end()) {
         if (slot->settled && slot->stamp == stamp) {
           std::rotate(slots_.begin(), slot, slot + 1);
-          return slots_.front().listing;
+          return slots_.front().directory;
         }
-        kept = slot->listing;
+        kept = slot->directory.listing;
       }
     }
-    auto names = readNames(fd);
-    if (!names) return nullptr;
+    auto read = readEntries(fd);
+    if (!read) return {};
     // The aliases depend on nothing but the names in their order: a file replaced through a
-    // rename, say, changes the directory's times and leaves them as they were.
-    auto listing = kept && kept->names() == *names
-                       ? kept
-                       : std::make_shared<const DirectoryListing>(std::move(*names));
+    // rename, say, changes the directory's times and leaves them as they were. The types are
+    // always the ones just read.
+    CachedDirectory directory;
+    directory.listing = kept && kept->names() == read->names
+                            ? kept
+                            : std::make_shared<const DirectoryListing>(std::move(read->names));
+    directory.types = std::make_shared<const std::vector<ListedType>>(std::move(read->types));
     // Settled: any later change gets later times than these, so the stamp shows it.
     const bool settled = start - std::max(stamp.modified, stamp.changed) >= settleTime(st);
-    keep({stamp, listing, settled});
-    return listing;
+    keep({stamp, directory, settled});
+    return directory;
   }
 
   // After a change made through this program to the host directory `dir`: it is listed again
@@ -112,7 +128,7 @@ class DirectoryCache {
   };
   struct Slot {
     Stamp stamp;
-    std::shared_ptr<const DirectoryListing> listing;
+    CachedDirectory directory;
     bool settled;
   };
 
@@ -121,9 +137,27 @@ class DirectoryCache {
     return {st.st_dev, st.st_ino, ns(st.st_mtim), ns(st.st_ctim), st.st_size, st.st_nlink};
   }
 
+  struct Read {
+    std::vector<std::string> names;
+    std::vector<ListedType> types;
+  };
+
+  static ListedType typeOf(unsigned char type) {
+    switch (type) {
+      case DT_DIR:
+        return ListedType::kDirectory;
+      case DT_LNK:
+      case DT_UNKNOWN:
+        return ListedType::kLook;
+      default:
+        // Devices, FIFOs and sockets are files to DOS, as a look at them says too.
+        return ListedType::kFile;
+    }
+  }
+
   // The names in the order the host lists them, which is the order DOSBox numbers the
-  // aliases in.
-  static std::optional<std::vector<std::string>> readNames(int fd) {
+  // aliases in, with their types.
+  static std::optional<Read> readEntries(int fd) {
     int own = ::dup(fd);
     if (own < 0) return std::nullopt;
     DIR* handle = ::fdopendir(own);
@@ -132,13 +166,15 @@ class DirectoryCache {
       return std::nullopt;
     }
     ::rewinddir(handle);
-    std::vector<std::string> names;
+    Read read;
     while (const dirent* entry = ::readdir(handle)) {
       std::string_view name = entry->d_name;
-      if (name != "." && name != "..") names.emplace_back(name);
+      if (name == "." || name == "..") continue;
+      read.names.emplace_back(name);
+      read.types.push_back(typeOf(entry->d_type));
     }
     ::closedir(handle);
-    return names;
+    return read;
   }
 
   std::vector<Slot>::iterator findSlot(dev_t device, ino_t inode) {
@@ -156,7 +192,7 @@ class DirectoryCache {
     size_t entries = 0;
     size_t count = 0;
     for (const Slot& s : slots_) {
-      entries += s.listing->size();
+      entries += s.directory.listing->size();
       if (count > 0 && (count >= limits_.directories || entries > limits_.entries)) break;
       ++count;
     }
