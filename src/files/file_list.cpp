@@ -45,10 +45,11 @@ std::string withSeparator(std::string dir) {
 
 }  // namespace
 
-ListEntry fileEntry(const std::string& longName, const std::string& shortName, bool longNames,
+ListEntry fileEntry(std::string_view longName, std::string_view shortName, bool longNames,
                     int kind) {
-  const std::string& alias = shortName.empty() ? longName : shortName;
-  ListEntry file = makeEntry(EntryKind::kFile, longNames ? longName : alias, longName, alias);
+  const std::string_view alias = shortName.empty() ? longName : shortName;
+  ListEntry file = makeEntry(EntryKind::kFile, std::string(longNames ? longName : alias),
+                             std::string(longName), std::string(alias));
   file.fileKind = kind;
   return file;
 }
@@ -83,9 +84,10 @@ void FileList::refresh(const platform::FileSystem& fs,
   if (search) {
     for (const platform::DirectoryEntry& f : search->entries) {
       if (!f.isDirectory() || (f.attributes & platform::kAttrHidden) != 0) continue;
-      const std::string& shown = longNames_ || f.shortName.empty() ? f.longName : f.shortName;
-      entries_.push_back(makeEntry(EntryKind::kDirectory, directoryEntry(shown), f.longName,
-                                   f.shortName.empty() ? f.longName : f.shortName));
+      const std::string_view shown = longNames_ || f.shortName.empty() ? f.longName : f.shortName;
+      entries_.push_back(makeEntry(EntryKind::kDirectory, directoryEntry(shown),
+                                   std::string(f.longName),
+                                   std::string(f.shortName.empty() ? f.longName : f.shortName)));
     }
   }
   for (char letter : drives) {

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "files/file_masks.h"
@@ -27,7 +28,7 @@ struct ListEntry {
 // The entry of a found file. A file the file system reports no 8.3 name for goes by its long
 // name in both modes.
 ListEntry fileEntry(const platform::FindData& found, bool longNames, int kind);
-ListEntry fileEntry(const std::string& longName, const std::string& shortName, bool longNames,
+ListEntry fileEntry(std::string_view longName, std::string_view shortName, bool longNames,
                     int kind);
 
 class FileList {

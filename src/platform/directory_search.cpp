@@ -16,14 +16,29 @@ bool isExtensionPattern(std::string_view pattern) {
          pattern.find_first_of("*?.", 2) == std::string_view::npos;
 }
 
-// The text after the last dot of `name`, upper-cased, into `out`; false when it has no dot.
-bool upperExtension(std::string_view name, std::string& out) {
+// The text after the last dot of `name`; nothing when it has no dot.
+std::optional<std::string_view> extensionOf(std::string_view name) {
   const size_t dot = name.rfind('.');
-  if (dot == std::string_view::npos) return false;
-  out.assign(name.substr(dot + 1));
-  for (char& c : out) c = dos::toUpper(c);
-  return true;
+  if (dot == std::string_view::npos) return std::nullopt;
+  return name.substr(dot + 1);
 }
+
+// Extensions as keys in any case, looked up without making a string of each name's.
+struct HashIgnoringCase {
+  using is_transparent = void;
+  size_t operator()(std::string_view text) const {
+    size_t hash = 14695981039346656037ull;
+    for (char c : text)
+      hash = (hash ^ static_cast<unsigned char>(dos::toUpper(c))) * 1099511628211ull;
+    return hash;
+  }
+};
+struct EqualIgnoringCase {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const {
+    return dos::equalsIgnoreCase(a, b);
+  }
+};
 
 // The patterns sorted by how they are matched: "*.EXT" by a lookup of the extension, names
 // without wildcards by the listing's own lookup (the entry find() would name), the rest one
@@ -38,7 +53,7 @@ class PatternSet {
       if (!dos::hasWildcards(*name)) {
         if (auto at = listing.find(*name)) named_.emplace_back(static_cast<uint32_t>(*at), pattern);
       } else if (isExtensionPattern(*name)) {
-        byExtension_[dos::toUpper(std::string_view(*name).substr(2))].push_back(pattern);
+        byExtension_[name->substr(2)].push_back(pattern);
       } else {
         others_.emplace_back(std::move(*name), pattern);
       }
@@ -52,11 +67,13 @@ class PatternSet {
              std::vector<uint32_t>& out) {
     out.clear();
     if (!byExtension_.empty()) {
-      const bool dotted = upperExtension(name, nameExtension_);
-      if (dotted) add(nameExtension_, out);
+      const auto nameExtension = extensionOf(name);
+      if (nameExtension) add(*nameExtension, out);
       // An alias keeps three characters of the extension: "x.mapx" is "X~1.MAP".
-      if (upperExtension(alias, aliasExtension_) && (!dotted || aliasExtension_ != nameExtension_))
-        add(aliasExtension_, out);
+      const auto aliasExtension = extensionOf(alias);
+      if (aliasExtension &&
+          (!nameExtension || !dos::equalsIgnoreCase(*aliasExtension, *nameExtension)))
+        add(*aliasExtension, out);
     }
     for (const auto& [pattern, i] : others_) {
       if (dos::matchesWildcard(pattern, name) || dos::matchesWildcard(pattern, alias))
@@ -67,16 +84,16 @@ class PatternSet {
   }
 
  private:
-  void add(const std::string& extension, std::vector<uint32_t>& out) const {
+  void add(std::string_view extension, std::vector<uint32_t>& out) const {
     auto found = byExtension_.find(extension);
     if (found != byExtension_.end())
       out.insert(out.end(), found->second.begin(), found->second.end());
   }
 
-  std::unordered_map<std::string, std::vector<uint32_t>> byExtension_;
+  std::unordered_map<std::string, std::vector<uint32_t>, HashIgnoringCase, EqualIgnoringCase>
+      byExtension_;
   std::vector<std::pair<uint32_t, uint32_t>> named_;  // entry, pattern
   std::vector<std::pair<std::string, uint32_t>> others_;
-  std::string nameExtension_, aliasExtension_;
 };
 
 }  // namespace
@@ -88,16 +105,16 @@ std::optional<std::string> patternInDirectory(std::string_view pattern) {
   return std::move(path->components.front());
 }
 
-DirectorySearch searchListing(const DirectoryListing& listing,
+DirectorySearch searchListing(std::shared_ptr<const DirectoryListing> listing,
                               const std::vector<std::string>& patterns,
                               const std::function<ListedKind(size_t)>& kindOf) {
   DirectorySearch found;
   found.matches.resize(patterns.size());
-  PatternSet set(listing, patterns);
-  const std::vector<std::string>& names = listing.names();
-  const std::vector<std::string>& aliases = listing.aliases();
+  PatternSet set(*listing, patterns);
+  const std::vector<std::string>& names = listing->names();
+  const std::vector<std::string>& aliases = listing->aliases();
   std::vector<uint32_t> hits;
-  for (uint32_t i : listing.shownOrder()) {
+  for (uint32_t i : listing->shownOrder()) {
     const ListedKind kind = kindOf(i);
     if (kind == ListedKind::kGone) continue;
     set.match(i, names[i], aliases[i], hits);
@@ -109,6 +126,7 @@ DirectorySearch searchListing(const DirectoryListing& listing,
     entry.attributes = kind == ListedKind::kDirectory ? uint32_t(kAttrDirectory) : 0u;
     for (uint32_t pattern : hits) found.matches[pattern].push_back(position);
   }
+  found.names = std::move(listing);
   return found;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,7 +25,7 @@ std::optional<std::string> patternInDirectory(std::string_view pattern);
 
 // FileSystem::searchDirectory over one listing. `kindOf(i)` says what names()[i] is; it is
 // asked once for each entry.
-DirectorySearch searchListing(const DirectoryListing& listing,
+DirectorySearch searchListing(std::shared_ptr<const DirectoryListing> listing,
                               const std::vector<std::string>& patterns,
                               const std::function<ListedKind(size_t)>& kindOf);
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -32,10 +33,10 @@ struct FindData {
 };
 
 // One entry of a directory search: what a list of names needs, all of which a directory's
-// listing tells without a look at each entry.
+// listing tells without a look at each entry. The names are those of the search's listing.
 struct DirectoryEntry {
-  std::string longName;
-  std::string shortName;
+  std::string_view longName;
+  std::string_view shortName;
   uint32_t attributes = 0;  // kAttrDirectory and kAttrHidden only
   bool isDirectory() const { return (attributes & kAttrDirectory) != 0; }
 };
@@ -47,6 +48,9 @@ struct DirectorySearch {
   std::vector<DirectoryEntry> entries;
   // One per pattern: the positions in `entries` of what it matches, in that order.
   std::vector<std::vector<uint32_t>> matches;
+  // What the entries' names are kept in, shared by every copy of the search (a big directory
+  // is not copied name by name for each search of it).
+  std::shared_ptr<const void> names;
 };
 
 enum class OpenMode {

@@ -422,7 +422,8 @@ std::optional<DirectorySearch> FakeFileSystem::searchDirectory(
     auto at = impl_->locate(dir);
     if (!at || !at->existsAsDirectory()) return std::nullopt;
     const Node* node = at->node();
-    return searchListing(node->listing(), patterns, [node](size_t i) {
+    node->listing();
+    return searchListing(node->cachedListing, patterns, [node](size_t i) {
       return node->children[i]->directory ? ListedKind::kDirectory : ListedKind::kFile;
     });
   } catch (...) {

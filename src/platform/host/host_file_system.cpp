@@ -466,7 +466,7 @@ std::optional<DirectorySearch> HostFileSystem::searchDirectory(
     const std::vector<std::string>& names = listed.listing->names();
     const std::vector<ListedType>& types = *listed.types;
     // The listing's types spare a look at each entry; links and untyped entries get one.
-    return searchListing(*listed.listing, patterns, [&](size_t i) {
+    return searchListing(listed.listing, patterns, [&](size_t i) {
       if (types[i] == ListedType::kDirectory) return ListedKind::kDirectory;
       if (types[i] == ListedType::kFile) return ListedKind::kFile;
       auto st = open.statEntry(names[i]);
