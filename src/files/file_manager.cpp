@@ -67,15 +67,18 @@ void FileManager::refill(std::initializer_list<size_t> which) {
   std::vector<size_t> pending(which);
   while (!pending.empty()) {
     const std::string dir = withSeparator(lists_[pending.front()].workDir());
-    std::vector<size_t> group, firstPatterns;
+    std::vector<size_t> group, firstPatterns, later;
     std::vector<std::string> patterns;
-    std::erase_if(pending, [&](size_t list) {
-      if (withSeparator(lists_[list].workDir()) != dir) return false;
+    for (size_t list : pending) {
+      if (withSeparator(lists_[list].workDir()) != dir) {
+        later.push_back(list);
+        continue;
+      }
       group.push_back(list);
       firstPatterns.push_back(patterns.size());
       for (std::string& pattern : lists_[list].patterns()) patterns.push_back(std::move(pattern));
-      return true;
-    });
+    }
+    pending = std::move(later);
     std::optional<platform::DirectorySearch> search;
     if (!dir.empty() && !patterns.empty()) search = fs_.searchDirectory(dir, patterns);
     for (size_t i = 0; i < group.size(); ++i)

@@ -94,7 +94,7 @@ class FileSystem {
   // The directory `dir` read once for all of `patterns`, each matching what find() finds for
   // `dir` + pattern (long or short name; one without wildcards names one entry). A pattern that
   // is no name inside `dir` ("MAPS\*.MAP", "..") matches nothing. Nothing when `dir` is not an
-  // existing directory.
+  // existing directory; an empty search for one that cannot be read.
   virtual std::optional<DirectorySearch> searchDirectory(
       const std::string& dir, const std::vector<std::string>& patterns) const = 0;
 

@@ -462,7 +462,12 @@ std::optional<DirectorySearch> HostFileSystem::searchDirectory(
     if (!at || !at->existsAsDirectory()) return std::nullopt;
     OpenDirectory open(at->host);
     const CachedDirectory listed = open.entries(*cache_);
-    if (!listed.listing) return std::nullopt;
+    if (!listed.listing) {
+      // There, but not to be read: nothing in it shows, the way out does.
+      DirectorySearch none;
+      none.matches.resize(patterns.size());
+      return none;
+    }
     const std::vector<std::string>& names = listed.listing->names();
     const std::vector<ListedType>& types = *listed.types;
     // The listing's types spare a look at each entry; links and untyped entries get one.
