@@ -359,6 +359,38 @@ TEST_F(DirectoryCacheTest, AnEntryReplacedUnderTheSameNameShowsItsNewType) {
   EXPECT_TRUE(isDirectory());
 }
 
+// Listed again after each change, the names read are compared with the kept ones as they come.
+TEST_F(DirectoryCacheTest, ListingAgainSeesNamesGoneAddedOrChangedAnywhere) {
+  DirectoryCache now;  // the real clock: the directory is too fresh to go by its stamp
+  auto names = [&] {
+    const int fd = ::open(maps.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    auto listing = now.listing(fd);
+    ::close(fd);
+    return listing ? listing->names() : std::vector<std::string>{};
+  };
+  auto hostNames = [&] {
+    std::vector<std::string> listed;
+    DIR* handle = ::opendir(maps.c_str());
+    while (const dirent* entry = ::readdir(handle)) {
+      const std::string name = entry->d_name;
+      if (name != "." && name != "..") listed.push_back(name);
+    }
+    ::closedir(handle);
+    return listed;
+  };
+  const std::vector<std::string> first = names();
+  ASSERT_EQ(first, hostNames());
+  EXPECT_EQ(names(), first);
+  stdfs::remove(maps / first.back());  // the last name listed
+  EXPECT_EQ(names(), hostNames());
+  stdfs::remove(maps / first.front());
+  EXPECT_EQ(names(), hostNames());
+  stdfs::rename(maps / first[5], maps / "Renamed.MAP");
+  writeHostFile(maps / "Added.MAP", "m");
+  EXPECT_EQ(names(), hostNames());
+  EXPECT_EQ(names().size(), first.size() - 1);
+}
+
 TEST_F(DirectoryCacheTest, KeepsFewDirectories) {
   auto small = settledCache({/*directories=*/2, /*entries=*/10});
   HostFileSystem bounded(dir.path(), small);

@@ -78,15 +78,14 @@ class DirectoryCache {
         kept = slot->directory.listing;
       }
     }
-    auto read = readEntries(fd);
+    auto read = readEntries(fd, kept.get());
     if (!read) return {};
     // The aliases depend on nothing but the names in their order: a file replaced through a
     // rename, say, changes the directory's times and leaves them as they were. The types are
     // always the ones just read.
     CachedDirectory directory;
-    directory.listing = kept && kept->names() == read->names
-                            ? kept
-                            : std::make_shared<const DirectoryListing>(std::move(read->names));
+    directory.listing =
+        read->sameAsKept ? kept : std::make_shared<const DirectoryListing>(std::move(read->names));
     directory.types = std::make_shared<const std::vector<ListedType>>(std::move(read->types));
     // Settled: any later change gets later times than these, so the stamp shows it.
     const bool settled = start - std::max(stamp.modified, stamp.changed) >= settleTime(st);
@@ -138,8 +137,9 @@ class DirectoryCache {
   }
 
   struct Read {
-    std::vector<std::string> names;
+    std::vector<std::string> names;  // empty when they are the kept ones
     std::vector<ListedType> types;
+    bool sameAsKept = false;
   };
 
   static ListedType typeOf(unsigned char type) {
@@ -156,8 +156,9 @@ class DirectoryCache {
   }
 
   // The names in the order the host lists them, which is the order DOSBox numbers the
-  // aliases in, with their types.
-  static std::optional<Read> readEntries(int fd) {
+  // aliases in, with their types. While they are the names of `kept` in the same order, none
+  // is copied: a big directory read again after a change elsewhere mostly is.
+  static std::optional<Read> readEntries(int fd, const DirectoryListing* kept) {
     int own = ::dup(fd);
     if (own < 0) return std::nullopt;
     DIR* handle = ::fdopendir(own);
@@ -167,13 +168,29 @@ class DirectoryCache {
     }
     ::rewinddir(handle);
     Read read;
+    const std::vector<std::string>* same = kept ? &kept->names() : nullptr;
+    size_t matched = 0;  // names equal to the kept ones so far
+    if (same) read.types.reserve(same->size());
     while (const dirent* entry = ::readdir(handle)) {
       std::string_view name = entry->d_name;
       if (name == "." || name == "..") continue;
-      read.names.emplace_back(name);
+      if (same && matched < same->size() && (*same)[matched] == name) {
+        ++matched;
+      } else {
+        if (same) {
+          read.names.assign(same->begin(), same->begin() + ptrdiff_t(matched));
+          same = nullptr;
+        }
+        read.names.emplace_back(name);
+      }
       read.types.push_back(typeOf(entry->d_type));
     }
     ::closedir(handle);
+    if (same && matched == same->size()) {
+      read.sameAsKept = true;
+    } else if (same) {  // the kept ones and then some that are gone
+      read.names.assign(same->begin(), same->begin() + ptrdiff_t(matched));
+    }
     return read;
   }
 
