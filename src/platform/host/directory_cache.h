@@ -1,10 +1,11 @@
-// The listings of the host directories used last, with their 8.3 aliases, so that a search
-// over a big directory does not work out every alias again for each pattern. A kept listing is
-// used only while the directory still looks unchanged: same inode, modification and change
-// times (nanoseconds), size and link count. A change through any program updates those times,
-// but only to the file system's granularity (2 s on FAT, whole seconds on some others, a clock
-// tick of a few ms on the usual Linux ones): a directory whose times are that recent is listed
-// again every time, its aliases reused only when its names and their order are still the same.
+// The listings of the host directories used last, with their 8.3 aliases and the entries' types
+// as listed, so that a search over a big directory does not work out every alias again for each
+// pattern nor look at each entry. A kept listing is used only while the directory still looks
+// unchanged: same inode, modification and change times (nanoseconds), size and link count. A
+// change through any program updates those times, but only to the file system's granularity
+// (2 s on FAT, whole seconds on some others, a clock tick of a few ms on the usual Linux ones): a
+// directory whose times are that recent is listed again every time, its aliases reused only when
+// its names and their order are still the same.
 #pragma once
 
 #include <dirent.h>
