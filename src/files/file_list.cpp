@@ -45,56 +45,79 @@ std::string withSeparator(std::string dir) {
 
 }  // namespace
 
-ListEntry fileEntry(const platform::FindData& found, bool longNames, int kind) {
-  const std::string& shortName = found.shortName.empty() ? found.longName : found.shortName;
-  ListEntry file = makeEntry(EntryKind::kFile, longNames ? found.longName : shortName,
-                             found.longName, shortName);
+ListEntry fileEntry(std::string_view longName, std::string_view shortName, bool longNames,
+                    int kind) {
+  const std::string_view alias = shortName.empty() ? longName : shortName;
+  ListEntry file = makeEntry(EntryKind::kFile, std::string(longNames ? longName : alias),
+                             std::string(longName), std::string(alias));
   file.fileKind = kind;
   return file;
 }
 
-void FileList::refresh(const platform::FileSystem& fs) {
-  entries_.clear();
-  if (workDir_.empty() || masks_.empty()) return;
-  listDirectories(fs);
-  listFiles(fs);
+ListEntry fileEntry(const platform::FindData& found, bool longNames, int kind) {
+  return fileEntry(found.longName, found.shortName, longNames, kind);
 }
 
-void FileList::listDirectories(const platform::FileSystem& fs) {
-  const std::string dir = withSeparator(workDir_);
-  const auto here = fs.stat(dir);
-  const bool exists = here && here->isDirectory();
-  const bool root = dir.size() == 3 && dir[1] == ':';
-  if (exists && !root) entries_.push_back(makeEntry(EntryKind::kParent, std::string(kParentEntry)));
+void FileList::refresh(const platform::FileSystem& fs) {
+  if (workDir_.empty() || masks_.empty()) {
+    entries_.clear();
+    return;
+  }
+  refresh(fs, fs.searchDirectory(withSeparator(workDir_), patterns()), 0, fs.drives());
+}
 
-  if (exists) {
-    std::vector<platform::FindData> found = fs.find(dir + "*.*");
-    std::erase_if(found, [](const platform::FindData& f) {
-      return !f.isDirectory() || (f.attributes & platform::kAttrHidden) != 0;
-    });
-    sortByNameIgnoringCase(found);
-    for (const platform::FindData& f : found) {
-      const std::string& shown = longNames_ || f.shortName.empty() ? f.longName : f.shortName;
-      entries_.push_back(makeEntry(EntryKind::kDirectory, directoryEntry(shown), f.longName,
-                                   f.shortName.empty() ? f.longName : f.shortName));
+std::vector<std::string> FileList::patterns() const {
+  std::vector<std::string> out;
+  out.reserve(masks_.size());
+  for (const KindMask& mask : masks_) out.push_back(mask.mask);
+  return out;
+}
+
+void FileList::refresh(const platform::FileSystem& fs,
+                       const std::optional<platform::DirectorySearch>& search, size_t firstPattern,
+                       const std::vector<char>& drives) {
+  entries_.clear();
+  if (workDir_.empty() || masks_.empty()) return;
+  const std::string dir = withSeparator(workDir_);
+  const bool root = dir.size() == 3 && dir[1] == ':';
+  if (search && !root) entries_.push_back(makeEntry(EntryKind::kParent, std::string(kParentEntry)));
+  if (search) {
+    for (const platform::DirectoryEntry& f : search->entries) {
+      if (!f.isDirectory() || (f.attributes & platform::kAttrHidden) != 0) continue;
+      const std::string_view shown = longNames_ || f.shortName.empty() ? f.longName : f.shortName;
+      entries_.push_back(makeEntry(EntryKind::kDirectory, directoryEntry(shown),
+                                   std::string(f.longName),
+                                   std::string(f.shortName.empty() ? f.longName : f.shortName)));
     }
   }
-  for (char letter : fs.drives()) {
+  for (char letter : drives) {
     ListEntry drive = makeEntry(EntryKind::kDrive, driveEntry(letter));
     drive.drive = letter;
     entries_.push_back(std::move(drive));
   }
+
+  for (size_t m = 0; m < masks_.size(); ++m) {
+    const KindMask& mask = masks_[m];
+    // A mask reaching into another directory ("MAPS\*.MAP") is no name of this one: it is
+    // looked up on its own.
+    if (mask.mask.find_first_of("\\/") != std::string::npos) {
+      listFilesOfMask(fs, mask.mask, mask.kind);
+      continue;
+    }
+    if (!search || firstPattern + m >= search->matches.size()) continue;
+    for (uint32_t at : search->matches[firstPattern + m]) {
+      const platform::DirectoryEntry& f = search->entries[at];
+      if (!f.isDirectory())
+        entries_.push_back(fileEntry(f.longName, f.shortName, longNames_, mask.kind));
+    }
+  }
 }
 
-void FileList::listFiles(const platform::FileSystem& fs) {
-  const std::string dir = withSeparator(workDir_);
-  for (const KindMask& mask : masks_) {
-    std::vector<platform::FindData> found = fs.find(dir + mask.mask);
-    std::erase_if(found, [](const platform::FindData& f) { return f.isDirectory(); });
-    sortByNameIgnoringCase(found);
-    for (const platform::FindData& f : found)
-      entries_.push_back(fileEntry(f, longNames_, mask.kind));
-  }
+void FileList::listFilesOfMask(const platform::FileSystem& fs, const std::string& mask, int kind) {
+  std::vector<platform::FindData> found = fs.find(withSeparator(workDir_) + mask);
+  std::erase_if(found, [](const platform::FindData& f) { return f.isDirectory(); });
+  sortByNameIgnoringCase(found);
+  for (const platform::FindData& f : found) entries_.push_back(fileEntry(f, longNames_, kind));
 }
 
 std::vector<std::string> FileList::texts() const {

@@ -4,7 +4,9 @@
 // two masks match is listed twice.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "files/file_masks.h"
@@ -26,6 +28,8 @@ struct ListEntry {
 // The entry of a found file. A file the file system reports no 8.3 name for goes by its long
 // name in both modes.
 ListEntry fileEntry(const platform::FindData& found, bool longNames, int kind);
+ListEntry fileEntry(std::string_view longName, std::string_view shortName, bool longNames,
+                    int kind);
 
 class FileList {
  public:
@@ -42,6 +46,13 @@ class FileList {
   // so a game with no kinds for it never shows the previous game's files. A working directory
   // that is gone still lists the drives, the way out of it.
   void refresh(const platform::FileSystem& fs);
+  // The same from one search of the working directory made for several lists: this list's
+  // masks are its patterns from `firstPattern` on, in order (see patterns()).
+  void refresh(const platform::FileSystem& fs,
+               const std::optional<platform::DirectorySearch>& search, size_t firstPattern,
+               const std::vector<char>& drives);
+  // What to search the working directory for: one pattern per mask.
+  std::vector<std::string> patterns() const;
   void clear() { entries_.clear(); }
 
   const std::vector<ListEntry>& entries() const { return entries_; }
@@ -51,8 +62,7 @@ class FileList {
   std::vector<std::string> texts() const;
 
  private:
-  void listDirectories(const platform::FileSystem& fs);
-  void listFiles(const platform::FileSystem& fs);
+  void listFilesOfMask(const platform::FileSystem& fs, const std::string& mask, int kind);
 
   std::string workDir_;
   std::vector<KindMask> masks_;

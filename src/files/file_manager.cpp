@@ -54,14 +54,35 @@ void FileManager::refreshForGame() {
 }
 
 void FileManager::refreshLists() {
-  for (size_t i = 0; i < kFileLists; ++i) refillList(i);
+  refill({kShortDirList, kLongDirList, kMisc1DirList, kMisc2DirList});
 }
 
-void FileManager::refillList(size_t list) {
+void FileManager::refill(std::initializer_list<size_t> which) {
   if (settings_.disabled()) {
-    lists_[list].clear();
-  } else {
-    lists_[list].refresh(fs_);
+    for (size_t list : which) lists_[list].clear();
+    return;
+  }
+  // The lists usually share a directory: it is read once for all their masks.
+  const std::vector<char> drives = fs_.drives();
+  std::vector<size_t> pending(which);
+  while (!pending.empty()) {
+    const std::string dir = withSeparator(lists_[pending.front()].workDir());
+    std::vector<size_t> group, firstPatterns, later;
+    std::vector<std::string> patterns;
+    for (size_t list : pending) {
+      if (withSeparator(lists_[list].workDir()) != dir) {
+        later.push_back(list);
+        continue;
+      }
+      group.push_back(list);
+      firstPatterns.push_back(patterns.size());
+      for (std::string& pattern : lists_[list].patterns()) patterns.push_back(std::move(pattern));
+    }
+    pending = std::move(later);
+    std::optional<platform::DirectorySearch> search;
+    if (!dir.empty() && !patterns.empty()) search = fs_.searchDirectory(dir, patterns);
+    for (size_t i = 0; i < group.size(); ++i)
+      lists_[group[i]].refresh(fs_, search, firstPatterns[i], drives);
   }
 }
 
@@ -83,8 +104,11 @@ bool FileManager::openEntry(size_t list, size_t index) {
   activeList_ = list;
   lists_[list].setWorkDir(*path);
   catalogue_.gameData().set(gd::WorkDir, *path, list);
-  refillList(list);
-  if (list != kShortDirList) refillList(kShortDirList);
+  if (list == kShortDirList) {
+    refill({list});
+  } else {
+    refill({list, kShortDirList});
+  }
   return true;
 }
 

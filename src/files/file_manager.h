@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -108,7 +109,7 @@ class FileManager {
   Selection pick(size_t list, std::string directory, const std::string& longName,
                  const std::string& shortName, int kind);
   void readDescription(const std::string& directory, const std::string& longName);
-  void refillList(size_t list);
+  void refill(std::initializer_list<size_t> lists);
 
   catalogue::Catalogue& catalogue_;
   platform::FileSystem& fs_;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -29,6 +30,27 @@ struct FindData {
   uint32_t attributes = 0;
   uint64_t size = 0;
   bool isDirectory() const { return (attributes & kAttrDirectory) != 0; }
+};
+
+// One entry of a directory search: what a list of names needs, all of which a directory's
+// listing tells without a look at each entry. The names are those of the search's listing.
+struct DirectoryEntry {
+  std::string_view longName;
+  std::string_view shortName;
+  uint32_t attributes = 0;  // kAttrDirectory and kAttrHidden only
+  bool isDirectory() const { return (attributes & kAttrDirectory) != 0; }
+};
+
+// A whole directory read once for several patterns.
+struct DirectorySearch {
+  // Every sub-directory and every other entry at least one pattern matches, by name ignoring
+  // case and names equal in any case by their bytes.
+  std::vector<DirectoryEntry> entries;
+  // One per pattern: the positions in `entries` of what it matches, in that order.
+  std::vector<std::vector<uint32_t>> matches;
+  // What the entries' names are kept in, shared by every copy of the search (a big directory
+  // is not copied name by name for each search of it).
+  std::shared_ptr<const void> names;
 };
 
 enum class OpenMode {
@@ -68,6 +90,13 @@ class FileSystem {
   // without wildcards finds that one entry. Empty when nothing matches or the directory
   // does not exist. "." and ".." are never listed.
   virtual std::vector<FindData> find(const std::string& pattern) const = 0;
+
+  // The directory `dir` read once for all of `patterns`, each matching what find() finds for
+  // `dir` + pattern (long or short name; one without wildcards names one entry). A pattern that
+  // is no name inside `dir` ("MAPS\*.MAP", "..") matches nothing. Nothing when `dir` is not an
+  // existing directory; an empty search for one that cannot be read.
+  virtual std::optional<DirectorySearch> searchDirectory(
+      const std::string& dir, const std::vector<std::string>& patterns) const = 0;
 
   // Attributes of one existing entry, or nothing when it does not exist.
   virtual std::optional<FindData> stat(const std::string& path) const = 0;

@@ -273,4 +273,24 @@ std::optional<size_t> DirectoryListing::indexOf(std::string_view storedName) con
   return firstEqual(names_, byName_, storedName, true);
 }
 
+const std::vector<uint32_t>& DirectoryListing::shownOrder() const {
+  std::call_once(byNameDone_, [this] { byName_ = sortedIgnoringCase(names_); });
+  std::call_once(shownDone_, [this] {
+    // The lookup order keeps names equal in any case in listing order; a list orders them.
+    shown_ = byName_;
+    for (size_t first = 0; first < shown_.size();) {
+      size_t end = first + 1;
+      while (end < shown_.size() &&
+             dos::equalsIgnoreCase(names_[shown_[first]], names_[shown_[end]]))
+        ++end;
+      if (end - first > 1) {
+        std::stable_sort(shown_.begin() + ptrdiff_t(first), shown_.begin() + ptrdiff_t(end),
+                         [this](uint32_t a, uint32_t b) { return names_[a] < names_[b]; });
+      }
+      first = end;
+    }
+  });
+  return shown_;
+}
+
 }  // namespace platform

@@ -77,6 +77,9 @@ class DirectoryListing {
   std::optional<size_t> find(std::string_view name) const;
   // The entry stored exactly as `storedName`.
   std::optional<size_t> indexOf(std::string_view storedName) const;
+  // The positions in the order a list of names shows them: by name ignoring case, names equal
+  // in any case by their bytes.
+  const std::vector<uint32_t>& shownOrder() const;
 
  private:
   // Positions sorted by `texts` ignoring case, equal ones in listing order.
@@ -88,8 +91,8 @@ class DirectoryListing {
   std::vector<std::string> names_;
   mutable std::vector<std::string> aliases_;
   mutable std::vector<std::string> plain_;  // the alias of each name that fits 8.3, else ""
-  mutable std::vector<uint32_t> byName_, byAlias_, byPlain_;
-  mutable std::once_flag aliasesDone_, byNameDone_, byAliasDone_, byPlainDone_;
+  mutable std::vector<uint32_t> byName_, byAlias_, byPlain_, shown_;
+  mutable std::once_flag aliasesDone_, byNameDone_, byAliasDone_, byPlainDone_, shownDone_;
 };
 
 }  // namespace platform

@@ -77,6 +77,14 @@ TEST_F(FileListTest, WholeNameKindFindsNamesEndingInIt) {
   EXPECT_EQ(texts, (Texts{"GAME.CON", "USERGAME.CON"}));
 }
 
+TEST_F(FileListTest, AMaskIntoASubdirectoryStillListsWhatItFinds) {
+  fs.putFile("D:\\GAMES\\DUKE3D\\Maps\\CITY.MAP");
+  FileList list = listOf(false, {{"*.EXE", 0}, {"MAPS\\*.MAP", 2}});
+  EXPECT_EQ(list.entries().back().text, "CITY.MAP");
+  EXPECT_EQ(list.entries().back().fileKind, 2);
+  EXPECT_EQ(list.entries()[list.entries().size() - 2].text, "DUKE3D.EXE");
+}
+
 TEST(FileEntry, FileWithoutShortNameShowsItsLongNameInBothModes) {
   platform::FindData found;
   found.longName = "Long Map Name.map";

@@ -49,6 +49,24 @@ TEST_F(FileManagerTest, GameRefreshFillsEachListFromItsDirectoryAndKinds) {
   EXPECT_EQ(texts(files::kMisc2DirList).back(), "DUKE3D.CFG");
 }
 
+TEST_F(FileManagerTest, ListsOverOneDirectoryShareOneSearchOfIt) {
+  manager().refreshForGame();
+  size_t before = fs.searchCalls();
+  manager().refreshLists();
+  EXPECT_EQ(fs.searchCalls() - before, 1u);
+  // Each list still shows only its own kinds.
+  EXPECT_EQ(texts(files::kMisc1DirList).back(), "GAME.CON");
+  EXPECT_EQ(texts(files::kMisc2DirList).back(), "DUKE3D.CFG");
+  EXPECT_EQ(texts(files::kShortDirList).back(), "LONGMA~1.MAP");
+
+  data().set(gd::WorkDir, "D:\\GAMES\\DUKE3D\\MAPS\\", files::kMisc1DirList);
+  manager().refreshForGame();
+  before = fs.searchCalls();
+  manager().refreshLists();
+  EXPECT_EQ(fs.searchCalls() - before, 2u);
+  EXPECT_EQ(texts(files::kMisc1DirList), (Texts{"[..]", "[-C-]", "[-D-]"}));
+}
+
 TEST_F(FileManagerTest, ANewGameWithoutKindsForAListEmptiesIt) {
   manager().refreshForGame();
   ASSERT_FALSE(texts(files::kMisc1DirList).empty());

@@ -216,6 +216,56 @@ TYPED_TEST(FileSystemBehaviour, FindMatchesWildcardsOnLongAndShortNames) {
   EXPECT_EQ(exe[0].size, 4u);
 }
 
+// One search of a directory for many patterns finds, per pattern, what find() finds.
+TYPED_TEST(FileSystemBehaviour, SearchDirectoryMatchesEachPatternAsFindDoes) {
+  auto& fs = this->fs;
+  ASSERT_TRUE(fs.createDirectory("C:\\DUKE3D"));
+  for (const char* name : {"DUKE3D.EXE", "setup.exe", "README", "Game Settings.cfg", "E1L1.MAP",
+                           "Long Map Name.map", "extra.mapx", "GAME.CON", "USERGAME.CON"}) {
+    this->put(std::string("C:\\DUKE3D\\") + name, "data");
+  }
+  ASSERT_TRUE(fs.createDirectory("C:\\DUKE3D\\Maps"));
+  ASSERT_TRUE(fs.createDirectory("C:\\DUKE3D\\WEIRD.MAP"));
+  this->put("C:\\DUKE3D\\Maps\\CITY.MAP", "data");
+  // "extra.mapx" is EXTRA~1.MAP: "*.MAP" matches it by its alias alone.
+  const Names patterns = {"*.MAP",        "*.exe",        "E1*.*", "GAME.CON", "?GAME.CON",
+                          "????GAME.CON", "LONGMA~1.MAP", "*.",    "*",        "GAME.CON.",
+                          "NOPE.EXE",     "*.MAP",        "..",    "",         "MAPS\\*.MAP"};
+  auto search = fs.searchDirectory("C:\\DUKE3D\\", patterns);
+  ASSERT_TRUE(search);
+  ASSERT_EQ(search->matches.size(), patterns.size());
+  for (size_t i = 0; i < patterns.size(); ++i) {
+    Names matched;
+    for (uint32_t at : search->matches[i]) {
+      const DirectoryEntry& entry = search->entries.at(at);
+      matched.emplace_back(entry.longName);
+      auto found = fs.find("C:\\DUKE3D\\" + matched.back());
+      ASSERT_EQ(found.size(), 1u);
+      EXPECT_EQ(entry.shortName, found[0].shortName);
+      EXPECT_EQ(entry.isDirectory(), found[0].isDirectory());
+    }
+    std::sort(matched.begin(), matched.end());
+    // A pattern reaching into a sub-directory is no name of this one.
+    const Names expected =
+        i + 1 == patterns.size() ? Names{} : this->found("C:\\DUKE3D\\" + patterns[i]);
+    EXPECT_EQ(matched, expected) << patterns[i];
+  }
+  EXPECT_EQ(search->matches[0], search->matches[11]);
+
+  // Sub-directories always, other entries only when a pattern matches; by name in any case.
+  search = fs.searchDirectory("c:\\duke3d", {"*.EXE"});
+  ASSERT_TRUE(search);
+  Names listed;
+  for (const DirectoryEntry& entry : search->entries) listed.emplace_back(entry.longName);
+  EXPECT_EQ(listed, (Names{"DUKE3D.EXE", "Maps", "setup.exe", "WEIRD.MAP"}));
+  EXPECT_EQ(search->matches[0], (std::vector<uint32_t>{0, 2}));
+
+  EXPECT_TRUE(fs.searchDirectory("C:\\", {"*.*"}));
+  EXPECT_FALSE(fs.searchDirectory("C:\\NOWHERE\\", {"*.*"}));
+  EXPECT_FALSE(fs.searchDirectory("C:\\DUKE3D\\README", {"*.*"}));
+  EXPECT_FALSE(fs.searchDirectory("Q:\\", {"*.*"}));
+}
+
 TYPED_TEST(FileSystemBehaviour, ReadOnlyFilesResistChange) {
   auto& fs = this->fs;
   this->put("C:\\LOCKED.TXT", "keep");

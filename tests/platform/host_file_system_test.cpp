@@ -208,6 +208,34 @@ std::vector<std::pair<std::string, std::string>> namesOf(const std::vector<FindD
   return names;
 }
 
+// The listing tells files from directories; only links get a look of their own.
+TEST_F(HostFileSystemTest, SearchTakesEntryTypesFromTheListingAndFollowsLinks) {
+  HostFileSystem fs(dir.path());
+  const stdfs::path games = driveC / "GAMES";
+  stdfs::create_directories(games / "Real Dir");
+  writeHostFile(games / "map.MAP", "m");
+  writeHostFile(games / "MAP.map", "m");
+  writeHostFile(games / "Map.map", "m");
+  stdfs::create_directory_symlink(games / "Real Dir", games / "Linked Dir");
+  stdfs::create_symlink(games / "map.MAP", games / "linked.map");
+  stdfs::create_symlink(games / "gone.map", games / "dangling.map");
+  ASSERT_EQ(::mkfifo((games / "pipe.map").c_str(), 0600), 0);
+
+  auto search = fs.searchDirectory("C:\\GAMES", {"*.MAP"});
+  ASSERT_TRUE(search);
+  std::vector<std::pair<std::string, bool>> entries;
+  for (const DirectoryEntry& e : search->entries) entries.emplace_back(e.longName, e.isDirectory());
+  // Names equal in any case come by their bytes, whatever order the host lists them in.
+  EXPECT_EQ(entries, (std::vector<std::pair<std::string, bool>>{{"Linked Dir", true},
+                                                                {"linked.map", false},
+                                                                {"MAP.map", false},
+                                                                {"Map.map", false},
+                                                                {"map.MAP", false},
+                                                                {"pipe.map", false},
+                                                                {"Real Dir", true}}));
+  EXPECT_EQ(search->matches[0], (std::vector<uint32_t>{1, 2, 3, 4, 5}));
+}
+
 // A cache whose clock runs an hour ahead, so that every listing counts as settled: only a change
 // of the directory's stamp (or forgetting it) makes a kept listing go.
 std::shared_ptr<DirectoryCache> settledCache(DirectoryCacheLimits limits = {}) {
@@ -299,6 +327,68 @@ TEST_F(DirectoryCacheTest, AFreshDirectoryIsListedEachTime) {
   auto names = namesOf(now.find("C:\\MAPS\\*.MAP"));
   EXPECT_EQ(names, fresh());
   EXPECT_EQ(names.size(), 14u);
+}
+
+TEST_F(DirectoryCacheTest, ASearchForManyPatternsReadsTheDirectoryOnce) {
+  std::vector<std::string> patterns;
+  for (int kind = 0; kind < 18; ++kind) patterns.push_back("*.E" + std::to_string(kind));
+  patterns.push_back("M1.MAP");
+  const int before = directoryListings;
+  auto search = fs.searchDirectory("C:\\MAPS\\", patterns);
+  ASSERT_TRUE(search);
+  EXPECT_EQ(directoryListings, before + 1);
+  EXPECT_EQ(search->matches.back().size(), 1u);
+  fs.searchDirectory("C:\\MAPS\\", patterns);
+  EXPECT_EQ(directoryListings, before + 1);  // kept
+}
+
+TEST_F(DirectoryCacheTest, AnEntryReplacedUnderTheSameNameShowsItsNewType) {
+  // The names stay as they were, so the kept aliases are used again; the types must not be.
+  ageDirectory(maps);
+  auto isDirectory = [this] {
+    auto search = fs.searchDirectory("C:\\MAPS", {"M1.MAP"});
+    if (!search || search->matches[0].size() != 1) {
+      ADD_FAILURE() << "M1.MAP not found";
+      return false;
+    }
+    return search->entries[search->matches[0][0]].isDirectory();
+  };
+  EXPECT_FALSE(isDirectory());
+  stdfs::remove(maps / "M1.MAP");
+  stdfs::create_directory(maps / "M1.MAP");
+  EXPECT_TRUE(isDirectory());
+}
+
+// Listed again after each change, the names read are compared with the kept ones as they come.
+TEST_F(DirectoryCacheTest, ListingAgainSeesNamesGoneAddedOrChangedAnywhere) {
+  DirectoryCache now;  // the real clock: the directory is too fresh to go by its stamp
+  auto names = [&] {
+    const int fd = ::open(maps.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    auto listing = now.listing(fd);
+    ::close(fd);
+    return listing ? listing->names() : std::vector<std::string>{};
+  };
+  auto hostNames = [&] {
+    std::vector<std::string> listed;
+    DIR* handle = ::opendir(maps.c_str());
+    while (const dirent* entry = ::readdir(handle)) {
+      const std::string name = entry->d_name;
+      if (name != "." && name != "..") listed.push_back(name);
+    }
+    ::closedir(handle);
+    return listed;
+  };
+  const std::vector<std::string> first = names();
+  ASSERT_EQ(first, hostNames());
+  EXPECT_EQ(names(), first);
+  stdfs::remove(maps / first.back());  // the last name listed
+  EXPECT_EQ(names(), hostNames());
+  stdfs::remove(maps / first.front());
+  EXPECT_EQ(names(), hostNames());
+  stdfs::rename(maps / first[5], maps / "Renamed.MAP");
+  writeHostFile(maps / "Added.MAP", "m");
+  EXPECT_EQ(names(), hostNames());
+  EXPECT_EQ(names().size(), first.size() - 1);
 }
 
 TEST_F(DirectoryCacheTest, KeepsFewDirectories) {

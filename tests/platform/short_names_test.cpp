@@ -95,6 +95,13 @@ TEST(ShortNames, ListingFindsLongNamesFirst) {
   EXPECT_EQ(listing.aliases()[3], "README~1.TXT");
 }
 
+TEST(ShortNames, ShownOrderIgnoresCaseThenTakesTheBytes) {
+  DirectoryListing listing({"b", "map.MAP", "a", "MAP.map", "Map.map"});
+  EXPECT_EQ(listing.shownOrder(), (std::vector<uint32_t>{2, 0, 3, 4, 1}));
+  // Lookups still take names equal in any case in listing order.
+  EXPECT_EQ(listing.find("MAP.MAP"), 1u);
+}
+
 // The numbering as it was first written, one sorted array probed the way DOSBox probes it:
 // the oracle for the faster bookkeeping.
 std::vector<std::string> referenceAliases(const std::vector<std::string>& names) {

@@ -29,6 +29,10 @@ class SearchProgressFileSystem : public platform::FileSystem {
   platform::DriveMap* driveMap() override { return inner_.driveMap(); }
   std::vector<platform::FindData> find(const std::string& pattern) const override;
   std::optional<platform::FindData> stat(const std::string& path) const override;
+  std::optional<platform::DirectorySearch> searchDirectory(
+      const std::string& dir, const std::vector<std::string>& patterns) const override {
+    return inner_.searchDirectory(dir, patterns);
+  }
   std::unique_ptr<platform::FileHandle> open(const std::string& path,
                                              platform::OpenMode mode) override {
     return inner_.open(path, mode);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/directory_search.h"
 #include "platform/dos_path.h"
 #include "platform/short_names.h"
 
@@ -411,6 +412,22 @@ std::vector<FindData> FakeFileSystem::find(const std::string& pattern) const {
     return found;
   } catch (...) {
     return {};
+  }
+}
+
+std::optional<DirectorySearch> FakeFileSystem::searchDirectory(
+    const std::string& dir, const std::vector<std::string>& patterns) const {
+  ++searchCalls_;
+  try {
+    auto at = impl_->locate(dir);
+    if (!at || !at->existsAsDirectory()) return std::nullopt;
+    const Node* node = at->node();
+    node->listing();
+    return searchListing(node->cachedListing, patterns, [node](size_t i) {
+      return node->children[i]->directory ? ListedKind::kDirectory : ListedKind::kFile;
+    });
+  } catch (...) {
+    return std::nullopt;
   }
 }
 

@@ -38,11 +38,15 @@ class FakeFileSystem : public FileSystem, public DriveMap {
   void failReplace(const std::string& path);
   // Number of calls to find(), for tests that count directory searches.
   size_t findCalls() const { return findCalls_; }
+  // Number of calls to searchDirectory().
+  size_t searchCalls() const { return searchCalls_; }
 
   std::vector<char> drives() const override;
   DriveMap* driveMap() override { return this; }
   std::vector<DriveMapping> mappings() const override;
   std::vector<FindData> find(const std::string& pattern) const override;
+  std::optional<DirectorySearch> searchDirectory(
+      const std::string& dir, const std::vector<std::string>& patterns) const override;
   std::optional<FindData> stat(const std::string& path) const override;
   std::unique_ptr<FileHandle> open(const std::string& path, OpenMode mode) override;
   bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override;
@@ -69,6 +73,7 @@ class FakeFileSystem : public FileSystem, public DriveMap {
   struct Impl;
   std::unique_ptr<Impl> impl_;
   mutable size_t findCalls_ = 0;
+  mutable size_t searchCalls_ = 0;
   size_t driveChanges_ = 0;
 };
 

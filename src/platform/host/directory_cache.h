@@ -1,10 +1,11 @@
-// The listings of the host directories used last, with their 8.3 aliases, so that a search
-// over a big directory does not work out every alias again for each pattern. A kept listing is
-// used only while the directory still looks unchanged: same inode, modification and change
-// times (nanoseconds), size and link count. A change through any program updates those times,
-// but only to the file system's granularity (2 s on FAT, whole seconds on some others, a clock
-// tick of a few ms on the usual Linux ones): a directory whose times are that recent is listed
-// again every time, its aliases reused only when its names and their order are still the same.
+// The listings of the host directories used last, with their 8.3 aliases and the entries' types
+// as listed, so that a search over a big directory does not work out every alias again for each
+// pattern nor look at each entry. A kept listing is used only while the directory still looks
+// unchanged: same inode, modification and change times (nanoseconds), size and link count. A
+// change through any program updates those times, but only to the file system's granularity
+// (2 s on FAT, whole seconds on some others, a clock tick of a few ms on the usual Linux ones): a
+// directory whose times are that recent is listed again every time, its aliases reused only when
+// its names and their order are still the same.
 #pragma once
 
 #include <dirent.h>
@@ -25,6 +26,16 @@
 #include "platform/short_names.h"
 
 namespace platform {
+
+// What a directory's listing says an entry is. kLook: only a look at the entry itself tells (a
+// symbolic link, or a file system whose listing does not say).
+enum class ListedType : uint8_t { kLook, kFile, kDirectory };
+
+// A directory's listing with the type of each entry as the host listed it.
+struct CachedDirectory {
+  std::shared_ptr<const DirectoryListing> listing;
+  std::shared_ptr<const std::vector<ListedType>> types;  // one per name
+};
 
 struct DirectoryCacheLimits {
   size_t directories = 8;
@@ -48,10 +59,13 @@ class DirectoryCache {
       : limits_(limits), clock_(std::move(clock)) {}
 
   // The listing of the directory open as `fd`; nothing when it cannot be read.
-  std::shared_ptr<const DirectoryListing> listing(int fd) {
+  std::shared_ptr<const DirectoryListing> listing(int fd) { return entries(fd).listing; }
+
+  // The same with the entries' types; both empty when it cannot be read.
+  CachedDirectory entries(int fd) {
     const int64_t start = clock_();
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISDIR(st.st_mode)) return nullptr;
+    if (::fstat(fd, &st) != 0 || !S_ISDIR(st.st_mode)) return {};
     const Stamp stamp = stampOf(st);
     std::shared_ptr<const DirectoryListing> kept;
     {
@@ -60,22 +74,24 @@ class DirectoryCache {
       if (slot != slots_.end()) {
         if (slot->settled && slot->stamp == stamp) {
           std::rotate(slots_.begin(), slot, slot + 1);
-          return slots_.front().listing;
+          return slots_.front().directory;
         }
-        kept = slot->listing;
+        kept = slot->directory.listing;
       }
     }
-    auto names = readNames(fd);
-    if (!names) return nullptr;
+    auto read = readEntries(fd, kept.get());
+    if (!read) return {};
     // The aliases depend on nothing but the names in their order: a file replaced through a
-    // rename, say, changes the directory's times and leaves them as they were.
-    auto listing = kept && kept->names() == *names
-                       ? kept
-                       : std::make_shared<const DirectoryListing>(std::move(*names));
+    // rename, say, changes the directory's times and leaves them as they were. The types are
+    // always the ones just read.
+    CachedDirectory directory;
+    directory.listing =
+        read->sameAsKept ? kept : std::make_shared<const DirectoryListing>(std::move(read->names));
+    directory.types = std::make_shared<const std::vector<ListedType>>(std::move(read->types));
     // Settled: any later change gets later times than these, so the stamp shows it.
     const bool settled = start - std::max(stamp.modified, stamp.changed) >= settleTime(st);
-    keep({stamp, listing, settled});
-    return listing;
+    keep({stamp, directory, settled});
+    return directory;
   }
 
   // After a change made through this program to the host directory `dir`: it is listed again
@@ -112,7 +128,7 @@ class DirectoryCache {
   };
   struct Slot {
     Stamp stamp;
-    std::shared_ptr<const DirectoryListing> listing;
+    CachedDirectory directory;
     bool settled;
   };
 
@@ -121,9 +137,29 @@ class DirectoryCache {
     return {st.st_dev, st.st_ino, ns(st.st_mtim), ns(st.st_ctim), st.st_size, st.st_nlink};
   }
 
+  struct Read {
+    std::vector<std::string> names;  // empty when they are the kept ones
+    std::vector<ListedType> types;
+    bool sameAsKept = false;
+  };
+
+  static ListedType typeOf(unsigned char type) {
+    switch (type) {
+      case DT_DIR:
+        return ListedType::kDirectory;
+      case DT_LNK:
+      case DT_UNKNOWN:
+        return ListedType::kLook;
+      default:
+        // Devices, FIFOs and sockets are files to DOS, as a look at them says too.
+        return ListedType::kFile;
+    }
+  }
+
   // The names in the order the host lists them, which is the order DOSBox numbers the
-  // aliases in.
-  static std::optional<std::vector<std::string>> readNames(int fd) {
+  // aliases in, with their types. While they are the names of `kept` in the same order, none
+  // is copied: a big directory read again after a change elsewhere mostly is.
+  static std::optional<Read> readEntries(int fd, const DirectoryListing* kept) {
     int own = ::dup(fd);
     if (own < 0) return std::nullopt;
     DIR* handle = ::fdopendir(own);
@@ -132,13 +168,31 @@ class DirectoryCache {
       return std::nullopt;
     }
     ::rewinddir(handle);
-    std::vector<std::string> names;
+    Read read;
+    const std::vector<std::string>* same = kept ? &kept->names() : nullptr;
+    size_t matched = 0;  // names equal to the kept ones so far
+    if (same) read.types.reserve(same->size());
     while (const dirent* entry = ::readdir(handle)) {
       std::string_view name = entry->d_name;
-      if (name != "." && name != "..") names.emplace_back(name);
+      if (name == "." || name == "..") continue;
+      if (same && matched < same->size() && (*same)[matched] == name) {
+        ++matched;
+      } else {
+        if (same) {
+          read.names.assign(same->begin(), same->begin() + ptrdiff_t(matched));
+          same = nullptr;
+        }
+        read.names.emplace_back(name);
+      }
+      read.types.push_back(typeOf(entry->d_type));
     }
     ::closedir(handle);
-    return names;
+    if (same && matched == same->size()) {
+      read.sameAsKept = true;
+    } else if (same) {  // the kept ones and then some that are gone
+      read.names.assign(same->begin(), same->begin() + ptrdiff_t(matched));
+    }
+    return read;
   }
 
   std::vector<Slot>::iterator findSlot(dev_t device, ino_t inode) {
@@ -156,7 +210,7 @@ class DirectoryCache {
     size_t entries = 0;
     size_t count = 0;
     for (const Slot& s : slots_) {
-      entries += s.listing->size();
+      entries += s.directory.listing->size();
       if (count > 0 && (count >= limits_.directories || entries > limits_.entries)) break;
       ++count;
     }

@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "platform/directory_search.h"
 #include "platform/dos_path.h"
 #include "platform/host/directory_cache.h"
 #include "platform/short_names.h"
@@ -69,6 +70,9 @@ class OpenDirectory {
 
   std::shared_ptr<const DirectoryListing> listing(DirectoryCache& cache) const {
     return fd_ < 0 ? nullptr : cache.listing(fd_);
+  }
+  CachedDirectory entries(DirectoryCache& cache) const {
+    return fd_ < 0 ? CachedDirectory{} : cache.entries(fd_);
   }
   std::optional<struct stat> statEntry(const std::string& name) const {
     struct stat st {};
@@ -448,6 +452,34 @@ std::vector<FindData> HostFileSystem::find(const std::string& pattern) const {
     return found;
   } catch (...) {
     return {};
+  }
+}
+
+std::optional<DirectorySearch> HostFileSystem::searchDirectory(
+    const std::string& dir, const std::vector<std::string>& patterns) const {
+  try {
+    auto at = HostLookup(*this, *cache_).locate(dir);
+    if (!at || !at->existsAsDirectory()) return std::nullopt;
+    OpenDirectory open(at->host);
+    const CachedDirectory listed = open.entries(*cache_);
+    if (!listed.listing) {
+      // There, but not to be read: nothing in it shows, the way out does.
+      DirectorySearch none;
+      none.matches.resize(patterns.size());
+      return none;
+    }
+    const std::vector<std::string>& names = listed.listing->names();
+    const std::vector<ListedType>& types = *listed.types;
+    // The listing's types spare a look at each entry; links and untyped entries get one.
+    return searchListing(listed.listing, patterns, [&](size_t i) {
+      if (types[i] == ListedType::kDirectory) return ListedKind::kDirectory;
+      if (types[i] == ListedType::kFile) return ListedKind::kFile;
+      auto st = open.statEntry(names[i]);
+      if (!st) return ListedKind::kGone;  // a dangling link is no entry for DOS
+      return isDirectory(*st) ? ListedKind::kDirectory : ListedKind::kFile;
+    });
+  } catch (...) {
+    return std::nullopt;
   }
 }
 

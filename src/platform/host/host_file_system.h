@@ -36,6 +36,8 @@ class HostFileSystem : public FileSystem, public DriveMap {
   DriveMap* driveMap() override { return this; }
   std::vector<DriveMapping> mappings() const override;
   std::vector<FindData> find(const std::string& pattern) const override;
+  std::optional<DirectorySearch> searchDirectory(
+      const std::string& dir, const std::vector<std::string>& patterns) const override;
   std::optional<FindData> stat(const std::string& path) const override;
   std::unique_ptr<FileHandle> open(const std::string& path, OpenMode mode) override;
   bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override;
