@@ -244,9 +244,12 @@ bool GameFinder::mayExistIn(const std::string& dir, const std::string& relative)
   if (first.empty() || first == "." || first == "..") return true;
   auto [at, fresh] = names_.try_emplace(platform::dos::toUpper(dir));
   if (fresh) {
-    for (const platform::FindData& entry : fs_.find(dir + "*.*")) {
-      at->second.insert(platform::dos::toUpper(entry.longName));
-      at->second.insert(platform::dos::toUpper(entry.shortName));
+    // One read of the directory, its entries' kinds from the listing: no look at each entry.
+    if (auto search = fs_.searchDirectory(dir, {"*.*"})) {
+      for (const platform::DirectoryEntry& entry : search->entries) {
+        at->second.insert(platform::dos::toUpper(entry.longName));
+        at->second.insert(platform::dos::toUpper(entry.shortName));
+      }
     }
   }
   return at->second.count(first) != 0;
