@@ -58,7 +58,7 @@ std::string dateStamp(int64_t seconds) {
   const int64_t day = dayOfYear - (153 * monthIndex + 2) / 5 + 1;
   const int64_t month = monthIndex < 10 ? monthIndex + 3 : monthIndex - 9;
   const int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
-  char text[40];
+  char text[128];  // room for any int64 in each field, so nothing can be cut
   std::snprintf(text, sizeof text, "%04lld%02lld%02lld-%02lld%02lld%02lld", (long long)year,
                 (long long)month, (long long)day, (long long)(rest / 3600),
                 (long long)(rest / 60 % 60), (long long)(rest % 60));
