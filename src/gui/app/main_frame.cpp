@@ -16,9 +16,7 @@
 #include "gui/app/wx_ids.h"
 #include "gui/app/wx_text.h"
 
-#ifdef QF95_HAVE_DIALOGS
 #include "gui/dialogs/dialogs.h"
-#endif
 
 namespace {
 
@@ -53,11 +51,9 @@ CMainFrame::CMainFrame(wxDocManager* manager, Services services, app::FeatureSet
       window_(services.launch, services.cat, services.session, features, *this) {
   SetMenuBar(gui::createMenuBar());
   aui_.SetManagedWindow(this);
-#ifdef QF95_HAVE_DIALOGS
   // The first start runs before the frame is on screen: the chooser has no parent.
   folderChooser_ = std::make_unique<gui::WxGameFolderChooser>(nullptr);
   services_.cat.setGameFolderChooser(folderChooser_.get());
-#endif
 
   // The main toolbar and the status bar: a message pane, then CAP, NUM and SCRL.
   mainBar_ = gui::createMainToolbar(this);
@@ -189,29 +185,18 @@ void CMainFrame::endDriveSearch() {
 }
 
 int CMainFrame::runGameLocationDialog(int advancedSetup) {
-#ifdef QF95_HAVE_DIALOGS
   return gui::runGameLocationDialog(this, services_.cat, advancedSetup, services_.paths);
-#else
-  (void)advancedSetup;
-  return services_.cat.currentSlot();
-#endif
 }
 
 void CMainFrame::runLaunchOptionsDialog() {
-#ifdef QF95_HAVE_DIALOGS
   gui::runLaunchOptionsDialog(this, services_.cat);
-#endif
 }
 
 void CMainFrame::runSingleOptionsDialog(int id) {
-#ifdef QF95_HAVE_DIALOGS
   if (id == app::kCmdSoundVideoOptions || id == app::kCmdToolSoundVideoOptions)
     gui::runSoundVideoMemoryOptionsDialog(this, services_.cat);
   else
     gui::runDemoRespawnOptionsDialog(this, services_.cat);
-#else
-  (void)id;
-#endif
 }
 
 void CMainFrame::sessionStarted(const std::string& program) {
@@ -238,10 +223,8 @@ void CMainFrame::showDefaultFiles(const std::vector<app::DefaultFileRow>& rows) 
 }
 
 bool CMainFrame::runDrivesDialog() {
-#ifdef QF95_HAVE_DIALOGS
   if (platform::DriveMap* map = services_.launch.fs.driveMap())
     return gui::runDrivesDialog(this, *map);
-#endif
   return false;
 }
 

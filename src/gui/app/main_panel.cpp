@@ -18,9 +18,7 @@
 #include "gui/app/wx_ids.h"
 #include "gui/app/wx_text.h"
 
-#ifdef QF95_HAVE_FILE_MANAGER
 #include "gui/files/file_manager_panel.h"
-#endif
 
 namespace gui {
 
@@ -43,12 +41,8 @@ wxChoice* addChoice(wxWindow* parent, wxFlexGridSizer* grid, const wxString& lab
 MainPanel::MainPanel(wxWindow* parent, app::MainWindow& window, platform::FileSystem& fs)
     : wxPanel(parent, 101), window_(window) {
   auto* columns = new wxBoxSizer(wxHORIZONTAL);
-#ifdef QF95_HAVE_FILE_MANAGER
   files_ = new FileManagerPanel(this, window.catalogue(), fs);
   columns->Add(files_, 3, wxEXPAND | wxALL, 6);
-#else
-  (void)fs;
-#endif
 
   auto* side = new wxBoxSizer(wxVERTICAL);
   title_ = new wxStaticText(this, wxID_ANY, "", wxDefaultPosition, wxDefaultSize,
@@ -158,15 +152,11 @@ void MainPanel::refresh() {
 }
 
 void MainPanel::refreshFileLists() {
-#ifdef QF95_HAVE_FILE_MANAGER
   if (files_) files_->refreshForGame();
-#endif
 }
 
 void MainPanel::resetFileLists() {
-#ifdef QF95_HAVE_FILE_MANAGER
   if (files_) files_->resetToGameDirectory();
-#endif
 }
 
 void MainPanel::showMode(const std::string& text) {

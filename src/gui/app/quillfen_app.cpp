@@ -22,9 +22,7 @@
 #include "platform/host/host_file_system.h"
 #include "system/quillfen_system.h"
 
-#ifdef QF95_HAVE_DIALOGS
 #include "gui/dialogs/dialogs.h"
-#endif
 
 wxIMPLEMENT_APP_NO_MAIN(CQuillfen95App);
 
@@ -37,17 +35,6 @@ int main(int argc, char** argv) {
 }
 
 namespace {
-
-#ifdef QF95_HAVE_DIALOGS
-constexpr bool kHaveDialogs = true;
-#else
-constexpr bool kHaveDialogs = false;
-#endif
-#ifdef QF95_HAVE_FILE_MANAGER
-constexpr bool kHaveFileManager = true;
-#else
-constexpr bool kHaveFileManager = false;
-#endif
 
 // The recent-file list of the standard profile holds five entries.
 class QuillfenDocManager : public wxDocManager {
@@ -62,9 +49,7 @@ struct CQuillfen95App::Services {
   gui::SearchProgressFileSystem* progress = nullptr;  // owned by the system
   gui::dialogs::PathBridge paths;
   std::unique_ptr<qf95::QuillfenSystem> system;
-#ifdef QF95_HAVE_DIALOGS
   std::unique_ptr<gui::WxGameLocationRunner> locationDialog;
-#endif
   wxDocManager* docManager = nullptr;
 };
 
@@ -106,12 +91,10 @@ bool CQuillfen95App::OnInit() {
   s.system = std::make_unique<qf95::QuillfenSystem>(std::move(options), s.prompter);
   qf95::QuillfenSystem& system = *s.system;
   catalogue::Catalogue& cat = system.catalogue();
-#ifdef QF95_HAVE_DIALOGS
   s.paths = gui::dialogs::hostPathBridge(system.hostFileSystem());
   // A first start may ask for the game location dialog before the frame is on screen.
   s.locationDialog = std::make_unique<gui::WxGameLocationRunner>(nullptr, cat, s.paths);
   cat.setGameLocationDialog(s.locationDialog.get());
-#endif
 
   s.docManager = new QuillfenDocManager;
   s.docManager->FileHistoryLoad(*wxConfigBase::Get());
@@ -123,14 +106,12 @@ bool CQuillfen95App::OnInit() {
       new CMainFrame(s.docManager,
                      CMainFrame::Services{system.launchServices(), cat, system.session(),
                                           *s.progress, s.paths},
-                     app::builtFeatures({kHaveDialogs, kHaveFileManager}));
+                     app::builtFeatures({/*dialogs=*/true, /*fileManager=*/true}));
   SetTopWindow(frame);
   system.processes().setSessionWatcher(frame);
   if (!s.docManager->CreateDocument(wxEmptyString, wxDOC_NEW)) return false;
   frame->Show();
-#ifdef QF95_HAVE_DIALOGS
   s.locationDialog->setParent(frame);
-#endif
   frame->initialUpdate();
   gui::installTermination();
 #ifdef QF95_TEST_HOOKS
