@@ -117,7 +117,7 @@ int createScratchFile(const std::string& target, std::string& scratchPath) {
   static std::atomic<unsigned> counter{0};
   stdfs::path targetPath(target);
   for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string name = "." + targetPath.filename().string() + ".qf95-" +
+    std::string name = "." + targetPath.filename().string() + std::string(kScratchMark) +
                        std::to_string(::getpid()) + "-" + std::to_string(counter++);
     scratchPath = (targetPath.parent_path() / name).string();
     int fd = ::open(scratchPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
