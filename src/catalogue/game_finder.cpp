@@ -17,7 +17,6 @@ using platform::dos::lastComponent;
 namespace {
 
 constexpr const char* kNoDefaultsMessage = "Could not open \"Quillfen.Sig\" file for read";
-constexpr size_t kDefaultsSize = kBuiltInSlots * GameInfoRecord::kSize;  // 245100
 // The game list is a hand-written text file; anything larger is not one.
 constexpr uint64_t kMaxGameListSize = 4u << 20;
 
@@ -79,9 +78,9 @@ GameFinder::GameFinder(platform::FileSystem& fs, platform::Prompter& prompter,
 
 bool GameFinder::InstallDefaultsAndSearch() {
   installProgramDefaults();
-  if (!rewriteGameFile()) return false;
+  resetGameFile();
   collectDrives();
-  if (!searchBuiltInTypes()) return !gameFileFailed_;
+  if (!searchBuiltInTypes()) return false;
   searchGameList();
   if (gameFileFailed_) return false;
   if (finalCheck_) finalCheck_();
@@ -106,13 +105,9 @@ void GameFinder::installProgramDefaults() {
   univ_.set(univ_info::FileManagerMode, 4);
 }
 
-bool GameFinder::rewriteGameFile() {
-  std::vector<uint8_t> image;
-  image.reserve(kDefaultsSize);
-  for (const GameInfoRecord& record : defaults_)
-    image.insert(image.end(), record.bytes().begin(), record.bytes().end());
-  if (!writeAtOffset(fs_, startupDir_ + kGameInfoFile, 0, image, /*create=*/true, Gap::kZeros))
-    return false;
+void GameFinder::resetGameFile() {
+  // Written with the games found, in one write at the end of the search.
+  defaultsPending_ = true;
   // The user's phone, number and player-name lists survive a reset.
   for (const auto* list :
        {&univ_info::PhoneNameList, &univ_info::PhoneNumberList, &univ_info::PlayerNameList}) {
@@ -121,37 +116,48 @@ bool GameFinder::rewriteGameFile() {
     std::copy(from.begin(), from.end(), univ_.raw(*list).begin());
   }
   univ_.set(univ_info::CurrentSlot, kNoSlotSelected);
-  return true;
 }
 
 void GameFinder::collectDrives() {
   drives_.clear();
   gameFolders_.clear();
+  names_.clear();
   for (char d = kFirstSearchedDrive; d <= kLastSearchedDrive; ++d) {
     const std::string root = std::string(1, d) + ":\\";
-    const std::vector<platform::FindData> entries = fs_.find(root + "*.*");
-    if (entries.empty()) continue;
+    auto entries = fs_.listNames(root);
+    if (!entries || entries->empty()) continue;
     drives_.push_back(d);
+    keepNames(root, std::move(*entries));
+  }
+  gameFoldersRead_ = false;
+}
+
+void GameFinder::readGameFolders() const {
+  gameFoldersRead_ = true;
+  for (char d : drives_) {
     // C: holds the program and Windows; games there are in the usual places.
     if (d == 'C') continue;
-    gameFolders_.push_back(root);
-    for (const platform::FindData& entry : entries)
-      if (entry.isDirectory()) gameFolders_.push_back(root + entry.longName + "\\");
+    const std::string root = std::string(1, d) + ":\\";
+    auto entries = fs_.listNames(root, /*withFolders=*/true);
+    if (!entries) continue;
+    gameFolders_.push_back({root, &namesIn(root)});
+    for (platform::ListedName& entry : *entries) {
+      if (!entry.isDirectory) continue;
+      const std::string folder = root + entry.name + "\\";
+      gameFolders_.push_back({folder, &keepNames(folder, std::move(entry.inside))});
+    }
   }
 }
 
 bool GameFinder::searchBuiltInTypes() {
-  const std::string gameFile = startupDir_ + kGameInfoFile;
   for (int slot = 0; slot < kBuiltInSlots; ++slot) {
-    if (!fs_.exists(gameFile)) return false;
-    readAtOffset(fs_, gameFile, slotOffset(slot), working_.bytes());
+    working_ = defaults_[size_t(slot)];
     working_.set(game_info::Marker, kValidMarker);
     const BuiltInGameType& type = kBuiltInGameTypes[size_t(slot)];
     working_.set(game_info::GameName, type.name);
     FindGame(type.name, type.executablePath, type.verificationPath, type.exclusionPath, "", slot);
-    if (gameFileFailed_) return false;
   }
-  return true;
+  return writeFoundGames();
 }
 
 void GameFinder::searchGameList() {
@@ -189,9 +195,35 @@ void GameFinder::SearchGameList(std::string content) {
       found = FindGame(name, altPath, verify.empty() ? altPath : verify, exclude, overrideName,
                        nextSlot, altDir);
     }
-    if (gameFileFailed_) return;
     if (found) ++nextSlot;
   }
+  writeFoundGames();
+}
+
+bool GameFinder::writeFoundGames() {
+  if (!defaultsPending_ && foundSlots_.empty()) return true;
+  const std::string path = startupDir_ + kGameInfoFile;
+  std::optional<std::vector<uint8_t>> file = fs_.readWhole(path);
+  // Only a reset makes a new game file; a game found on its own goes into the existing one.
+  if (!file && defaultsPending_ && !fs_.exists(path)) file.emplace();
+  if (!file) {
+    gameFileFailed_ = true;
+    return false;
+  }
+  const std::vector<uint8_t> before = *file;
+  auto put = [&](size_t offset, std::span<const uint8_t> bytes) {
+    if (file->size() < offset + bytes.size()) file->resize(offset + bytes.size(), 0);
+    std::copy(bytes.begin(), bytes.end(), file->begin() + ptrdiff_t(offset));
+  };
+  // The defaults cover slots 0-19; the games defined after them are kept.
+  if (defaultsPending_)
+    for (int slot = 0; slot < kBuiltInSlots; ++slot)
+      put(size_t(slotOffset(slot)), defaults_[size_t(slot)].bytes());
+  for (const auto& [slot, record] : foundSlots_) put(size_t(slotOffset(slot)), record.bytes());
+  defaultsPending_ = false;
+  foundSlots_.clear();
+  if (*file != before && !fs_.replaceWhole(path, *file)) gameFileFailed_ = true;
+  return !gameFileFailed_;
 }
 
 void GameFinder::applyListEntry(const GameListReader& list) {
@@ -235,24 +267,47 @@ void GameFinder::applyListEntry(const GameListReader& list) {
 }
 
 bool GameFinder::exists(const std::string& pattern) const {
+  // A plain name is one look; only a pattern needs the directory's listing.
+  if (!platform::dos::hasWildcards(pattern)) return fs_.exists(pattern);
   return !fs_.find(pattern).empty();
 }
 
+const GameFinder::NameSet& GameFinder::keepNames(
+    const std::string& dir, std::vector<platform::ListedName>&& entries) const {
+  NameSet& kept = names_[platform::dos::toUpper(dir)];
+  for (platform::ListedName& entry : entries) kept.insert(std::move(entry.name));
+  return kept;
+}
+
+const GameFinder::NameSet& GameFinder::namesIn(const std::string& dir) const {
+  auto at = names_.find(platform::dos::toUpper(dir));
+  if (at != names_.end()) return at->second;
+  // One read of the directory's names: no aliases, no look at each entry.
+  return keepNames(dir, fs_.listNames(dir).value_or(std::vector<platform::ListedName>{}));
+}
+
+bool GameFinder::mayBeAmong(const std::string& first, const NameSet& names) {
+  // "." and ".." lead elsewhere, and a name with a "~" may be an alias of a longer name: only
+  // the file system can tell. Any other name is an alias of nothing but itself.
+  if (first.empty() || first == "." || first == ".." || first.find('~') != std::string::npos)
+    return true;
+  return names.count(first) != 0;
+}
+
 bool GameFinder::mayExistIn(const std::string& dir, const std::string& relative) const {
-  const std::string first = platform::dos::toUpper(relative.substr(0, relative.find('\\')));
-  // "." and ".." lead elsewhere: only the file system can tell.
-  if (first.empty() || first == "." || first == "..") return true;
-  auto [at, fresh] = names_.try_emplace(platform::dos::toUpper(dir));
-  if (fresh) {
-    // One read of the directory, its entries' kinds from the listing: no look at each entry.
-    if (auto search = fs_.searchDirectory(dir, {"*.*"})) {
-      for (const platform::DirectoryEntry& entry : search->entries) {
-        at->second.insert(platform::dos::toUpper(entry.longName));
-        at->second.insert(platform::dos::toUpper(entry.shortName));
-      }
-    }
+  std::string at = dir;
+  size_t start = 0;
+  for (;;) {
+    const size_t end = relative.find('\\', start);
+    const std::string part = relative.substr(start, end - start);
+    // Past a name that may be an alias, or "." and "..", only the file system can tell.
+    if (part.empty() || part == "." || part == ".." || part.find('~') != std::string::npos)
+      return true;
+    if (!mayBeAmong(part, namesIn(at))) return false;
+    if (end == std::string::npos || end + 1 == relative.size()) return true;
+    at += relative.substr(start, end - start) + "\\";
+    start = end + 1;
   }
-  return at->second.count(first) != 0;
 }
 
 bool GameFinder::existsIn(const std::string& dir, const std::string& relative) const {
@@ -288,11 +343,14 @@ std::string GameFinder::findInGameFolders(const std::string& executable,
                                           const std::string& verification,
                                           const std::string& exclusion) const {
   const std::string program = lastComponent(executable);
-  for (const std::string& folder : gameFolders_) {
-    if (claimed_.count(claimKey(folder, program))) continue;
-    if (!existsIn(folder, executable) || !existsIn(folder, verification)) continue;
-    if (!exclusion.empty() && existsIn(folder, exclusion)) continue;
-    return folder + executable;
+  const std::string first = executable.substr(0, executable.find('\\'));
+  if (!gameFoldersRead_) readGameFolders();
+  for (const GameFolder& folder : gameFolders_) {
+    if (!mayBeAmong(first, *folder.names)) continue;
+    if (claimed_.count(claimKey(folder.path, program))) continue;
+    if (!existsIn(folder.path, executable) || !existsIn(folder.path, verification)) continue;
+    if (!exclusion.empty() && existsIn(folder.path, exclusion)) continue;
+    return folder.path + executable;
   }
   return {};
 }
@@ -350,9 +408,7 @@ bool GameFinder::FindGame(const std::string& /*name*/, const std::string& execut
   const std::string slotData = gameDataPath(startupDir_, slot);
   if (fs_.exists(slotData)) fs_.deleteFile(slotData);
 
-  if (!writeAtOffset(fs_, startupDir_ + kGameInfoFile, slotOffset(slot), working_.bytes(),
-                     /*create=*/false, Gap::kZeros))
-    gameFileFailed_ = true;
+  foundSlots_[slot] = working_;
   return true;
 }
 

@@ -7,10 +7,13 @@
 #include <map>
 #include <set>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "catalogue/game_info_record.h"
 #include "catalogue/univ_info_record.h"
+#include "platform/dos_text.h"
 #include "platform/file_system.h"
 #include "platform/prompter.h"
 
@@ -31,8 +34,9 @@ class GameFinder {
   bool InstallDefaultsAndSearch();
   void setFinalCheck(std::function<void()> check) { finalCheck_ = std::move(check); }
 
-  // Searches every kept drive for one game; on a hit completes the working record, writes it
-  // to `slot` and returns true. The paths are relative to a candidate parent and start with
+  // Searches every kept drive for one game; on a hit completes the working record, keeps it
+  // for `slot` (the search writes the found games into the game file together) and returns
+  // true. The paths are relative to a candidate parent and start with
   // the game's usual directory, `gameDir` (the first component when empty). When no drive has
   // it there, the game is looked for under any directory name: in the root of D: to Y: and in
   // each directory directly in it, so a player's own folder ("D:\Duke Nukem 3D\") is found;
@@ -53,16 +57,30 @@ class GameFinder {
 
  private:
   void installProgramDefaults();
-  bool rewriteGameFile();
+  void resetGameFile();
   void collectDrives();
   bool searchBuiltInTypes();
   void searchGameList();
   void applyListEntry(const GameListReader& list);
+  // Writes the reset slots and the records of the games found since the last call into the
+  // game file at once.
+  // False (and the search stops) when the file could not be read or written.
+  bool writeFoundGames();
   bool exists(const std::string& pattern) const;
-  // Whether `relative` may exist under the directory `dir` (ending in "\"): its first
-  // component is among the directory's names, read once per search. Only then is the whole
-  // path looked up, so a search lists each directory it needs once and no other.
+  // Whether `relative` may exist under the directory `dir` (ending in "\"): each of its
+  // components is among the names of the directory above it, each directory read once per
+  // search. Only then is the whole path looked up, so a search lists each directory it needs
+  // once and no other, and works out no alias to test a name.
   bool mayExistIn(const std::string& dir, const std::string& relative) const;
+  using NameSet = std::unordered_set<std::string, platform::dos::HashIgnoringCase,
+                                     platform::dos::EqualIgnoringCase>;
+  // The long names in `dir`, read once per search.
+  const NameSet& namesIn(const std::string& dir) const;
+  // Keeps the names of `dir`'s listing for namesIn().
+  const NameSet& keepNames(const std::string& dir,
+                           std::vector<platform::ListedName>&& entries) const;
+  // Whether a path whose first component is `first` may exist in a directory with `names`.
+  static bool mayBeAmong(const std::string& first, const NameSet& names);
   // `dir` + `relative` exists, looked up only when it may.
   bool existsIn(const std::string& dir, const std::string& relative) const;
   // The candidate parents that exist on `drive` ("D:\", "D:\games\", ...), in search order.
@@ -81,13 +99,24 @@ class GameFinder {
   UnivInfoRecord keptLists_;
   std::vector<char> drives_;
   // The root and the directories directly in it of every searched drive but C:, each ending
-  // in "\\".
-  std::vector<std::string> gameFolders_;
+  // in "\\", with their names.
+  struct GameFolder {
+    std::string path;
+    const NameSet* names;  // in names_
+  };
+  // Read with one listing per drive on the first search that needs them.
+  void readGameFolders() const;
+  mutable std::vector<GameFolder> gameFolders_;
+  mutable bool gameFoldersRead_ = false;
   // Directory and program name (upper case) of every game found.
   std::set<std::string> claimed_;
-  // Upper-cased long names and aliases of each directory read so far, by upper-cased path.
-  mutable std::map<std::string, std::set<std::string>> names_;
+  // Upper-cased long names of each directory read so far, by upper-cased path.
+  mutable std::unordered_map<std::string, NameSet> names_;
   mutable std::map<char, std::vector<std::string>> parents_;
+  // The factory definitions are to be written over slots 0-19, and the found games' records by
+  // slot, at the next writeFoundGames().
+  bool defaultsPending_ = false;
+  std::map<int, GameInfoRecord> foundSlots_;
   bool found_ = false;
   bool gameFileFailed_ = false;
   std::function<void()> finalCheck_;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/dos_path.h"
+#include "platform/dos_text.h"
 
 namespace platform {
 namespace {
@@ -22,23 +23,6 @@ std::optional<std::string_view> extensionOf(std::string_view name) {
   if (dot == std::string_view::npos) return std::nullopt;
   return name.substr(dot + 1);
 }
-
-// Extensions as keys in any case, looked up without making a string of each name's.
-struct HashIgnoringCase {
-  using is_transparent = void;
-  size_t operator()(std::string_view text) const {
-    size_t hash = 14695981039346656037ull;
-    for (char c : text)
-      hash = (hash ^ static_cast<unsigned char>(dos::toUpper(c))) * 1099511628211ull;
-    return hash;
-  }
-};
-struct EqualIgnoringCase {
-  using is_transparent = void;
-  bool operator()(std::string_view a, std::string_view b) const {
-    return dos::equalsIgnoreCase(a, b);
-  }
-};
 
 // The patterns sorted by how they are matched: "*.EXT" by a lookup of the extension, names
 // without wildcards by the listing's own lookup (the entry find() would name), the rest one
@@ -90,7 +74,8 @@ class PatternSet {
       out.insert(out.end(), found->second.begin(), found->second.end());
   }
 
-  std::unordered_map<std::string, std::vector<uint32_t>, HashIgnoringCase, EqualIgnoringCase>
+  std::unordered_map<std::string, std::vector<uint32_t>, dos::HashIgnoringCase,
+                     dos::EqualIgnoringCase>
       byExtension_;
   std::vector<std::pair<uint32_t, uint32_t>> named_;  // entry, pattern
   std::vector<std::pair<std::string, uint32_t>> others_;

@@ -55,3 +55,17 @@ int32_t decimalValue(std::string_view text) {
 }
 
 }  // namespace platform::dos
+
+namespace platform::dos {
+
+size_t HashIgnoringCase::operator()(std::string_view text) const {
+  size_t hash = 14695981039346656037ull;
+  for (char c : text) hash = (hash ^ static_cast<unsigned char>(toUpper(c))) * 1099511628211ull;
+  return hash;
+}
+
+bool EqualIgnoringCase::operator()(std::string_view a, std::string_view b) const {
+  return equalsIgnoreCase(a, b);
+}
+
+}  // namespace platform::dos

@@ -24,4 +24,15 @@ bool containsIgnoreCase(std::string_view text, std::string_view needle);
 // first other character; 0 without digits. Out-of-range numbers stop at the int32 limits.
 int32_t decimalValue(std::string_view text);
 
+// Hash and equality of names ignoring case, for sets and maps of names that are looked up by
+// any spelling without making an upper-cased copy of each.
+struct HashIgnoringCase {
+  using is_transparent = void;
+  size_t operator()(std::string_view text) const;
+};
+struct EqualIgnoringCase {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const;
+};
+
 }  // namespace platform::dos

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/dos_path.h"
+
 namespace platform {
 
 class DriveMap;
@@ -51,6 +53,13 @@ struct DirectorySearch {
   // What the entries' names are kept in, shared by every copy of the search (a big directory
   // is not copied name by name for each search of it).
   std::shared_ptr<const void> names;
+};
+
+// A name as a directory's listing gives it.
+struct ListedName {
+  std::string name;
+  bool isDirectory = false;
+  std::vector<ListedName> inside;  // only when asked for
 };
 
 enum class OpenMode {
@@ -97,6 +106,24 @@ class FileSystem {
   // existing directory; an empty search for one that cannot be read.
   virtual std::optional<DirectorySearch> searchDirectory(
       const std::string& dir, const std::vector<std::string>& patterns) const = 0;
+
+  // The long names in `dir` as the host lists them, with whether each is a directory: no alias
+  // worked out, no order, no look at an entry the listing types (for a search that tests names
+  // and needs no more). With `withFolders`, each directory's `inside` holds its own names the
+  // same way. Nothing when `dir` is not an existing directory.
+  virtual std::optional<std::vector<ListedName>> listNames(const std::string& dir,
+                                                           bool withFolders = false) const {
+    auto search = searchDirectory(dir, {"*.*"});
+    if (!search) return std::nullopt;
+    std::vector<ListedName> names;
+    for (const DirectoryEntry& entry : search->entries) {
+      names.push_back({std::string(entry.longName), entry.isDirectory(), {}});
+      if (withFolders && entry.isDirectory())
+        names.back().inside = listNames(dos::withTrailingSeparator(dir) + names.back().name)
+                                  .value_or(std::vector<ListedName>{});
+    }
+    return names;
+  }
 
   // Attributes of one existing entry, or nothing when it does not exist.
   virtual std::optional<FindData> stat(const std::string& path) const = 0;

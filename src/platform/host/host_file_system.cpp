@@ -1,5 +1,6 @@
 #include "platform/host/host_file_system.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <signal.h>
@@ -478,6 +479,54 @@ std::optional<DirectorySearch> HostFileSystem::searchDirectory(
       if (!st) return ListedKind::kGone;  // a dangling link is no entry for DOS
       return isDirectory(*st) ? ListedKind::kDirectory : ListedKind::kFile;
     });
+  } catch (...) {
+    return std::nullopt;
+  }
+}
+
+namespace {
+
+// The names in the directory open as `fd` (which this takes over), each directory's own names
+// too while `depth` > 0. Read past the listing cache: a search reads each directory once, and
+// keeping them would push out the listings the window uses.
+std::vector<ListedName> readNames(int fd, int depth) {
+  std::vector<ListedName> names;
+  DIR* handle = ::fdopendir(fd);
+  if (!handle) {
+    ::close(fd);
+    return names;
+  }
+  while (const dirent* entry = ::readdir(handle)) {
+    const std::string_view name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    bool directory = entry->d_type == DT_DIR;
+    if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+      struct stat st {};
+      // A dangling link is no entry for DOS.
+      if (::fstatat(::dirfd(handle), entry->d_name, &st, 0) != 0) continue;
+      directory = isDirectory(st);
+    }
+    names.push_back({std::string(name), directory, {}});
+    if (directory && depth > 0) {
+      const int inner =
+          ::openat(::dirfd(handle), entry->d_name, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+      if (inner >= 0) names.back().inside = readNames(inner, depth - 1);
+    }
+  }
+  ::closedir(handle);
+  return names;
+}
+
+}  // namespace
+
+std::optional<std::vector<ListedName>> HostFileSystem::listNames(const std::string& dir,
+                                                                 bool withFolders) const {
+  try {
+    auto at = HostLookup(*this, *cache_).locate(dir);
+    if (!at || !at->existsAsDirectory()) return std::nullopt;
+    const int fd = ::open(at->host.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return std::vector<ListedName>{};  // there, but not to be read
+    return readNames(fd, withFolders ? 1 : 0);
   } catch (...) {
     return std::nullopt;
   }

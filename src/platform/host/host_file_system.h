@@ -38,6 +38,8 @@ class HostFileSystem : public FileSystem, public DriveMap {
   std::vector<FindData> find(const std::string& pattern) const override;
   std::optional<DirectorySearch> searchDirectory(
       const std::string& dir, const std::vector<std::string>& patterns) const override;
+  std::optional<std::vector<ListedName>> listNames(const std::string& dir,
+                                                   bool withFolders) const override;
   std::optional<FindData> stat(const std::string& path) const override;
   std::unique_ptr<FileHandle> open(const std::string& path, OpenMode mode) override;
   bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override;
