@@ -275,7 +275,7 @@ bool GameFinder::exists(const std::string& pattern) const {
 const GameFinder::NameSet& GameFinder::keepNames(
     const std::string& dir, std::vector<platform::ListedName>&& entries) const {
   NameSet& kept = names_[platform::dos::toUpper(dir)];
-  for (platform::ListedName& entry : entries) kept.insert(std::move(entry.name));
+  for (platform::ListedName& entry : entries) kept.push_back(std::move(entry.name));
   return kept;
 }
 
@@ -291,7 +291,8 @@ bool GameFinder::mayBeAmong(const std::string& first, const NameSet& names) {
   // the file system can tell. Any other name is an alias of nothing but itself.
   if (first.empty() || first == "." || first == ".." || first.find('~') != std::string::npos)
     return true;
-  return names.count(first) != 0;
+  return std::any_of(names.begin(), names.end(),
+                     [&](const std::string& name) { return equalsIgnoreCase(name, first); });
 }
 
 bool GameFinder::mayExistIn(const std::string& dir, const std::string& relative) const {

@@ -72,8 +72,8 @@ class GameFinder {
   // search. Only then is the whole path looked up, so a search lists each directory it needs
   // once and no other, and works out no alias to test a name.
   bool mayExistIn(const std::string& dir, const std::string& relative) const;
-  using NameSet = std::unordered_set<std::string, platform::dos::HashIgnoringCase,
-                                     platform::dos::EqualIgnoringCase>;
+  // A few dozen names at most in the folders a search reads: a scan beats a hash.
+  using NameSet = std::vector<std::string>;
   // The long names in `dir`, read once per search.
   const NameSet& namesIn(const std::string& dir) const;
   // Keeps the names of `dir`'s listing for namesIn().

@@ -190,6 +190,31 @@ TEST_F(FirstStartTest, ResetKeepsTheUsersListsAndSearchesAgain) {
   EXPECT_EQ(c.current().get(game_info::GameDir), "D:\\games\\Duke3d\\");
 }
 
+TEST_F(FirstStartTest, AliasedFoldersAreFoundThroughTheirLongNames) {
+  // "PROGRA~1\" and "HEXENI~1\H2.exe" name folders by their 8.3 aliases.
+  fs.putFile("D:\\Program Files\\Hexen II\\h2.exe", "MZ");
+  // A usual place comes before a player's own folder.
+  fs.putFile("E:\\Hexen\\h2.exe", "MZ");
+  Catalogue& c = makeCatalogue();
+  ASSERT_TRUE(c.LoadCatalogue());
+  EXPECT_EQ(c.ReadGameRecord(18).get(game_info::GameDir), "D:\\PROGRA~1\\HEXENI~1\\");
+  EXPECT_EQ(c.currentSlot(), 18);
+}
+
+TEST_F(FirstStartTest, AResetLeavesTheGamesDefinedAfterTheFactoryOnes) {
+  fs.putFile("D:\\games\\DUKE3D\\DUKE3D.EXE", "MZ");
+  Catalogue& c = makeCatalogue();
+  ASSERT_TRUE(c.LoadCatalogue());
+  GameInfoRecord own = c.ReadGameRecord(0);
+  own.set(game_info::GameName, "My own game");
+  ASSERT_TRUE(c.WriteGameRecord(22, own));
+
+  prompter.script({platform::Answer::kYes});
+  c.ResetAllDataFiles();
+  EXPECT_EQ(c.ReadGameRecord(22).get(game_info::GameName), "My own game");
+  EXPECT_EQ(c.ReadGameRecord(0).get(game_info::GameDir), "D:\\games\\Duke3d\\");
+}
+
 TEST_F(FirstStartTest, SilentSpaceOrbCheckRunsAtTheEnd) {
   fs.putFile("C:\\SPCWARE\\SOW95OFF.EXE", "MZ");
   fs.putFile("D:\\games\\DUKE3D\\DUKE3D.EXE", "MZ");
