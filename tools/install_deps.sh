@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need on a fresh Debian 12 machine.
 set -euo pipefail
-packages=(g++ clang libclang-rt-14-dev python3 cmake make googletest libgtest-dev libgmock-dev libbenchmark-dev
+packages=(g++ clang clang-tidy libclang-rt-14-dev python3 cmake make googletest libgtest-dev libgmock-dev libbenchmark-dev
           libwxgtk3.2-dev dosbox nasm xvfb xauth imagemagick xdotool)
 missing=()
 for p in "${packages[@]}"; do

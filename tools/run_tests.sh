@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the ASan+UBSan build, a short run of each fuzz target, a short
-# benchmark run, and last the normal build's full test suite.
+# benchmark run, the normal build's full test suite, and the naming check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=${QF95_JOBS:-2}
@@ -39,3 +39,6 @@ cmake --build build -j"$jobs"
 # Under Xvfb: the cold start benchmarks start the window program.
 xvfb-run -a -s "-screen 0 1280x1024x24" build/qf95_bench --benchmark_min_time=0.05
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== Naming (clang-tidy) =="
+tools/check_naming.sh build

@@ -9,10 +9,10 @@ std::array<std::string, kTabCount> tabTexts(const catalogue::GameInfoRecord& gam
   std::array<std::string, kTabCount> texts{"Long Name Dir", "File Text Desc", "Favorite Files",
                                            "Misc1 Dir", "Misc2 Dir"};
   if (game.get(gi::DirKindName, 0).empty()) return texts;
-  constexpr std::array<size_t, 3> renamed{kLongNameDirTab, kMisc1DirTab, kMisc2DirTab};
-  for (size_t i = 0; i < renamed.size(); ++i) {
+  constexpr std::array<size_t, 3> kRenamedTabs{kLongNameDirTab, kMisc1DirTab, kMisc2DirTab};
+  for (size_t i = 0; i < kRenamedTabs.size(); ++i) {
     std::string name = game.get(gi::DirKindName, i);
-    if (!name.empty()) texts[renamed[i]] = std::move(name);
+    if (!name.empty()) texts[kRenamedTabs[i]] = std::move(name);
   }
   return texts;
 }
