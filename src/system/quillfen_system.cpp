@@ -11,30 +11,50 @@ std::string prefixOf(const SystemOptions& options) {
   return options.prefix.empty() ? platform::HostFileSystem::defaultPrefix() : options.prefix;
 }
 
+// Where the program's files are on this machine, as a DOS path.
+std::string startupDirectoryOf(const SystemOptions& options, platform::HostFileSystem& fs) {
+  std::optional<std::string> startup;
+  if (options.startupHostDirectory) startup = fs.dosPath(*options.startupHostDirectory);
+  return startup ? *startup : fs.currentDirectory();
+}
+
 }  // namespace
 
-QuillfenSystem::QuillfenSystem(SystemOptions options, platform::Prompter& prompter)
+HostServices::HostServices(const SystemOptions& options)
     : hostFs_(prefixOf(options)),
       wrapped_(options.wrapFileSystem ? options.wrapFileSystem(hostFs_) : nullptr),
-      prompter_(prompter),
       processes_(hostFs_, options.processes),
-      registry_(hostFs_.prefix() + "/user.reg") {
-  std::optional<std::string> startup;
-  if (options.startupHostDirectory) startup = hostFs_.dosPath(*options.startupHostDirectory);
-  const std::string startupDir =
-      platform::dos::withTrailingSeparator(startup ? *startup : hostFs_.currentDirectory());
-  launchLink_.setCreatedStamp(static_cast<int32_t>(clock_.secondsSinceEpoch()));
-  catalogue_ =
-      std::make_unique<catalogue::Catalogue>(fileSystem(), prompter_, startupDir, launchLink_);
-  catalogue_->setAfterSearch([this, after = std::move(options.afterSearch)] {
+      registry_(hostFs_.prefix() + "/user.reg") {}
+
+QuillfenSystem::QuillfenSystem(SystemOptions options, platform::Prompter& prompter)
+    : QuillfenSystem(std::make_unique<HostServices>(options), options, prompter) {}
+
+QuillfenSystem::QuillfenSystem(std::unique_ptr<HostServices> host, const SystemOptions& options,
+                               platform::Prompter& prompter)
+    : host_(std::move(host)), services_(*host_), prompter_(prompter) {
+  wire(startupDirectoryOf(options, host_->hostFileSystem()), options.afterSearch);
+}
+
+QuillfenSystem::QuillfenSystem(SystemServices& services, platform::Prompter& prompter,
+                               std::string startupDir, std::function<void()> afterSearch)
+    : services_(services), prompter_(prompter) {
+  wire(std::move(startupDir), std::move(afterSearch));
+}
+
+void QuillfenSystem::wire(std::string startupDir, std::function<void()> afterSearch) {
+  launchLink_.setCreatedStamp(static_cast<int32_t>(clock().secondsSinceEpoch()));
+  catalogue_ = std::make_unique<catalogue::Catalogue>(
+      fileSystem(), prompter_, platform::dos::withTrailingSeparator(std::move(startupDir)),
+      launchLink_);
+  catalogue_->setAfterSearch([this, after = std::move(afterSearch)] {
     if (after) after();
     input::SpaceOrbCheck(fileSystem(), prompter_, catalogue_->univ(), /*interactive=*/false);
   });
 }
 
 launch::LaunchServices QuillfenSystem::launchServices(platform::Processes* processes) {
-  return launch::LaunchServices{fileSystem(), processes ? *processes : processes_, registry_,
-                                prompter_, clock_};
+  return launch::LaunchServices{fileSystem(), processes ? *processes : this->processes(),
+                                registry(), prompter_, clock()};
 }
 
 }  // namespace qf95

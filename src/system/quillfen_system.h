@@ -1,7 +1,8 @@
 // The composition root: one object owns the platform services of this machine, the catalogue
 // and the launch's session, wired the one way every program of ours needs them. The window
 // program, the headless driver and the console driver differ only in what they hand in: their
-// message boxes, a file system wrapper, their process options and the start-up directory.
+// message boxes, a file system wrapper, their process options and the start-up directory. The
+// tests start the same root on a pretend machine's services.
 #pragma once
 
 #include <functional>
@@ -18,6 +19,7 @@
 #include "platform/host/host_processes.h"
 #include "platform/host/wine_registry.h"
 #include "platform/prompter.h"
+#include "system/system_services.h"
 
 namespace qf95 {
 
@@ -34,18 +36,47 @@ struct SystemOptions {
   std::function<void()> afterSearch;
 };
 
+// This machine's services: the drive map's file system (or its wrapper), DOSBox and Wine
+// processes, the prefix's registry, the system clock.
+class HostServices : public SystemServices {
+ public:
+  explicit HostServices(const SystemOptions& options);
+
+  platform::HostFileSystem& hostFileSystem() { return hostFs_; }
+  platform::HostProcesses& hostProcesses() { return processes_; }
+  platform::FileSystem& fileSystem() override { return wrapped_ ? *wrapped_ : hostFs_; }
+  platform::Processes& processes() override { return processes_; }
+  platform::Registry& registry() override { return registry_; }
+  platform::Clock& clock() override { return clock_; }
+
+ private:
+  platform::HostFileSystem hostFs_;
+  std::unique_ptr<platform::FileSystem> wrapped_;
+  platform::HostProcesses processes_;
+  platform::WineRegistry registry_;
+  platform::HostClock clock_;
+};
+
 class QuillfenSystem {
  public:
+  // A program on this machine.
   QuillfenSystem(SystemOptions options, platform::Prompter& prompter);
+  // A program on the machine of `services`, which outlive it, started in `startupDir` (a DOS
+  // path).
+  QuillfenSystem(SystemServices& services, platform::Prompter& prompter, std::string startupDir,
+                 std::function<void()> afterSearch = {});
   QuillfenSystem(const QuillfenSystem&) = delete;
   QuillfenSystem& operator=(const QuillfenSystem&) = delete;
 
-  platform::HostFileSystem& hostFileSystem() { return hostFs_; }
-  // The file system the subsystems use: the wrapper when one was asked for.
-  platform::FileSystem& fileSystem() { return wrapped_ ? *wrapped_ : hostFs_; }
-  platform::HostProcesses& processes() { return processes_; }
-  platform::WineRegistry& registry() { return registry_; }
-  platform::HostClock& clock() { return clock_; }
+  // Only for a program on this machine.
+  platform::HostFileSystem& hostFileSystem() { return host_->hostFileSystem(); }
+  platform::HostProcesses& hostProcesses() { return host_->hostProcesses(); }
+
+  // The file system the subsystems use (on this machine: the wrapper when one was asked for).
+  platform::FileSystem& fileSystem() { return services_.fileSystem(); }
+  platform::Processes& processes() { return services_.processes(); }
+  platform::Registry& registry() { return services_.registry(); }
+  platform::Clock& clock() { return services_.clock(); }
   platform::Prompter& prompter() { return prompter_; }
   catalogue::BasicLaunchLink& launchLink() { return launchLink_; }
   launch::LaunchSession& session() { return session_; }
@@ -55,12 +86,13 @@ class QuillfenSystem {
   launch::LaunchServices launchServices(platform::Processes* processes = nullptr);
 
  private:
-  platform::HostFileSystem hostFs_;
-  std::unique_ptr<platform::FileSystem> wrapped_;
+  QuillfenSystem(std::unique_ptr<HostServices> host, const SystemOptions& options,
+                 platform::Prompter& prompter);
+  void wire(std::string startupDir, std::function<void()> afterSearch);
+
+  std::unique_ptr<HostServices> host_;
+  SystemServices& services_;
   platform::Prompter& prompter_;
-  platform::HostProcesses processes_;
-  platform::WineRegistry registry_;
-  platform::HostClock clock_;
   catalogue::BasicLaunchLink launchLink_;
   launch::LaunchSession session_;
   std::unique_ptr<catalogue::Catalogue> catalogue_;

@@ -79,12 +79,13 @@ class MainWindowTest : public testsupport::CatalogueTest {
   void putDuke() { fs.putFile(std::string(kDukeDir) + "DUKE3D.EXE", "MZ"); }
 
   app::MainWindow& makeWindow(app::BuildParts parts = {true, true}) {
+    window.reset();
     makeCatalogue();
-    window = std::make_unique<app::MainWindow>(
-        launch::LaunchServices{fs, processes, registry, prompter, clock}, *cat, session,
-        app::builtFeatures(parts), host);
+    window = std::make_unique<app::MainWindow>(program->launchServices(), *cat, program->session(),
+                                               app::builtFeatures(parts), host);
     return *window;
   }
+  launch::LaunchSession& session() { return program->session(); }
 
   // The window of a started program: frame, view and initial update.
   app::MainWindow& startWindow(app::BuildParts parts = {true, true}) {
@@ -95,10 +96,9 @@ class MainWindowTest : public testsupport::CatalogueTest {
     return w;
   }
 
-  platform::FakeProcesses processes;
-  platform::FakeRegistry registry;
-  platform::FakeClock clock;
-  launch::LaunchSession session;
+  platform::FakeProcesses& processes = machine.fakeProcesses;
+  platform::FakeRegistry& registry = machine.fakeRegistry;
+  platform::FakeClock& clock = machine.fakeClock;
   RecordingHost host;
   std::unique_ptr<app::MainWindow> window;
 };

@@ -194,7 +194,7 @@ TEST_F(RoutingTest, ASavedGameSlotLaunchesWithItsDigitOnce) {
   ASSERT_EQ(sessions(), 1u);
   const std::vector<std::string>& args = processes.calls().front().args;
   EXPECT_NE(std::find(args.begin(), args.end(), "/l2"), args.end());
-  EXPECT_TRUE(session.PendingSavedGame.empty());  // used by that one launch
+  EXPECT_TRUE(session().PendingSavedGame.empty());  // used by that one launch
 }
 
 TEST_F(RoutingTest, RunStartsTheGameAndRefreshesAfterwards) {

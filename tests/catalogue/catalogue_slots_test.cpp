@@ -126,7 +126,7 @@ TEST_F(CatalogueSlotsTest, MovingAGameRemakesItsGameDataForTheNewDirectory) {
   EXPECT_EQ(data.get(game_data::ConfigFileDir, 0), "E:\\DUKE\\");
   EXPECT_EQ(data.get(game_data::ConfigFileName, 1), "game.ini");
   EXPECT_EQ(data.get(game_data::ConfigFileDir, 1), "E:\\DUKE\\sub\\");
-  EXPECT_EQ(launch.workingCopies().dirs[1], "E:\\DUKE\\sub\\");
+  EXPECT_EQ(launchLink().workingCopies().dirs[1], "E:\\DUKE\\sub\\");
 }
 
 TEST_F(CatalogueSlotsTest, AnEditedRowIsAppliedEvenInTheSameDirectory) {
@@ -142,7 +142,7 @@ TEST_F(CatalogueSlotsTest, AnEditedRowIsAppliedEvenInTheSameDirectory) {
 }
 
 TEST_F(CatalogueSlotsTest, FreshGameDataCarriesTheCreationValues) {
-  launch.setCreatedStamp(123456);
+  machine.fakeClock.setEpoch(123456);
   Catalogue& c = started();
   auto data = GameDataRecord::fromBytes(*fs.readWhole(gameDataPath(kStartup, 0)));
   EXPECT_EQ(data.get(game_data::Marker), kValidMarker);
@@ -183,7 +183,7 @@ TEST_F(CatalogueSlotsTest, GameDataThatCannotBeCreatedRecordsErrorFifteen) {
   fs.deleteFile(dataFile);
   fs.failReplace(dataFile);
   EXPECT_EQ(c.LoadGameData(), kGameDataNotCreated);
-  EXPECT_EQ(launch.lastError(), kErrorFileOpen);
+  EXPECT_EQ(launchLink().lastError(), kErrorFileOpen);
 }
 
 TEST_F(CatalogueSlotsTest, GameDataThatStaysInvalidGivesUpAfterFiveReads) {
@@ -194,7 +194,7 @@ TEST_F(CatalogueSlotsTest, GameDataThatStaysInvalidGivesUpAfterFiveReads) {
   fs.setReadOnly(dataFile, false);
   fs.failReplace(dataFile);
   EXPECT_EQ(c.LoadGameData(), kGameDataNotCreated);
-  EXPECT_EQ(launch.lastError(), kErrorFileOpen);
+  EXPECT_EQ(launchLink().lastError(), kErrorFileOpen);
 }
 
 TEST_F(CatalogueSlotsTest, ReadingADefinedSlotWithNoGameSelectedMakesNoGameDataFile) {

@@ -146,7 +146,7 @@ TEST_F(GameLocationDialogTest, AdvanceSetupWithoutAGameAsksUntilTheUserGivesUp) 
       return c->currentSlot();
     }
   } runner;
-  runner.c = cat.get();
+  runner.c = cat;
   runner.p = &prompter;
   runner.runs = &runs;
   cat->setGameLocationDialog(&runner);
@@ -200,7 +200,7 @@ TEST_F(GameLocationDialogTest, FirstStartDefinesTheBrowsedGameAndStoresAdvancedS
       return c->currentSlot();
     }
   } runner;
-  runner.c = cat.get();
+  runner.c = cat;
   runner.p = &prompter;
   cat->setGameLocationDialog(&runner);
   prompter.script({Answer::kOk, Answer::kOk});

@@ -1,25 +1,19 @@
-// A fake machine for catalogue tests: drives C: and D:, the program in C:\QF95\ with the
-// built factory definitions, a scripted prompter and a recording launch link.
+// A program started through the composition root on a pretend machine (FakeMachine), with a
+// scripted prompter; makeCatalogue() starts it again as the next start of the program would.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "catalogue/catalogue.h"
-#include "platform/fake/fake_file_system.h"
 #include "platform/fake/scripted_prompter.h"
 #include "support/bare_definition.h"
+#include "support/fake_machine.h"
+#include "system/quillfen_system.h"
 
 namespace testsupport {
-
-inline std::vector<uint8_t> builtFactoryDefinitions() {
-  std::ifstream in(QF95_SIG_PATH, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
 
 inline size_t fileSize(platform::FileSystem& fs, const std::string& path) {
   auto bytes = fs.readWhole(path);
@@ -28,27 +22,26 @@ inline size_t fileSize(platform::FileSystem& fs, const std::string& path) {
 
 class CatalogueTest : public ::testing::Test {
  protected:
-  static constexpr const char* kStartup = "C:\\QF95\\";
+  static constexpr const char* kStartup = FakeMachine::kStartup;
 
-  CatalogueTest() {
-    fs.addDrive('D');
-    fs.putFile(std::string(kStartup) + catalogue::kDefaultRecordsFile, builtFactoryDefinitions());
-    fs.setCurrentDirectory(kStartup);
-  }
-
+  // The program started (again) on the machine as it is now; its catalogue, not yet loaded.
   catalogue::Catalogue& makeCatalogue() {
-    cat = std::make_unique<catalogue::Catalogue>(fs, prompter, kStartup, launch);
+    program.reset();
+    program = std::make_unique<qf95::QuillfenSystem>(machine, prompter, kStartup);
+    cat = &program->catalogue();
     return *cat;
   }
+  catalogue::BasicLaunchLink& launchLink() { return program->launchLink(); }
 
   std::string startupFile(const std::string& name) const { return std::string(kStartup) + name; }
 
   void useBareDefinition() { testsupport::useBareDefinition(*cat, fs); }
 
-  platform::FakeFileSystem fs;
+  FakeMachine machine;
+  platform::FakeFileSystem& fs = machine.fs;
   platform::ScriptedPrompter prompter;
-  catalogue::BasicLaunchLink launch;
-  std::unique_ptr<catalogue::Catalogue> cat;
+  std::unique_ptr<qf95::QuillfenSystem> program;
+  catalogue::Catalogue* cat = nullptr;
 };
 
 }  // namespace testsupport

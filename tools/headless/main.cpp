@@ -430,7 +430,7 @@ int main(int argc, char** argv) {
   options.processes.outputFile = programOutput;
   qf95::QuillfenSystem system(std::move(options), prompter);
   platform::HostFileSystem& fs = system.hostFileSystem();
-  RecordingProcesses processes(system.processes(), fs, out);
+  RecordingProcesses processes(system.hostProcesses(), fs, out);
   catalogue::Catalogue& cat = system.catalogue();
   files::FileManager fileManager(cat, fs);
   RecordingHost host(out, cat, fileManager, fs, prompter);

@@ -108,7 +108,7 @@ bool CQuillfen95App::OnInit() {
                                           *s.progress, s.paths},
                      app::builtFeatures({/*dialogs=*/true, /*fileManager=*/true}));
   SetTopWindow(frame);
-  system.processes().setSessionWatcher(frame);
+  system.hostProcesses().setSessionWatcher(frame);
   if (!s.docManager->CreateDocument(wxEmptyString, wxDOC_NEW)) return false;
   frame->Show();
   s.locationDialog->setParent(frame);
@@ -122,7 +122,7 @@ bool CQuillfen95App::OnInit() {
 
 int CQuillfen95App::OnExit() {
   if (services_) {
-    services_->system->processes().setSessionWatcher(nullptr);
+    services_->system->hostProcesses().setSessionWatcher(nullptr);
     delete services_->docManager;
     services_.reset();
   }

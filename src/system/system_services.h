@@ -1,0 +1,21 @@
+// The platform services the composition root hands to every subsystem: this machine's
+// (HostServices) in the programs, a pretend machine's in the tests.
+#pragma once
+
+#include "platform/clock.h"
+#include "platform/file_system.h"
+#include "platform/processes.h"
+#include "platform/registry.h"
+
+namespace qf95 {
+
+class SystemServices {
+ public:
+  virtual ~SystemServices() = default;
+  virtual platform::FileSystem& fileSystem() = 0;
+  virtual platform::Processes& processes() = 0;
+  virtual platform::Registry& registry() = 0;
+  virtual platform::Clock& clock() = 0;
+};
+
+}  // namespace qf95
