@@ -1,0 +1,1 @@
+#include "multiplayer/multiplayer_selections.h"
