@@ -1,0 +1,16 @@
+// The endpoint by which copies of the program on a network find each other and start a game
+// together. The multiplayer selections open it while multiplayer mode and automatic launching
+// are on, and close it otherwise.
+#pragma once
+
+namespace multiplayer {
+
+class Coordination {
+ public:
+  virtual ~Coordination() = default;
+  virtual bool isOpen() const = 0;
+  virtual void open() = 0;
+  virtual void close() = 0;
+};
+
+}  // namespace multiplayer
