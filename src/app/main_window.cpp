@@ -6,6 +6,7 @@
 #include "catalogue/catalogue_files.h"
 #include "input/space_orb_check.h"
 #include "launch/saved_game.h"
+#include "multiplayer/network_check.h"
 
 namespace app {
 
@@ -74,6 +75,10 @@ bool MainWindow::createView() {
   reportSaveError();
   // Every run starts in single-player mode.
   cat_.univ().set(ui::MultiplayerMode, 0);
+  setUpMultiplayer();
+  if (network_)
+    multiplayer::checkCoordinationAtStart(cat_.univ(), *network_, services_.prompter,
+                                          *coordination_);
   shrunk_ = false;
   host_.refreshView();
   return loaded;
@@ -105,6 +110,20 @@ std::string MainWindow::modeButtonText() const {
 }
 
 void MainWindow::refreshAfterGamePick() {
+  setUpMultiplayer();
+  host_.refreshView();
+}
+
+multiplayer::MultiplayerSelections MainWindow::multiplayerSelections() {
+  return multiplayer::MultiplayerSelections(cat_.univ(), cat_.current(), cat_.gameData(),
+                                            services_.prompter, *coordination_);
+}
+
+void MainWindow::setUpMultiplayer() {
+  multiplayerSelections().setUp();
+}
+
+void MainWindow::refreshView() {
   host_.refreshView();
 }
 
@@ -292,8 +311,9 @@ void MainWindow::shrink() {
 }
 
 void MainWindow::switchMode() {
-  cat_.univ().set(ui::MultiplayerMode, multiplayerMode() ? 0 : 1);
+  multiplayerSelections().toggleMode();
   host_.showMode(modeButtonText());
+  host_.refreshView();
 }
 
 void MainWindow::openHelpFile(int index) {

@@ -17,6 +17,9 @@
 #include "files/file_manager_settings.h"
 #include "launch/launch_pipeline.h"
 #include "launch/launch_state.h"
+#include "multiplayer/coordination.h"
+#include "multiplayer/multiplayer_selections.h"
+#include "platform/network.h"
 
 namespace app {
 
@@ -24,6 +27,11 @@ inline constexpr const char* kModeTextSingle = "Press This Button For MultiPlaye
 inline constexpr const char* kModeTextMulti = "FOR SINGLE-PLAYER MODE PRESS THIS BUTTON";
 inline constexpr const char* kExpertWarning =
     "Warning: This setting will remove all prompts from the copy, move, and delete functions";
+// What the status bar says when the multiplayer selections ask for the coordination of a
+// network start, which this version does not carry out.
+inline constexpr const char* kNoCoordinationStatus =
+    "Auto-launch: starting a game together with other copies over the network is not available "
+    "in this version.";
 inline constexpr const char* kNoGameDefinedAfterDialog =
     "You did not define a game.  You must define a game to continue.";
 
@@ -42,6 +50,8 @@ class MainWindowHost {
   virtual void resetFileLists() = 0;
   // The mode button shows `text`; the multiplayer controls follow the mode.
   virtual void showMode(const std::string& text) = 0;
+  // A text in the status bar's message pane.
+  virtual void showStatus(const std::string& /*text*/) {}
   virtual void applyToolbarLayout(const ToolbarLayout& layout) = 0;
   virtual bool toolbarShown() const = 0;
   virtual void showToolbar(bool shown) = 0;
@@ -107,6 +117,15 @@ class MainWindow : public catalogue::MainViewRefresher {
   FileManagerChecks fileManagerMenu() const;
 
   LaunchSelectionView launchSelections() const;
+  // The current game's multiplayer selections; after a change through them, refreshView().
+  multiplayer::MultiplayerSelections multiplayerSelections();
+  multiplayer::MultiplayerView multiplayerView() { return multiplayerSelections().view(); }
+  // The endpoint the selections open and close (none given: one that only says in the status
+  // bar that it is not available), and the network layer the view's set-up checks.
+  void setCoordination(multiplayer::Coordination* coordination) { coordination_ = coordination; }
+  void setNetwork(platform::Network* network) { network_ = network; }
+  // The view after a change of the multiplayer selections: the layout is redone.
+  void refreshView();
   catalogue::Catalogue& catalogue() { return cat_; }
   const FeatureSet& features() const { return features_; }
 
@@ -125,6 +144,19 @@ class MainWindow : public catalogue::MainViewRefresher {
   void reportSaveError();
   void resetDataFiles();
 
+  // Stands in for the coordination of network starts: says so instead.
+  class UnbuiltCoordination : public multiplayer::Coordination {
+   public:
+    explicit UnbuiltCoordination(MainWindowHost& host) : host_(host) {}
+    bool isOpen() const override { return false; }
+    void open() override { host_.showStatus(kNoCoordinationStatus); }
+    void close() override {}
+
+   private:
+    MainWindowHost& host_;
+  };
+  void setUpMultiplayer();
+
   launch::LaunchServices services_;
   catalogue::Catalogue& cat_;
   launch::LaunchSession& session_;
@@ -133,6 +165,9 @@ class MainWindow : public catalogue::MainViewRefresher {
   ToolbarLayout layout_;
   bool shrunk_ = false;
   std::vector<MenuItem> gamePicks_;
+  UnbuiltCoordination unbuiltCoordination_{host_};
+  multiplayer::Coordination* coordination_ = &unbuiltCoordination_;
+  platform::Network* network_ = nullptr;
 };
 
 }  // namespace app

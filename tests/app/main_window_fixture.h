@@ -26,6 +26,7 @@ class RecordingHost : public app::MainWindowHost {
   void refreshFileManager() override { ++fileListRefreshes; }
   void resetFileLists() override { ++fileListResets; }
   void showMode(const std::string& text) override { modeText = text; }
+  void showStatus(const std::string& text) override { status = text; }
   void applyToolbarLayout(const app::ToolbarLayout& layout) override { applied.push_back(layout); }
   bool toolbarShown() const override { return toolbar; }
   void showToolbar(bool shown) override { toolbar = shown; }
@@ -68,6 +69,7 @@ class RecordingHost : public app::MainWindowHost {
   int drivesDialogs = 0;
   bool drivesChanged = false;
   int abouts = 0;
+  std::string status;
   std::vector<app::DefaultFileRow> defaultFiles;
 };
 

@@ -80,6 +80,36 @@ TEST_F(RoutingTest, TheModeSwitchTogglesTheButtonText) {
   EXPECT_EQ(cat->univ().get(ui::MultiplayerMode), 0);
 }
 
+TEST_F(RoutingTest, LeavingMultiplayerModeClosesTheCoordinationEndpoint) {
+  struct Endpoint : multiplayer::Coordination {
+    bool isOpen() const override { return open_; }
+    void open() override { open_ = true; }
+    void close() override {
+      open_ = false;
+      ++closes;
+    }
+    bool open_ = false;
+    int closes = 0;
+  } endpoint;
+  app::MainWindow& w = startWindow();
+  w.setCoordination(&endpoint);
+  w.execute(app::kCmdModeSwitch);
+  w.multiplayerSelections().setAutoLaunch(true);
+  EXPECT_TRUE(endpoint.isOpen());
+  const int refreshes = host.refreshes;
+  w.execute(app::kCmdModeSwitch);
+  EXPECT_FALSE(endpoint.isOpen());
+  EXPECT_EQ(endpoint.closes, 1);
+  EXPECT_GT(host.refreshes, refreshes);  // the layout is redone
+}
+
+TEST_F(RoutingTest, WithoutACoordinationEndpointTheStatusBarSaysSo) {
+  app::MainWindow& w = startWindow();
+  w.execute(app::kCmdModeSwitch);
+  w.multiplayerSelections().setAutoLaunch(true);
+  EXPECT_EQ(host.status, app::kNoCoordinationStatus);
+}
+
 TEST_F(RoutingTest, ACommandThatIsNotBuiltDoesNothing) {
   app::MainWindow& w = startWindow();
   const size_t boxes = prompter.boxes().size();
