@@ -21,6 +21,10 @@ standin() {  # path under the demo, game name
   cp "$build/standin.com" "$demo/$1"
 }
 standin drive_d/GAMES/DUKE3D/DUKE3D.EXE "Duke Nukem 3D 1.3"
+# Its network start-up program and its settings file, as an installed copy has them.
+standin drive_d/GAMES/DUKE3D/COMMIT.EXE "COMMIT"
+printf '[Setup]\r\nSetupVersion = "1.3D"\r\n\r\n[Comm Setup]\r\nPlayerName = "DUKE"\r\n' \
+  > "$demo/drive_d/GAMES/DUKE3D/DUKE3D.CFG"
 standin drive_d/GAMES/Quake/QUAKE.EXE "Quake"
 standin drive_e/Doom2/DOOM2.EXE "Doom II"
 standin drive_e/3dgames/Heretic/HERETIC.EXE "Heretic"

@@ -384,6 +384,84 @@ void setSelection(catalogue::Catalogue& cat, const app::LaunchSelectionView& vie
     app::chooseBots(cat.current(), cat.gameData(), i);
 }
 
+// The multiplayer selections as the main panel shows them, one line a control.
+void printMultiplayer(std::ostream& out, const multiplayer::MultiplayerView& v) {
+  out << "multiplayer " << (v.multiplayer ? "on" : "off") << "\n";
+  const auto list = [&](const multiplayer::ListControl& c) {
+    if (!c.shown) return;
+    out << "  " << c.label << " [";
+    for (size_t i = 0; i < c.entries.size(); ++i) out << (i ? " | " : "") << c.entries[i];
+    out << "] = "
+        << (c.selection >= 0 && size_t(c.selection) < c.entries.size() ? c.entries[c.selection]
+                                                                         : "(none)")
+        << (c.enabled ? "" : " (greyed)") << "\n";
+  };
+  list(v.players);
+  list(v.names);
+  list(v.commTypes);
+  list(v.sockets);
+  list(v.connectType);
+  if (v.numberShown) out << "  " << v.numberLabel << "\n";
+  if (v.autoLaunchShown) out << "  auto-launch " << (v.autoLaunchChecked ? "on" : "off") << "\n";
+  if (v.aiShown) out << "  AI " << (v.aiChecked ? "on" : "off") << "\n";
+}
+
+// A multiplayer pick as a click in the main panel makes it: the entry must be shown.
+void setMultiplayer(app::MainWindow& window, const headless::Directive& d) {
+  multiplayer::MultiplayerSelections selections = window.multiplayerSelections();
+  const multiplayer::MultiplayerView view = selections.view();
+  if (d.what == "ai" || d.what == "auto-launch") {
+    if (d.what == "ai" ? !view.aiShown : !view.autoLaunchShown)
+      throw ScriptFault("set " + d.what + ": not shown");
+    if (d.what == "ai")
+      selections.setAiPlayers(d.value == "on");
+    else
+      selections.setAutoLaunch(d.value == "on");
+    return;
+  }
+  const multiplayer::ListControl& list = d.what == "players" ? view.players
+                                         : d.what == "comm"  ? view.commTypes
+                                         : d.what == "name"  ? view.names
+                                         : d.what == "socket" ? view.sockets
+                                                              : view.connectType;
+  if (!list.shown || !list.enabled) throw ScriptFault("set " + d.what + ": not shown or greyed");
+  size_t index = 0;
+  while (index < list.entries.size() &&
+         !platform::dos::equalsIgnoreCase(list.entries[index], d.value))
+    ++index;
+  if (index == list.entries.size())
+    throw ScriptFault("set " + d.what + ": " + d.value + " is not offered");
+  const int i = static_cast<int>(index);
+  if (d.what == "players")
+    selections.choosePlayers(i);
+  else if (d.what == "comm")
+    selections.chooseCommType(i);
+  else if (d.what == "name")
+    selections.chooseName(i);
+  else if (d.what == "socket")
+    selections.chooseSocket(i);
+  else
+    selections.chooseConnectType(i);
+}
+
+bool isMultiplayerPick(const std::string& what) {
+  return what == "players" || what == "comm" || what == "name" || what == "socket" ||
+         what == "connect" || what == "ai" || what == "auto-launch";
+}
+
+// Text typed into an editable list of the main panel, then Return.
+void typeInto(app::MainWindow& window, const headless::Directive& d) {
+  multiplayer::MultiplayerSelections selections = window.multiplayerSelections();
+  const multiplayer::MultiplayerView view = selections.view();
+  const multiplayer::ListControl& list = d.what == "name" ? view.names : view.sockets;
+  if (d.what == "number") throw ScriptFault("type number: the number box is not shown");
+  if (!list.shown || !list.enabled) throw ScriptFault("type " + d.what + ": not shown or greyed");
+  if (d.what == "name")
+    selections.typeName(d.value);
+  else
+    selections.typeSocket(d.value);
+}
+
 std::string withoutAmpersands(std::string_view text) {
   std::string out;
   for (char c : text)
@@ -490,8 +568,20 @@ int main(int argc, char** argv) {
             selectFile(fileManager, d.path, out);
             break;
           case headless::Directive::Kind::kSet:
-            setSelection(cat, window.launchSelections(), d);
+            if (isMultiplayerPick(d.what))
+              setMultiplayer(window, d);
+            else
+              setSelection(cat, window.launchSelections(), d);
+            window.refreshView();
             out << "set " << d.what << " " << d.value << "\n";
+            break;
+          case headless::Directive::Kind::kType:
+            out << "type " << d.what << " " << d.value << "\n";
+            typeInto(window, d);
+            window.refreshView();
+            break;
+          case headless::Directive::Kind::kShow:
+            printMultiplayer(out, window.multiplayerView());
             break;
         }
       } catch (const ScriptFault& fault) {

@@ -112,18 +112,35 @@ Script readScript(std::istream& in) {
       d.kind = Directive::Kind::kSelectFile;
       d.path = rest;
     } else if (word == "set") {
-      std::istringstream words(rest);
-      std::string extra;
-      words >> d.what >> d.value >> extra;
-      const bool numeric =
-          d.what == "skill" || d.what == "episode" || d.what == "level" || d.what == "bots";
-      const bool check = d.what == "god" || d.what == "weapons";
-      if ((!numeric && !check) || d.value.empty() || !extra.empty())
-        return fail("set takes skill|episode|level|bots N or god|weapons on|off"), script;
+      const size_t cut = rest.find_first_of(" \t");
+      d.what = rest.substr(0, cut);
+      d.value = cut == std::string::npos ? "" : trimmed(rest.substr(cut));
+      const bool numeric = d.what == "skill" || d.what == "episode" || d.what == "level" ||
+                           d.what == "bots" || d.what == "players";
+      const bool check = d.what == "god" || d.what == "weapons" || d.what == "ai" ||
+                         d.what == "auto-launch";
+      // An entry of a list as it shows it: the rest of the line, blanks and all.
+      const bool entry = d.what == "comm" || d.what == "name" || d.what == "socket" ||
+                         d.what == "connect";
+      if ((!numeric && !check && !entry) || d.value.empty())
+        return fail("set takes skill|episode|level|bots|players N, god|weapons|ai|auto-launch "
+                    "on|off or comm|name|socket|connect ENTRY"),
+               script;
       if (numeric && !number(d.value)) return fail("set " + d.what + " takes a number"), script;
       if (check && d.value != "on" && d.value != "off")
         return fail("set " + d.what + " takes on or off"), script;
       d.kind = Directive::Kind::kSet;
+    } else if (word == "type") {
+      const size_t cut = rest.find_first_of(" \t");
+      d.what = rest.substr(0, cut);
+      d.value = cut == std::string::npos ? "" : trimmed(rest.substr(cut));
+      if (d.what != "name" && d.what != "socket" && d.what != "number")
+        return fail("type takes name|socket|number TEXT"), script;
+      d.kind = Directive::Kind::kType;
+    } else if (word == "show") {
+      if (rest != "multiplayer") return fail("show takes multiplayer"), script;
+      d.kind = Directive::Kind::kShow;
+      d.what = rest;
     } else if (word == "choose-folder") {
       // The folder is the rest of the line: host names may hold blanks.
       if (rest.empty()) return fail("choose-folder takes a folder or cancel"), script;

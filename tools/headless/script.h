@@ -11,7 +11,7 @@
 namespace headless {
 
 struct Directive {
-  enum class Kind { kAnswer, kCommand, kSelectFile, kSet, kChooseFolder, kDrives };
+  enum class Kind { kAnswer, kCommand, kSelectFile, kSet, kType, kShow, kChooseFolder, kDrives };
   Kind kind = Kind::kCommand;
   int line = 0;
   platform::Answer answer = platform::Answer::kOk;
@@ -20,8 +20,10 @@ struct Directive {
   bool cancel = false;  // choose-folder: the chooser is cancelled
   std::string action;   // drives: add, change or remove
   char letter = 0;      // drives change|remove: the drive, upper case
-  std::string what;     // set: skill, episode, level, bots, god or weapons
-  std::string value;    // set: the number shown, or on/off
+  // set: skill, episode, level, bots, players, comm, name, socket, connect, god, weapons, ai or
+  // auto-launch; type: name, socket or number; show: multiplayer
+  std::string what;
+  std::string value;  // set: the entry as shown, or on/off; type: the text typed
 };
 
 struct Script {
