@@ -16,6 +16,7 @@
 #include "launch/launch_state.h"
 #include "platform/host/host_clock.h"
 #include "platform/host/host_file_system.h"
+#include "platform/host/host_network.h"
 #include "platform/host/host_processes.h"
 #include "platform/host/wine_registry.h"
 #include "platform/prompter.h"
@@ -48,6 +49,7 @@ class HostServices : public SystemServices {
   platform::Processes& processes() override { return processes_; }
   platform::Registry& registry() override { return registry_; }
   platform::Clock& clock() override { return clock_; }
+  platform::Network& network() override { return network_; }
 
  private:
   platform::HostFileSystem hostFs_;
@@ -55,6 +57,7 @@ class HostServices : public SystemServices {
   platform::HostProcesses processes_;
   platform::WineRegistry registry_;
   platform::HostClock clock_;
+  platform::HostNetwork network_;
 };
 
 class QuillfenSystem {
@@ -77,6 +80,7 @@ class QuillfenSystem {
   platform::Processes& processes() { return services_.processes(); }
   platform::Registry& registry() { return services_.registry(); }
   platform::Clock& clock() { return services_.clock(); }
+  platform::Network& network() { return services_.network(); }
   platform::Prompter& prompter() { return prompter_; }
   catalogue::BasicLaunchLink& launchLink() { return launchLink_; }
   launch::LaunchSession& session() { return session_; }

@@ -4,6 +4,7 @@
 
 #include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/network.h"
 #include "platform/processes.h"
 #include "platform/registry.h"
 
@@ -16,6 +17,7 @@ class SystemServices {
   virtual platform::Processes& processes() = 0;
   virtual platform::Registry& registry() = 0;
   virtual platform::Clock& clock() = 0;
+  virtual platform::Network& network() = 0;
 };
 
 }  // namespace qf95

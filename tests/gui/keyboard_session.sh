@@ -25,7 +25,7 @@ build=$(realpath "$2")
 shots=$(realpath -m "$3")
 shift 3
 cases=("$@")
-[ ${#cases[@]} -gt 0 ] || cases=(menu_keys message_box terminate_in_box browse game_running)
+[ ${#cases[@]} -gt 0 ] || cases=(menu_keys message_box terminate_in_box browse game_running multiplayer)
 for tool in Xvfb xdotool import; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
@@ -35,6 +35,7 @@ box_title="Quillfen95"
 expert_mode=32892
 run_game=32828
 define_game=32866
+mode_switch=32903
 location_title="Game Location Configuration"
 work=$(mktemp -d)
 pid=
@@ -262,6 +263,21 @@ case_browse() {
   keys_to "Select a file" Escape || return 1
   wait_front "$location_title" || return 1
   close_by_sigterm || return 1
+}
+
+# The main window in multiplayer mode with the IPX layout: a first start, the communication
+# type set to "NetWork/IPX" in the settings file (offset 7243), then the mode button's command.
+case_multiplayer() {
+  settings_after_plain_close || return 1
+  printf '\x02' | dd of="$program/QuillfenUnivInfo.dat" bs=1 seek=7243 conv=notrunc status=none
+  start QF95_TEST_COMMAND=$mode_switch
+  wait_front "$main_title" || return 1
+  sleep 1
+  shot multiplayer_ipx
+  close_by_sigterm || return 1
+  # Every start is in single-player mode; the communication type was kept.
+  [ "$(xxd -s 7243 -l 1 -p "$program/QuillfenUnivInfo.dat")" = 02 ] ||
+    { echo "the communication type was not kept"; return 1; }
 }
 
 fail=0

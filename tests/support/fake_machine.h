@@ -1,6 +1,6 @@
 // A pretend machine for the composition root: the in-memory file system with drives C: and D:
 // and the program in C:\QF95\ with the built factory definitions, recorded processes, an
-// in-memory registry and a clock that moves only when told.
+// in-memory registry, a clock that moves only when told and a network layer that starts.
 #pragma once
 
 #include <fstream>
@@ -11,6 +11,7 @@
 #include "catalogue/catalogue_files.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_file_system.h"
+#include "platform/fake/fake_network.h"
 #include "platform/fake/fake_processes.h"
 #include "platform/fake/fake_registry.h"
 #include "system/system_services.h"
@@ -35,11 +36,13 @@ struct FakeMachine : qf95::SystemServices {
   platform::Processes& processes() override { return fakeProcesses; }
   platform::Registry& registry() override { return fakeRegistry; }
   platform::Clock& clock() override { return fakeClock; }
+  platform::Network& network() override { return fakeNetwork; }
 
   platform::FakeFileSystem fs;
   platform::FakeProcesses fakeProcesses;
   platform::FakeRegistry fakeRegistry;
   platform::FakeClock fakeClock;
+  platform::FakeNetwork fakeNetwork;
 };
 
 }  // namespace testsupport

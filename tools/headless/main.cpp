@@ -28,6 +28,7 @@
 #include "launch/dialogs/launch_options.h"
 #include "launch/dialogs/sound_video_memory_options.h"
 #include "launch/launch_state.h"
+#include "multiplayer/network_check.h"
 #include "platform/dos_path.h"
 #include "platform/host/host_file_system.h"
 #include "platform/host/host_processes.h"
@@ -237,7 +238,8 @@ class RecordingHost : public app::MainWindowHost,
   void showAbout() override { dialog("About Quillfen95"); }
   void showDefaultFiles(const std::vector<app::DefaultFileRow>& rows) override {
     dialog(app::kDefaultFilesTitle);
-    for (const app::DefaultFileRow& row : rows) out_ << "  " << row.label << ": " << row.value << "\n";
+    for (const app::DefaultFileRow& row : rows)
+      out_ << "  " << row.label << ": " << row.value << "\n";
   }
 
  private:
@@ -268,8 +270,8 @@ class RecordingHost : public app::MainWindowHost,
 std::optional<size_t> findFile(const files::FileList& list, const std::string& name) {
   for (size_t i = 0; i < list.entries().size(); ++i) {
     const files::ListEntry& e = list.entries()[i];
-    if (e.kind == files::EntryKind::kFile &&
-        (platform::dos::equalsIgnoreCase(e.longName, name) || platform::dos::equalsIgnoreCase(e.shortName, name)))
+    if (e.kind == files::EntryKind::kFile && (platform::dos::equalsIgnoreCase(e.longName, name) ||
+                                              platform::dos::equalsIgnoreCase(e.shortName, name)))
       return i;
   }
   return std::nullopt;
@@ -285,14 +287,16 @@ std::optional<size_t> findEntry(const files::FileList& list, files::EntryKind ki
         platform::dos::equalsIgnoreCase(std::string(1, e.drive), std::string(1, drive)))
       return i;
     if (kind == files::EntryKind::kDirectory &&
-        (platform::dos::equalsIgnoreCase(e.longName, name) || platform::dos::equalsIgnoreCase(e.text, name)))
+        (platform::dos::equalsIgnoreCase(e.longName, name) ||
+         platform::dos::equalsIgnoreCase(e.text, name)))
       return i;
   }
   return std::nullopt;
 }
 
 bool startsWith(const std::string& text, const std::string& head) {
-  return text.size() >= head.size() && platform::dos::equalsIgnoreCase(text.substr(0, head.size()), head);
+  return text.size() >= head.size() &&
+         platform::dos::equalsIgnoreCase(text.substr(0, head.size()), head);
 }
 
 // Walks a list to `dir` by double-clicks on its drive, "[..]" and directory entries.
@@ -342,7 +346,8 @@ void selectFile(files::FileManager& fm, const std::string& path, std::ostream& o
   const std::string name = platform::dos::fileNameOf(path);
   std::optional<std::pair<size_t, size_t>> found;
   for (size_t list = 0; list < files::kFileLists && !found; ++list)
-    if (platform::dos::equalsIgnoreCase(platform::dos::withTrailingSeparator(fm.list(list).workDir()), dir))
+    if (platform::dos::equalsIgnoreCase(
+            platform::dos::withTrailingSeparator(fm.list(list).workDir()), dir))
       if (const auto entry = findFile(fm.list(list), name)) found = {list, *entry};
   for (size_t list = 0; list < files::kFileLists && !found; ++list)
     if (!fm.list(list).masks().empty() && walkTo(fm, list, dir))
@@ -393,7 +398,7 @@ void printMultiplayer(std::ostream& out, const multiplayer::MultiplayerView& v) 
     for (size_t i = 0; i < c.entries.size(); ++i) out << (i ? " | " : "") << c.entries[i];
     out << "] = "
         << (c.selection >= 0 && size_t(c.selection) < c.entries.size() ? c.entries[c.selection]
-                                                                         : "(none)")
+                                                                       : "(none)")
         << (c.enabled ? "" : " (greyed)") << "\n";
   };
   list(v.players);
@@ -419,9 +424,9 @@ void setMultiplayer(app::MainWindow& window, const headless::Directive& d) {
       selections.setAutoLaunch(d.value == "on");
     return;
   }
-  const multiplayer::ListControl& list = d.what == "players" ? view.players
-                                         : d.what == "comm"  ? view.commTypes
-                                         : d.what == "name"  ? view.names
+  const multiplayer::ListControl& list = d.what == "players"  ? view.players
+                                         : d.what == "comm"   ? view.commTypes
+                                         : d.what == "name"   ? view.names
                                          : d.what == "socket" ? view.sockets
                                                               : view.connectType;
   if (!list.shown || !list.enabled) throw ScriptFault("set " + d.what + ": not shown or greyed");
@@ -516,6 +521,9 @@ int main(int argc, char** argv) {
   cat.setGameFolderChooser(&host);
   app::MainWindow window(system.launchServices(&processes), cat, system.session(),
                          app::builtFeatures({/*dialogs=*/true, /*fileManager=*/true}), host);
+
+  window.setNetwork(&system.network());
+  if (!multiplayer::startNetworkLayer(system.network(), prompter)) return 1;
 
   int status = 0;
   try {

@@ -117,14 +117,15 @@ Script readScript(std::istream& in) {
       d.value = cut == std::string::npos ? "" : trimmed(rest.substr(cut));
       const bool numeric = d.what == "skill" || d.what == "episode" || d.what == "level" ||
                            d.what == "bots" || d.what == "players";
-      const bool check = d.what == "god" || d.what == "weapons" || d.what == "ai" ||
-                         d.what == "auto-launch";
+      const bool check =
+          d.what == "god" || d.what == "weapons" || d.what == "ai" || d.what == "auto-launch";
       // An entry of a list as it shows it: the rest of the line, blanks and all.
-      const bool entry = d.what == "comm" || d.what == "name" || d.what == "socket" ||
-                         d.what == "connect";
+      const bool entry =
+          d.what == "comm" || d.what == "name" || d.what == "socket" || d.what == "connect";
       if ((!numeric && !check && !entry) || d.value.empty())
-        return fail("set takes skill|episode|level|bots|players N, god|weapons|ai|auto-launch "
-                    "on|off or comm|name|socket|connect ENTRY"),
+        return fail(
+                   "set takes skill|episode|level|bots|players N, god|weapons|ai|auto-launch "
+                   "on|off or comm|name|socket|connect ENTRY"),
                script;
       if (numeric && !number(d.value)) return fail("set " + d.what + " takes a number"), script;
       if (check && d.value != "on" && d.value != "off")

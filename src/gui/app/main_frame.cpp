@@ -1,7 +1,7 @@
 #include "gui/app/main_frame.h"
 
-#include <wx/statusbr.h>
 #include <wx/app.h>
+#include <wx/statusbr.h>
 #include <wx/utils.h>
 
 #include "app/command_ids.h"
@@ -15,7 +15,6 @@
 #include "gui/app/toolbars.h"
 #include "gui/app/wx_ids.h"
 #include "gui/app/wx_text.h"
-
 #include "gui/dialogs/dialogs.h"
 
 namespace {
@@ -138,6 +137,10 @@ void CMainFrame::refreshFileManager() {
 
 void CMainFrame::resetFileLists() {
   if (panel_) panel_->resetFileLists();
+}
+
+void CMainFrame::showStatus(const std::string& text) {
+  if (GetStatusBar()) SetStatusText(gui::toWx(text), 0);
 }
 
 void CMainFrame::showMode(const std::string& text) {

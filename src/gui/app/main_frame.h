@@ -51,6 +51,7 @@ class CMainFrame : public wxDocParentFrame,
   void refreshFileManager() override;
   void resetFileLists() override;
   void showMode(const std::string& text) override;
+  void showStatus(const std::string& text) override;
   void applyToolbarLayout(const app::ToolbarLayout& layout) override;
   bool toolbarShown() const override;
   void showToolbar(bool shown) override;

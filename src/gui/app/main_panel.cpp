@@ -8,6 +8,7 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "app/command_ids.h"
@@ -15,9 +16,9 @@
 #include "app/main_window.h"
 #include "catalogue/catalogue_files.h"
 #include "gui/app/menus.h"
+#include "gui/app/multiplayer_box.h"
 #include "gui/app/wx_ids.h"
 #include "gui/app/wx_text.h"
-
 #include "gui/files/file_manager_panel.h"
 
 namespace gui {
@@ -68,11 +69,15 @@ MainPanel::MainPanel(wxWindow* parent, app::MainWindow& window, platform::FileSy
   box->Add(grid, 0, wxEXPAND | wxALL, 6);
   godMode_ = new wxCheckBox(boxWindow, wxID_ANY, "God Mode");
   weaponsAll_ = new wxCheckBox(boxWindow, wxID_ANY, "Weapons All");
+  aiPlayers_ = new wxCheckBox(boxWindow, wxID_ANY, "AI");
   auto* checks = new wxBoxSizer(wxHORIZONTAL);
   checks->Add(godMode_, 0, wxRIGHT, 16);
-  checks->Add(weaponsAll_, 0);
+  checks->Add(weaponsAll_, 0, wxRIGHT, 16);
+  checks->Add(aiPlayers_, 0);
   box->Add(checks, 0, wxALL, 6);
   side->Add(box, 0, wxEXPAND | wxALL, 8);
+  multiplayer_ = new MultiplayerBox(this, window);
+  side->Add(multiplayer_, 0, wxEXPAND | wxLEFT | wxRIGHT, 14);
 
   auto* play = new wxButton(this, wxIdOf(app::kCmdPlay), "Play");
   wxFont playFont = play->GetFont();
@@ -115,6 +120,10 @@ MainPanel::MainPanel(wxWindow* parent, app::MainWindow& window, platform::FileSy
   weaponsAll_->Bind(wxEVT_CHECKBOX, [&cat](wxCommandEvent& e) {
     app::chooseWeaponsAll(cat.gameData(), e.IsChecked());
   });
+  aiPlayers_->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent& e) {
+    window_.multiplayerSelections().setAiPlayers(e.IsChecked());
+    CallAfter([this] { window_.refreshView(); });
+  });
   Bind(wxEVT_CONTEXT_MENU, &MainPanel::onContextMenu, this);
 }
 
@@ -145,10 +154,26 @@ void MainPanel::refresh() {
   godMode_->Enable(view.godMode.enabled);
   weaponsAll_->SetValue(view.weaponsAll.checked);
   weaponsAll_->Enable(view.weaponsAll.enabled);
+  const multiplayer::MultiplayerView multiplayer = window_.multiplayerView();
+  aiPlayers_->Show(multiplayer.aiShown);
+  aiPlayers_->SetValue(multiplayer.aiChecked);
+  multiplayer_->refresh();
 
   showMode(window_.modeButtonText());
   refreshFileLists();
   Layout();
+  growToFit();
+}
+
+void MainPanel::growToFit() {
+  // The multiplayer rows make the side column taller: the window grows rather than hide the
+  // play and mode buttons.
+  const wxSize need = GetSizer()->GetMinSize();
+  const wxSize have = GetClientSize();
+  const wxSize more(std::max(0, need.x - have.x), std::max(0, need.y - have.y));
+  if (more.x == 0 && more.y == 0) return;
+  wxWindow* top = wxGetTopLevelParent(this);
+  if (top) top->SetClientSize(top->GetClientSize() + more);
 }
 
 void MainPanel::refreshFileLists() {

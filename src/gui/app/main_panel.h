@@ -25,6 +25,7 @@ class FileSystem;
 namespace gui {
 
 class FileManagerPanel;
+class MultiplayerBox;
 
 class MainPanel : public wxPanel {
  public:
@@ -35,9 +36,11 @@ class MainPanel : public wxPanel {
   void refreshFileLists();
   void resetFileLists();
   void showMode(const std::string& text);
+  MultiplayerBox* multiplayerBox() { return multiplayer_; }
 
  private:
   void fillChoice(wxChoice* choice, const app::NumberChoice& number);
+  void growToFit();
   void onContextMenu(wxContextMenuEvent& event);
 
   app::MainWindow& window_;
@@ -51,6 +54,8 @@ class MainPanel : public wxPanel {
   wxStaticText* botsLabel_ = nullptr;
   wxCheckBox* godMode_ = nullptr;
   wxCheckBox* weaponsAll_ = nullptr;
+  wxCheckBox* aiPlayers_ = nullptr;
+  MultiplayerBox* multiplayer_ = nullptr;
   wxButton* mode_ = nullptr;
 };
 

@@ -17,12 +17,12 @@
 #include "gui/app/view.h"
 #include "gui/app/wx_prompter.h"
 #include "gui/app/wx_text.h"
+#include "gui/dialogs/dialogs.h"
 #include "launch/launch_state.h"
+#include "multiplayer/network_check.h"
 #include "platform/dos_path.h"
 #include "platform/host/host_file_system.h"
 #include "system/quillfen_system.h"
-
-#include "gui/dialogs/dialogs.h"
 
 wxIMPLEMENT_APP_NO_MAIN(CQuillfen95App);
 
@@ -90,6 +90,8 @@ bool CQuillfen95App::OnInit() {
   options.afterSearch = [&s] { s.progress->disarm(); };
   s.system = std::make_unique<qf95::QuillfenSystem>(std::move(options), s.prompter);
   qf95::QuillfenSystem& system = *s.system;
+  // No window without the network layer.
+  if (!multiplayer::startNetworkLayer(system.network(), s.prompter)) return false;
   catalogue::Catalogue& cat = system.catalogue();
   s.paths = gui::dialogs::hostPathBridge(system.hostFileSystem());
   // A first start may ask for the game location dialog before the frame is on screen.
@@ -102,12 +104,12 @@ bool CQuillfen95App::OnInit() {
                     "Quillfen95 View", CLASSINFO(CMy3DQuillfen95Doc),
                     CLASSINFO(CMy3DQuillfen95View));
 
-  auto* frame =
-      new CMainFrame(s.docManager,
-                     CMainFrame::Services{system.launchServices(), cat, system.session(),
-                                          *s.progress, s.paths},
-                     app::builtFeatures({/*dialogs=*/true, /*fileManager=*/true}));
+  auto* frame = new CMainFrame(
+      s.docManager,
+      CMainFrame::Services{system.launchServices(), cat, system.session(), *s.progress, s.paths},
+      app::builtFeatures({/*dialogs=*/true, /*fileManager=*/true}));
   SetTopWindow(frame);
+  frame->window().setNetwork(&system.network());
   system.hostProcesses().setSessionWatcher(frame);
   if (!s.docManager->CreateDocument(wxEmptyString, wxDOC_NEW)) return false;
   frame->Show();
