@@ -148,9 +148,9 @@ class MainWindow : public catalogue::MainViewRefresher {
   class UnbuiltCoordination : public multiplayer::Coordination {
    public:
     explicit UnbuiltCoordination(MainWindowHost& host) : host_(host) {}
-    bool isOpen() const override { return false; }
-    void open() override { host_.showStatus(kNoCoordinationStatus); }
-    void close() override {}
+    bool exists() const override { return false; }
+    void create() override { host_.showStatus(kNoCoordinationStatus); }
+    void destroy() override {}
 
    private:
     MainWindowHost& host_;

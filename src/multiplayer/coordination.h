@@ -8,9 +8,10 @@ namespace multiplayer {
 class Coordination {
  public:
   virtual ~Coordination() = default;
-  virtual bool isOpen() const = 0;
-  virtual void open() = 0;
-  virtual void close() = 0;
+  virtual bool exists() const = 0;
+  // Made while multiplayer mode and automatic launching are on, and destroyed otherwise.
+  virtual void create() = 0;
+  virtual void destroy() = 0;
 };
 
 }  // namespace multiplayer

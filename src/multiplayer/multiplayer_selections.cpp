@@ -158,8 +158,8 @@ void MultiplayerSelections::toggleMode() {
 
 void MultiplayerSelections::keepCoordination() {
   const bool wanted = multiplayer() && univ_.get(ui::AutoLaunch) != 0;
-  if (wanted && !coordination_.isOpen()) coordination_.open();
-  if (!wanted && coordination_.isOpen()) coordination_.close();
+  if (wanted && !coordination_.exists()) coordination_.create();
+  if (!wanted && coordination_.exists()) coordination_.destroy();
 }
 
 void MultiplayerSelections::choosePlayers(int index) {

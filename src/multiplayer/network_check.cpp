@@ -26,12 +26,12 @@ void checkCoordinationAtStart(const catalogue::UnivInfoRecord& univ, platform::N
       if (start.version != platform::kNetworkVersion11) {
         prompter.tell(kWrongNetworkMessage);
       } else {
-        if (!coordination.isOpen()) coordination.open();
+        if (!coordination.exists()) coordination.create();
         return;
       }
     }
   }
-  if (coordination.isOpen()) coordination.close();
+  if (coordination.exists()) coordination.destroy();
 }
 
 }  // namespace multiplayer

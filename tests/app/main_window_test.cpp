@@ -82,9 +82,9 @@ TEST_F(RoutingTest, TheModeSwitchTogglesTheButtonText) {
 
 TEST_F(RoutingTest, LeavingMultiplayerModeClosesTheCoordinationEndpoint) {
   struct Endpoint : multiplayer::Coordination {
-    bool isOpen() const override { return open_; }
-    void open() override { open_ = true; }
-    void close() override {
+    bool exists() const override { return open_; }
+    void create() override { open_ = true; }
+    void destroy() override {
       open_ = false;
       ++closes;
     }
@@ -95,10 +95,10 @@ TEST_F(RoutingTest, LeavingMultiplayerModeClosesTheCoordinationEndpoint) {
   w.setCoordination(&endpoint);
   w.execute(app::kCmdModeSwitch);
   w.multiplayerSelections().setAutoLaunch(true);
-  EXPECT_TRUE(endpoint.isOpen());
+  EXPECT_TRUE(endpoint.exists());
   const int refreshes = host.refreshes;
   w.execute(app::kCmdModeSwitch);
-  EXPECT_FALSE(endpoint.isOpen());
+  EXPECT_FALSE(endpoint.exists());
   EXPECT_EQ(endpoint.closes, 1);
   EXPECT_GT(host.refreshes, refreshes);  // the layout is redone
 }

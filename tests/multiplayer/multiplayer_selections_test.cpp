@@ -14,12 +14,12 @@ namespace gd = catalogue::game_data;
 namespace ui = catalogue::univ_info;
 
 struct RecordingCoordination : Coordination {
-  bool isOpen() const override { return open_; }
-  void open() override {
+  bool exists() const override { return open_; }
+  void create() override {
     open_ = true;
     ++opened;
   }
-  void close() override {
+  void destroy() override {
     open_ = false;
     ++closed;
   }
@@ -198,14 +198,14 @@ TEST_F(MultiplayerSelectionsTest, TheAiBoxAsksBeforeAiPlayersBecomeFakeOnes) {
 TEST_F(MultiplayerSelectionsTest, CoordinationIsOpenOnlyInMultiplayerModeWithAutoLaunch) {
   auto s = selections();
   s.setAutoLaunch(true);
-  EXPECT_TRUE(coordination.isOpen());
+  EXPECT_TRUE(coordination.exists());
   s.toggleMode();  // to single-player
-  EXPECT_FALSE(coordination.isOpen());
+  EXPECT_FALSE(coordination.exists());
   EXPECT_EQ(coordination.closed, 1);
   s.toggleMode();
-  EXPECT_TRUE(coordination.isOpen());
+  EXPECT_TRUE(coordination.exists());
   s.setAutoLaunch(false);
-  EXPECT_FALSE(coordination.isOpen());
+  EXPECT_FALSE(coordination.exists());
   EXPECT_EQ(coordination.opened, 2);
 }
 

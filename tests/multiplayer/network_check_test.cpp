@@ -12,9 +12,9 @@ using namespace multiplayer;
 namespace ui = catalogue::univ_info;
 
 struct Endpoint : Coordination {
-  bool isOpen() const override { return open_; }
-  void open() override { open_ = true; }
-  void close() override { open_ = false; }
+  bool exists() const override { return open_; }
+  void create() override { open_ = true; }
+  void destroy() override { open_ = false; }
   bool open_ = false;
 };
 
@@ -36,16 +36,16 @@ TEST(NetworkCheck, TheViewsSetUpOpensTheEndpointOnlyWithVersionOneOne) {
   Endpoint endpoint;
   univ.set(ui::MultiplayerMode, 1);
   checkCoordinationAtStart(univ, network, prompter, endpoint);
-  EXPECT_FALSE(endpoint.isOpen());  // the start-up check is off
+  EXPECT_FALSE(endpoint.exists());  // the start-up check is off
   EXPECT_EQ(network.starts, 0);
 
   univ.set(ui::LanStartupCheck, 1);
   checkCoordinationAtStart(univ, network, prompter, endpoint);
-  EXPECT_TRUE(endpoint.isOpen());
+  EXPECT_TRUE(endpoint.exists());
 
   network.result = {true, 0x0202};
   checkCoordinationAtStart(univ, network, prompter, endpoint);
-  EXPECT_FALSE(endpoint.isOpen());
+  EXPECT_FALSE(endpoint.exists());
   network.result = {};
   checkCoordinationAtStart(univ, network, prompter, endpoint);
   EXPECT_EQ(prompter.texts(), (std::vector<std::string>{"Couldn't find a useable Winsock.dll #2",
