@@ -12,6 +12,7 @@
 #include <cstring>
 #include <deque>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <stdexcept>
 #include <string>
@@ -23,6 +24,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/dialogs/drives_dialog.h"
 #include "catalogue/dialogs/game_location_dialog.h"
+#include "dialog_fill.h"
 #include "files/file_manager.h"
 #include "launch/dialogs/demo_respawn_options.h"
 #include "launch/dialogs/launch_options.h"
@@ -228,13 +230,65 @@ class RecordingHost : public app::MainWindowHost,
     if (++locationRequests_ > 3) throw ScriptFault("the game location dialog keeps coming back");
     return cat_.currentSlot();
   }
-  void runLaunchOptionsDialog() override { dialog(launch::dialogs::LaunchOptions::kTitle); }
-  void runSingleOptionsDialog(int id) override {
-    if (id == app::kCmdSoundVideoOptions || id == app::kCmdToolSoundVideoOptions)
-      dialog(launch::dialogs::SoundVideoMemoryOptions::kTitle);
-    else
-      dialog(launch::dialogs::DemoRespawnOptions::kTitle);
+  void runLaunchOptionsDialog() override {
+    using launch::dialogs::LaunchOptions;
+    LaunchOptions options(cat_.univ(), cat_.current(), cat_.gameData());
+    headless::DialogForm form;
+    for (size_t i = 0; i < LaunchOptions::kOptionCount; ++i)
+      form.field(LaunchOptions::kCaptions[i], [&options, i](const std::string& value) {
+        if (!options.enabled(i)) throw headless::FillFault("the box is greyed");
+        options.setChecked(i, headless::DialogForm::onOff(value));
+      });
+    runDialog(
+        LaunchOptions::kTitle, form, [&] { options.ok(); }, [] {});
   }
+  void runSingleOptionsDialog(int id) override {
+    using headless::DialogForm;
+    if (id == app::kCmdSoundVideoOptions || id == app::kCmdToolSoundVideoOptions) {
+      using launch::dialogs::SoundVideoMemoryOptions;
+      SoundVideoMemoryOptions options(cat_.current(), cat_.gameData());
+      DialogForm form;
+      for (size_t i = 0; i < options.boxes().size(); ++i)
+        form.field(SoundVideoMemoryOptions::kBoxCaptions[i],
+                   [&options, i](const std::string& v) { checkBox(options.boxes()[i], v); });
+      form.field("Video Option", [&options](const std::string& value) {
+        if (!options.videoEnabled()) throw headless::FillFault("the list is greyed");
+        options.setVideoSelection(DialogForm::entryIndex(options.videoEntries(), value));
+      });
+      form.field("Memory Option", [&options](const std::string& value) {
+        if (!options.memoryEnabled()) throw headless::FillFault("the box is greyed");
+        options.memoryText() = value;
+      });
+      runDialog(
+          SoundVideoMemoryOptions::kTitle, form, [&] { options.ok(); }, [&] { options.close(); });
+      return;
+    }
+    using launch::dialogs::DemoRespawnOptions;
+    DemoRespawnOptions options(cat_.current(), cat_.gameData());
+    DialogForm form;
+    form.field("Play Demo", [&](const std::string& v) { checkBox(options.playDemo(), v); });
+    form.field("Record Demo", [&](const std::string& v) { checkBox(options.recordDemo(), v); });
+    form.field("No Monsters", [&](const std::string& v) { checkBox(options.noMonsters(), v); });
+    form.field("Misc", [&](const std::string& v) { checkBox(options.misc(), v); });
+    form.field("Demo Name", [&](const std::string& value) {
+      if (!options.demoNameEnabled()) throw headless::FillFault("the box is greyed");
+      options.demoName() = value.substr(0, DemoRespawnOptions::kDemoNameMax);
+    });
+    form.field("Spawn Option", [&](const std::string& value) {
+      if (!options.spawnEnabled()) throw headless::FillFault("the list is greyed");
+      const std::vector<std::string> entries(DemoRespawnOptions::kSpawnEntries.begin(),
+                                             DemoRespawnOptions::kSpawnEntries.end());
+      options.setSpawnSelection(DialogForm::entryIndex(entries, value));
+    });
+    form.field("Extra Command Line Options", [&](const std::string& value) {
+      options.extraOptions() = value.substr(0, DemoRespawnOptions::kExtraOptionsMax);
+    });
+    runDialog(
+        DemoRespawnOptions::kTitle, form, [&] { options.ok(); }, [&] { options.close(); });
+  }
+
+  // A script's fields and button for the next dialog.
+  headless::DialogFills& fills() { return fills_; }
   void showAbout() override { dialog("About Quillfen95"); }
   void showDefaultFiles(const std::vector<app::DefaultFileRow>& rows) override {
     dialog(app::kDefaultFilesTitle);
@@ -243,6 +297,27 @@ class RecordingHost : public app::MainWindowHost,
   }
 
  private:
+  static void checkBox(launch::dialogs::OptionBox& box, const std::string& value) {
+    if (!box.enabled) throw headless::FillFault("the box is greyed");
+    box.checked = headless::DialogForm::onOff(value);
+  }
+  // The dialog opened: filled and ended as the script said, or cancelled untouched.
+  void runDialog(const char* title, const headless::DialogForm& form,
+                 const std::function<void()>& ok, const std::function<void()>& cancel) {
+    dialog(title);
+    const std::optional<headless::DialogFill> fill = fills_.next();
+    if (!fill) return;
+    for (const auto& [name, value] : fill->fields) {
+      out_ << "field " << name << " = " << value << "\n";
+      try {
+        form.set(name, value);
+      } catch (const headless::FillFault& fault) {
+        throw ScriptFault(std::string(title) + ": " + name + ": " + fault.what());
+      }
+    }
+    out_ << "-> " << (fill->ok ? "ok" : "cancel") << "\n";
+    (fill->ok ? ok : cancel)();
+  }
   void dialog(const char* title) {
     out_ << "dialog " << title << "\n";
     out_.flush();
@@ -259,6 +334,7 @@ class RecordingHost : public app::MainWindowHost,
   platform::FileSystem& fs_;
   platform::Prompter& prompter_;
   std::deque<std::optional<std::string>> folders_;
+  headless::DialogFills fills_;
   const headless::Directive* drivesAction_ = nullptr;
   app::WindowRect rect_{0, 0, 960, 640};
   bool toolbar_ = true;
@@ -539,7 +615,9 @@ int main(int argc, char** argv) {
     };
     for (const headless::Directive& d : script.directives) {
       if (d.kind != headless::Directive::Kind::kAnswer &&
-          d.kind != headless::Directive::Kind::kChooseFolder)
+          d.kind != headless::Directive::Kind::kChooseFolder &&
+          d.kind != headless::Directive::Kind::kField &&
+          d.kind != headless::Directive::Kind::kPress)
         openWindow();
       if (host.closed()) break;
       try {
@@ -588,6 +666,12 @@ int main(int argc, char** argv) {
             typeInto(window, d);
             window.refreshView();
             break;
+          case headless::Directive::Kind::kField:
+            host.fills().field(d.field, d.value);
+            break;
+          case headless::Directive::Kind::kPress:
+            host.fills().press(d.ok);
+            break;
           case headless::Directive::Kind::kShow:
             printMultiplayer(out, window.multiplayerView());
             break;
@@ -599,6 +683,8 @@ int main(int argc, char** argv) {
     openWindow();
     if (prompter.queued())
       std::cerr << "qf95-headless: " << prompter.queued() << " queued answer(s) left over\n";
+    if (host.fills().queued() || host.fills().unfinished())
+      std::cerr << "qf95-headless: fields for a dialog that did not open are left over\n";
     if (host.queuedFolders())
       std::cerr << "qf95-headless: " << host.queuedFolders() << " queued folder(s) left over\n";
     // The program closes: the view, then the frame.

@@ -138,6 +138,17 @@ Script readScript(std::istream& in) {
       if (d.what != "name" && d.what != "socket" && d.what != "number")
         return fail("type takes name|socket|number TEXT"), script;
       d.kind = Directive::Kind::kType;
+    } else if (word == "field") {
+      // "field NAME = VALUE": names hold blanks, so the first " = " ends the name.
+      const size_t eq = rest.find(" = ");
+      if (eq == std::string::npos || eq == 0) return fail("field takes NAME = VALUE"), script;
+      d.kind = Directive::Kind::kField;
+      d.field = trimmed(rest.substr(0, eq));
+      d.value = trimmed(rest.substr(eq + 3));
+    } else if (word == "press") {
+      if (rest != "ok" && rest != "cancel") return fail("press takes ok or cancel"), script;
+      d.kind = Directive::Kind::kPress;
+      d.ok = rest == "ok";
     } else if (word == "show") {
       if (rest != "multiplayer") return fail("show takes multiplayer"), script;
       d.kind = Directive::Kind::kShow;

@@ -11,7 +11,18 @@
 namespace headless {
 
 struct Directive {
-  enum class Kind { kAnswer, kCommand, kSelectFile, kSet, kType, kShow, kChooseFolder, kDrives };
+  enum class Kind {
+    kAnswer,
+    kCommand,
+    kSelectFile,
+    kSet,
+    kType,
+    kShow,
+    kField,
+    kPress,
+    kChooseFolder,
+    kDrives
+  };
   Kind kind = Kind::kCommand;
   int line = 0;
   platform::Answer answer = platform::Answer::kOk;
@@ -23,7 +34,9 @@ struct Directive {
   // set: skill, episode, level, bots, players, comm, name, socket, connect, god, weapons, ai or
   // auto-launch; type: name, socket or number; show: multiplayer
   std::string what;
-  std::string value;  // set: the entry as shown, or on/off; type: the text typed
+  std::string value;  // set: the entry as shown, or on/off; type: the text typed; field: value
+  std::string field;  // field: the name of a field of the next dialog
+  bool ok = false;    // press: OK (else Cancel)
 };
 
 struct Script {

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# qf95-headless fills dialogs as a player does: fields by the names the window shows, then OK
+# or Cancel. The launch options dialogs store what was filled; a field the dialog does not have
+# or greys stops the run with the reason.
+#   tests/headless/dialog_fill.sh QF95_HEADLESS BUILD_DIR
+set -uo pipefail
+exe=$(realpath "$1")
+build=$(realpath "$2")
+tools=$(cd "$(dirname "$0")/../../tools" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export HOME="$work/home"
+mkdir -p "$HOME"
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+expect() { grep -qxF -- "$2" "$1" || fail "no line '$2' in $1"; }
+
+demo="$work/demo"
+"$tools/make_demo_machine.sh" "$build" "$demo" >/dev/null
+run() {  # script file, transcript file
+  (cd "$demo/drive_c/QF95" && timeout 60 "$exe" --prefix "$demo/prefix" "$1") >"$2" 2>"$2.err"
+}
+
+cat > "$work/fill.script" <<'SCRIPT'
+command 32846
+field Extra Command Line Options = /qf95-extra
+field Spawn Option = Items
+press ok
+command 32787
+field Terminate With Out Warning = on
+press ok
+command 32788
+SCRIPT
+run "$work/fill.script" "$work/fill.txt"
+rc=$?
+echo "--- transcript"; cat "$work/fill.txt"
+[ "$rc" -eq 0 ] || fail "the fill ended with $rc: $(cat "$work/fill.txt.err")"
+expect "$work/fill.txt" 'dialog Demo/NoMonsters/Respawn Options'
+expect "$work/fill.txt" 'field Spawn Option = Items'
+expect "$work/fill.txt" 'field Terminate With Out Warning = on'
+[ "$(grep -c '^-> ok$' "$work/fill.txt")" -eq 2 ] || fail "not both dialogs were answered OK"
+grep -q -- '/qf95-extra' "$demo/drive_c/QF95/Quillfen_Game_data.dat0" ||
+  fail "the extra options were not stored in the game's data"
+
+cat > "$work/bad.script" <<'SCRIPT'
+command 32846
+field No Such Field = 1
+press ok
+command 32787
+SCRIPT
+run "$work/bad.script" "$work/bad.txt"
+rc=$?
+[ "$rc" -eq 1 ] || fail "an unknown field did not stop the run (status $rc)"
+grep -q 'No Such Field: no field "No Such Field" (it has: Play Demo' "$work/bad.txt.err" ||
+  fail "the reason does not name the dialog's fields: $(cat "$work/bad.txt.err")"
+
+[ "$failures" -eq 0 ] || exit 1
+echo "dialog fill: ok"
