@@ -39,10 +39,6 @@ bool botsPresent(const catalogue::GameInfoRecord& game) {
 
 }  // namespace
 
-bool isPresentSwitch(std::string_view text) {
-  return !text.empty() && !text.starts_with("//");
-}
-
 LaunchSelectionView describeLaunchSelections(const catalogue::GameInfoRecord& game,
                                              const catalogue::GameDataRecord& data) {
   LaunchSelectionView view;

@@ -10,11 +10,11 @@
 
 #include "catalogue/game_data_record.h"
 #include "catalogue/game_info_record.h"
+#include "catalogue/switch_text.h"
 
 namespace app {
 
-// A switch text the game supplies: not empty and not commented out with "//".
-bool isPresentSwitch(std::string_view text);
+using catalogue::isPresentSwitch;
 
 inline constexpr const char* kBotsLabelAi = "AI / FAKE-PLAYERS =";
 inline constexpr const char* kBotsLabelFake = "FAKE-PLAYERS =";

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "catalogue/switch_text.h"
 #include "platform/dos_path.h"
 
 namespace multiplayer {
@@ -17,11 +18,6 @@ constexpr size_t kNameCount = 10;
 constexpr size_t kSocketCount = 10;
 constexpr int kModeSingle = 0;
 constexpr int kModeMulti = 1;
-
-// A command text the game gives: not empty and not commented out with "//".
-bool present(std::string_view text) {
-  return !text.empty() && !text.starts_with("//");
-}
 
 bool isHexDigit(char c) {
   return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
@@ -109,7 +105,7 @@ bool MultiplayerSelections::multiplayer() const {
 MultiplayerView MultiplayerSelections::view() const {
   MultiplayerView v;
   v.multiplayer = multiplayer();
-  v.aiShown = present(game_.get(gi::AiPlayerCommand));
+  v.aiShown = catalogue::isPresentSwitch(game_.get(gi::AiPlayerCommand));
   v.aiChecked = v.aiShown && data_.get(gd::UseAiPlayers) != 0;
   if (!v.multiplayer) return v;
 
@@ -117,7 +113,7 @@ MultiplayerView MultiplayerSelections::view() const {
   for (int n = 2; n <= maxPlayers(); ++n) v.players.entries.push_back(std::to_string(n));
 
   const std::vector<std::string> names = nameEntries();
-  v.names = {true, present(game_.get(gi::PlayerNameCommand)), kNameLabel, names,
+  v.names = {true, catalogue::isPresentSwitch(game_.get(gi::PlayerNameCommand)), kNameLabel, names,
              clampIndex(storedIndex(ui::NameIndex), names.size())};
 
   const size_t served = servedCommTypes(game_);
@@ -128,7 +124,7 @@ MultiplayerView MultiplayerSelections::view() const {
   if (comm >= kNetworkIpx) {
     const size_t count = socketEntryCount();
     v.sockets = {true,
-                 present(game_.get(gi::SocketCommand)),
+                 catalogue::isPresentSwitch(game_.get(gi::SocketCommand)),
                  kSocketLabel,
                  {},
                  clampIndex(storedIndex(ui::SocketIndex), count)};
@@ -172,7 +168,7 @@ void MultiplayerSelections::chooseName(int index) {
 }
 
 void MultiplayerSelections::typeName(const std::string& text) {
-  if (text.empty() || !present(game_.get(gi::PlayerNameCommand))) return;
+  if (text.empty() || !catalogue::isPresentSwitch(game_.get(gi::PlayerNameCommand))) return;
   const std::vector<std::string> names = nameEntries();
   for (size_t i = 0; i < names.size(); ++i) {
     if (names[i] == text) {
@@ -195,7 +191,7 @@ void MultiplayerSelections::chooseSocket(int index) {
 }
 
 bool MultiplayerSelections::typeSocket(const std::string& text) {
-  if (!present(game_.get(gi::SocketCommand))) return false;
+  if (!catalogue::isPresentSwitch(game_.get(gi::SocketCommand))) return false;
   const size_t count = socketEntryCount();
   for (size_t i = 0; i < count; ++i) {
     if (platform::dos::equalsIgnoreCase(socketText(univ_.get(ui::SocketNumbers, i)), text)) {
@@ -219,7 +215,7 @@ void MultiplayerSelections::chooseConnectType(int index) {
 }
 
 void MultiplayerSelections::setAiPlayers(bool on) {
-  if (!present(game_.get(gi::AiPlayerCommand))) {
+  if (!catalogue::isPresentSwitch(game_.get(gi::AiPlayerCommand))) {
     if (on) prompter_.tell(kNoAiMessage);
     data_.set(gd::UseAiPlayers, 0);
     return;

@@ -1,26 +1,24 @@
 #include "launch/dialogs/demo_respawn_options.h"
 
+#include "catalogue/switch_text.h"
+
 namespace launch::dialogs {
 
 namespace gi = catalogue::game_info;
 namespace gd = catalogue::game_data;
 
-bool DemoRespawnOptions::switchPresent(std::string_view text) {
-  return !text.empty() && text.substr(0, 2) != "//";
-}
-
 DemoRespawnOptions::DemoRespawnOptions(const catalogue::GameInfoRecord& game,
                                        catalogue::GameDataRecord& data)
     : data_(data) {
-  playDemo_ = {data.get(gd::PlayDemo) != 0, switchPresent(game.get(gi::PlayDemoCommand))};
-  recordDemo_ = {data.get(gd::RecordDemo) != 0, switchPresent(game.get(gi::RecordDemoCommand))};
-  noMonsters_ = {data.get(gd::NoMonsters) != 0, switchPresent(game.get(gi::NoMonstersCommand))};
+  playDemo_ = {data.get(gd::PlayDemo) != 0, catalogue::isPresentSwitch(game.get(gi::PlayDemoCommand))};
+  recordDemo_ = {data.get(gd::RecordDemo) != 0, catalogue::isPresentSwitch(game.get(gi::RecordDemoCommand))};
+  noMonsters_ = {data.get(gd::NoMonsters) != 0, catalogue::isPresentSwitch(game.get(gi::NoMonstersCommand))};
   misc_ = {data.get(gd::MiscOption) != 0, false};
   if (playDemo_.enabled) demoName_ = data.get(gd::DemoName);
   extraOptions_ = data.get(gd::ExtraOptions);
   for (const auto* respawn : {&gi::RespawnAllCommand, &gi::RespawnMonstersCommand,
                               &gi::RespawnItemsCommand, &gi::RespawnInventoryCommand})
-    if (switchPresent(game.get(*respawn))) spawnEnabled_ = true;
+    if (catalogue::isPresentSwitch(game.get(*respawn))) spawnEnabled_ = true;
   setSpawnSelection(data.get(gd::RespawnIndex));
 }
 

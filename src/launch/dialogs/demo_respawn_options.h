@@ -45,8 +45,6 @@ class DemoRespawnOptions {
   // Closing in any way stores the demo name, the boxes and the extra options.
   void close();
 
-  // A switch text counts when it is not empty and not commented out with "//".
-  static bool switchPresent(std::string_view text);
 
  private:
   catalogue::GameDataRecord& data_;
