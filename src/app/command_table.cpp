@@ -220,6 +220,8 @@ FeatureSet builtFeatures(BuildParts parts) {
     set.add(F::kLaunchOptions);
     set.add(F::kSingleOptions);
     set.add(F::kDrives);
+    set.add(F::kAutoDeathMatch);
+    set.add(F::kNumberList);
   }
   if (parts.fileManager) {
     set.add(F::kTextTabMode);

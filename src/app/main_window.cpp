@@ -127,6 +127,40 @@ void MainWindow::refreshView() {
   host_.refreshView();
 }
 
+void MainWindow::otherMultiplayerOptions() {
+  multiplayer::OtherOptionsDialog dialog(cat_.univ(), cat_.current(), cat_.gameData(),
+                                         services_.prompter);
+  if (host_.runOtherOptionsDialog(dialog)) dialog.ok();
+  host_.refreshView();
+}
+
+multiplayer::NumberLists MainWindow::numberLists() {
+  return multiplayer::NumberLists(cat_.univ(), services_.prompter);
+}
+
+void MainWindow::chooseNumber(int index) {
+  numberLists().select(index);
+}
+
+void MainWindow::typeNumber(const std::string& text) {
+  multiplayer::NumberLists lists = numberLists();
+  if (std::optional<multiplayer::NewNumberDialog> dialog = lists.typed(text))
+    lists.finishNewNumber(*dialog, host_.runNewNumberDialog(*dialog));
+  host_.refreshView();
+}
+
+void MainWindow::numberCommand(int id) {
+  multiplayer::NumberLists lists = numberLists();
+  if (id == kCmdDeleteNumber) {
+    lists.deleteSelected();
+  } else if (id == kCmdAddNumber) {
+    multiplayer::NewNumberDialog dialog(lists.current());
+    lists.finishNewNumber(dialog, host_.runNewNumberDialog(dialog));
+  } else if (std::optional<multiplayer::NewNumberDialog> dialog = lists.editSelected()) {
+    lists.finishEdit(*dialog, host_.runNewNumberDialog(*dialog));
+  }
+}
+
 bool MainWindow::isEnabled(int id) const {
   if (!commandBuilt(id, features_)) return false;
   // Nothing to run until a game is defined and selected.
@@ -139,6 +173,8 @@ bool MainWindow::isEnabled(int id) const {
     const size_t slot = size_t(id - kCmdGamePickFirst);
     return slot >= gamePicks_.size() || gamePicks_[slot].enabled;
   }
+  if (id == kCmdDeleteNumber || id == kCmdEditNumber)
+    return multiplayer::NumberLists::hasSelection(cat_.univ());
   const int help = helpFileIndex(id);
   if (help >= 0) return !cat_.current().get(gi::HelpFile, size_t(help)).empty();
   return true;
@@ -257,6 +293,15 @@ bool MainWindow::execute(int id) {
       return true;
     case Feature::kSingleOptions:
       host_.runSingleOptionsDialog(id);
+      host_.refreshView();
+      return true;
+    case Feature::kAutoDeathMatch: {
+      multiplayer::AutoLaunchOptionsDialog dialog(cat_.univ());
+      if (host_.runAutoLaunchOptionsDialog(dialog)) dialog.ok();
+      return true;
+    }
+    case Feature::kNumberList:
+      numberCommand(id);
       host_.refreshView();
       return true;
     case Feature::kDrives:

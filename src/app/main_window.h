@@ -18,7 +18,11 @@
 #include "launch/launch_pipeline.h"
 #include "launch/launch_state.h"
 #include "multiplayer/coordination.h"
+#include "multiplayer/auto_launch_options_dialog.h"
 #include "multiplayer/multiplayer_selections.h"
+#include "multiplayer/new_number_dialog.h"
+#include "multiplayer/number_lists.h"
+#include "multiplayer/other_options_dialog.h"
 #include "platform/network.h"
 
 namespace app {
@@ -52,6 +56,13 @@ class MainWindowHost {
   virtual void showMode(const std::string& text) = 0;
   // A text in the status bar's message pane.
   virtual void showStatus(const std::string& /*text*/) {}
+  // The multiplayer dialogs, shown modally: true when the user pressed OK. The logic stores
+  // the dialog's values then.
+  virtual bool runOtherOptionsDialog(multiplayer::OtherOptionsDialog& /*dialog*/) { return false; }
+  virtual bool runAutoLaunchOptionsDialog(multiplayer::AutoLaunchOptionsDialog& /*dialog*/) {
+    return false;
+  }
+  virtual bool runNewNumberDialog(multiplayer::NewNumberDialog& /*dialog*/) { return false; }
   virtual void applyToolbarLayout(const ToolbarLayout& layout) = 0;
   virtual bool toolbarShown() const = 0;
   virtual void showToolbar(bool shown) = 0;
@@ -126,6 +137,13 @@ class MainWindow : public catalogue::MainViewRefresher {
   void setNetwork(platform::Network* network) { network_ = network; }
   // The view after a change of the multiplayer selections: the layout is redone.
   void refreshView();
+  // "Other MultiPlayer Options" from the main panel's button.
+  void otherMultiplayerOptions();
+  // The phone or InterNet list of the number box, as the communication type has it.
+  multiplayer::NumberLists numberLists();
+  void chooseNumber(int index);
+  // Text typed into the number box: selects a name, or asks for a new entry.
+  void typeNumber(const std::string& text);
   catalogue::Catalogue& catalogue() { return cat_; }
   const FeatureSet& features() const { return features_; }
 
@@ -156,6 +174,7 @@ class MainWindow : public catalogue::MainViewRefresher {
     MainWindowHost& host_;
   };
   void setUpMultiplayer();
+  void numberCommand(int id);
 
   launch::LaunchServices services_;
   catalogue::Catalogue& cat_;

@@ -54,9 +54,22 @@ NumberLists::NumberLists(catalogue::UnivInfoRecord& univ, platform::Prompter& pr
   fill();
 }
 
+namespace {
+
+NumberList listFor(const catalogue::UnivInfoRecord& univ) {
+  return univ.get(ui::ConnectionType) == NumberLists::kInternetConnection ? NumberList::kInternet
+                                                                          : NumberList::kPhone;
+}
+
+}  // namespace
+
 NumberList NumberLists::current() const {
-  return univ_.get(ui::ConnectionType) == kInternetConnection ? NumberList::kInternet
-                                                              : NumberList::kPhone;
+  return listFor(univ_);
+}
+
+bool NumberLists::hasSelection(const catalogue::UnivInfoRecord& univ) {
+  const ListFields& f = fieldsOf(listFor(univ));
+  return size_t(univ.get(f.index)) < entriesInUse(univ, f);
 }
 
 void NumberLists::fill() {
@@ -138,6 +151,30 @@ bool NumberLists::finishNewNumber(const NewNumberDialog& dialog, bool accepted) 
   univ_.set(f.names, name, slot);
   univ_.set(f.numbers, number, slot);
   selectAndFill(dialog.list(), int(slot));
+  return true;
+}
+
+std::optional<NewNumberDialog> NumberLists::editSelected() const {
+  if (selected_ < 0) return std::nullopt;
+  NewNumberDialog dialog(current());
+  dialog.setName(names_[size_t(selected_)]);
+  dialog.setNumber(selectedNumber());
+  return dialog;
+}
+
+bool NumberLists::finishEdit(const NewNumberDialog& dialog, bool accepted) {
+  const ListFields& f = fieldsOf(dialog.list());
+  const int entry = selected_;
+  const std::string& number = dialog.number();
+  const bool same = entry >= 0 && univ_.get(f.numbers, size_t(entry)) == number;
+  if (!accepted || entry < 0 || dialog.list() != current() || number.empty() ||
+      (!same && holdsNumber(univ_, f, number))) {
+    fill();
+    return false;
+  }
+  univ_.set(f.names, dialog.name().empty() ? number : dialog.name(), size_t(entry));
+  univ_.set(f.numbers, number, size_t(entry));
+  selectAndFill(dialog.list(), entry);
   return true;
 }
 

@@ -60,7 +60,15 @@ class NumberLists {
   // it is then selected.
   bool finishNewNumber(const NewNumberDialog& dialog, bool accepted);
 
+  // "Edit phone/internet number": the dialog holding the selected entry, nothing without one.
+  std::optional<NewNumberDialog> editSelected() const;
+  // The edit dialog closed: on OK the selected entry takes its name and number in place (an
+  // empty name becomes the number; an empty number, or one another entry holds, changes
+  // nothing). True when the entry changed.
+  bool finishEdit(const NewNumberDialog& dialog, bool accepted);
   bool canDelete() const { return selected_ >= 0; }
+  // Whether the list of the communication type in `univ` has an entry selected.
+  static bool hasSelection(const catalogue::UnivInfoRecord& univ);
   // Asks, then removes the selected entry; the entries after it move up.
   bool deleteSelected();
 

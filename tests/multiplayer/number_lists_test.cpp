@@ -197,3 +197,26 @@ TEST_F(NumberListsTest, DeletingFromAFullListClearsTheLastSlot) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(NumberListsTest, EditReplacesTheSelectedEntryInPlace) {
+  fill(NumberList::kPhone, 3);
+  univ.set(ui::PhoneIndex, 1);
+  NumberLists lists(univ, prompter);
+  auto dialog = lists.editSelected();
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(dialog->name(), "Name1");
+  EXPECT_EQ(dialog->number(), "5551");
+
+  dialog->setNumber("5552");  // another entry's number: nothing changes
+  EXPECT_FALSE(lists.finishEdit(*dialog, true));
+  dialog->setName("");
+  dialog->setNumber("5559");
+  EXPECT_TRUE(lists.finishEdit(*dialog, true));
+  EXPECT_EQ(lists.names(), (Names{"Name0", "5559", "Name2"}));
+  EXPECT_EQ(lists.selected(), 1);
+  EXPECT_EQ(univ.get(ui::PhoneNumberList, 1), "5559");
+}
+
+}  // namespace
