@@ -349,7 +349,20 @@ bool LaunchPipeline::startsThroughCommProgram(const LaunchState& state) const {
   return multiplayer() && !state.EditorLaunch && (!state.SpaceOrbActive || isBuildGame(kind));
 }
 
-LaunchOutcome LaunchPipeline::handOver(const Start& pif) {
+void LaunchPipeline::recordLaunch(const LaunchState& state, const Start& pif) {
+  if (!recorder_ || state.EditorLaunch) return;
+  // Read at the start: a play after an editor run has the edited map picked just for it.
+  const std::string file = catalogue_.gameData().get(game_data::SelectedFile);
+  if (file.empty()) return;
+  std::string arguments;
+  for (const std::string& arg : pif.args) arguments += (arguments.empty() ? "" : " ") + arg;
+  recorder_(file, arguments);
+}
+
+LaunchOutcome LaunchPipeline::handOver(const LaunchState& state, const Start& pif) {
+  // Counted before: a hand-over that works never comes back here (one that fails, rarely, is
+  // counted all the same).
+  recordLaunch(state, pif);
   std::string error;
   services_.processes.execPif(pif.pifPath, pif.args, &error);
   if (error.empty()) return LaunchOutcome::kHandedOver;
@@ -370,7 +383,7 @@ LaunchOutcome LaunchPipeline::start(LaunchState& state, const Start& pif,
                                     const std::string& dosCommand) {
   const GameInfoRecord& game = catalogue_.current();
   const UnivInfoRecord& univ = catalogue_.univ();
-  if (game.get(game_info::DosModeOnly) != 0 && !state.EditorLaunch) return handOver(pif);
+  if (game.get(game_info::DosModeOnly) != 0 && !state.EditorLaunch) return handOver(state, pif);
 
   if (game.get(game_info::WindowsModeOnly) != 0) {
     const std::string gameDir = game.get(game_info::GameDir);
@@ -383,12 +396,13 @@ LaunchOutcome LaunchPipeline::start(LaunchState& state, const Start& pif,
       services_.prompter.ask(platform::kCaptionError, error, platform::Buttons::kOk);
       return LaunchOutcome::kReturned;
     }
+    recordLaunch(state, pif);
     return closeOnLaunch() ? LaunchOutcome::kHandedOver : LaunchOutcome::kReturned;
   }
 
   if (state.SpaceOrbActive && services_.fs.exists(state.SpaceOrbBatch))
     services_.processes.runCommand(kSpaceOrbDriverOff);
-  if (closeOnLaunch()) return handOver(pif);
+  if (closeOnLaunch()) return handOver(state, pif);
 
   const uint64_t started = services_.clock.milliseconds();
   std::string error;
@@ -397,6 +411,7 @@ LaunchOutcome LaunchPipeline::start(LaunchState& state, const Start& pif,
   if (univ.get(univ_info::SpaceOrbOn) != 0 && univ.get(univ_info::SpaceOrbDriverAfterGame) != 0)
     services_.processes.runCommand(kSpaceOrbDriverOn);
 
+  if (status != -1) recordLaunch(state, pif);
   if (status == -1) {
     services_.prompter.ask(platform::kCaptionError, error, platform::Buttons::kOk);
     askPauseOption();

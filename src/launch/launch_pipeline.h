@@ -3,6 +3,7 @@
 // files, writes the PIF, starts it, waits and recovers.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,11 +37,18 @@ inline constexpr const char* kPifName = "dmpatch95.pif";
 inline constexpr const char* kBuildPifName = "dmpatch95ForBuild.pif";
 inline constexpr uint64_t kShortSessionMs = 10000;
 
+// Told of each game that started: the file the player picked and the command-line arguments as
+// one text (the favourites count launches through it).
+using LaunchRecorder = std::function<void(const std::string& file, const std::string& arguments)>;
+
 class LaunchPipeline {
  public:
   LaunchPipeline(LaunchServices services, catalogue::Catalogue& catalogue, LaunchSession& session);
 
   void setConConverter(ConConverter* converter) { converter_ = converter; }
+  // Called once for each game start that went through with a picked file; never for an editor
+  // run or a start that failed.
+  void setLaunchRecorder(LaunchRecorder recorder) { recorder_ = std::move(recorder); }
 
   // The launch state of a new launch of the current game: the selected directory is that of
   // the selected file (the game directory when none), the game runs in its game directory.
@@ -73,7 +81,8 @@ class LaunchPipeline {
                                const std::string& startSelectedDir);
   bool startsThroughCommProgram(const LaunchState& state) const;
   LaunchOutcome start(LaunchState& state, const Start& pif, const std::string& dosCommand);
-  LaunchOutcome handOver(const Start& pif);
+  LaunchOutcome handOver(const LaunchState& state, const Start& pif);
+  void recordLaunch(const LaunchState& state, const Start& pif);
   void askPauseOption();
   bool writeKeysFile(const std::string& launchDir);
   // False, after telling the player which name and character, when a path the DOS program is
@@ -90,6 +99,7 @@ class LaunchPipeline {
   LaunchSession& session_;
   NoConConverter noConverter_;
   ConConverter* converter_ = &noConverter_;
+  LaunchRecorder recorder_;
 };
 
 }  // namespace launch

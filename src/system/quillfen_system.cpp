@@ -52,6 +52,25 @@ void QuillfenSystem::wire(std::string startupDir, std::function<void()> afterSea
   });
 }
 
+multiplayer::HitPointDatabase QuillfenSystem::hitPoints() {
+  return multiplayer::HitPointDatabase(fileSystem(), catalogue_->startupDirectory());
+}
+
+std::string QuillfenSystem::recordLaunch(const std::string& file, const std::string& arguments) {
+  const int slot = catalogue_->currentSlot();
+  if (!catalogue::isSelectableSlot(slot)) return "";
+  multiplayer::HitPointDatabase database = hitPoints();
+  if (database.recordLaunch(slot, file, arguments, clock().localDate())) return "";
+  const std::string why = fileSystem().lastErrorText();
+  return database.path(slot) + (why.empty() ? std::string() : ": " + why);
+}
+
+std::vector<multiplayer::HitPointFavourite> QuillfenSystem::favourites() {
+  const int slot = catalogue_->currentSlot();
+  if (!catalogue::isSelectableSlot(slot)) return {};
+  return hitPoints().favourites(slot);
+}
+
 launch::LaunchServices QuillfenSystem::launchServices(platform::Processes* processes) {
   return launch::LaunchServices{fileSystem(), processes ? *processes : this->processes(),
                                 registry(), prompter_, clock()};

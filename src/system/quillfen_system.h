@@ -9,11 +9,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "catalogue/catalogue.h"
 #include "catalogue/launch_link.h"
 #include "launch/launch_pipeline.h"
 #include "launch/launch_state.h"
+#include "multiplayer/hit_point_database.h"
 #include "platform/host/host_clock.h"
 #include "platform/host/host_file_system.h"
 #include "platform/host/host_network.h"
@@ -89,10 +91,18 @@ class QuillfenSystem {
   // every start through a wrapper of its own).
   launch::LaunchServices launchServices(platform::Processes* processes = nullptr);
 
+  // Counts one launch of `file` (the body of a pipeline's launch recorder) in the current
+  // slot's hit-point file, dated today by the clock. "" when it was saved, else the file and why
+  // not, as Catalogue::takeSaveError() gives them. Nothing is counted without a selected game.
+  std::string recordLaunch(const std::string& file, const std::string& arguments);
+  // The favourites list of the current slot, most launched first.
+  std::vector<multiplayer::HitPointFavourite> favourites();
+
  private:
   QuillfenSystem(std::unique_ptr<HostServices> host, const SystemOptions& options,
                  platform::Prompter& prompter);
   void wire(std::string startupDir, std::function<void()> afterSearch);
+  multiplayer::HitPointDatabase hitPoints();
 
   std::unique_ptr<HostServices> host_;
   SystemServices& services_;

@@ -168,6 +168,35 @@ TEST_F(LaunchPipelineTest, DosModeHandsOverAndWindowsModeReturnsAtOnce) {
   EXPECT_EQ(run(), LaunchOutcome::kHandedOver);
 }
 
+TEST_F(LaunchPipelineTest, TheRecorderHearsOfEachGameThatStartedWithAPickedFile) {
+  std::vector<std::string> heard;
+  pipeline->setLaunchRecorder([&](const std::string& file, const std::string& arguments) {
+    heard.push_back(file + "|" + arguments);
+  });
+  game().set(game_info::SkillCommand, "<cml>-s<var>");
+  data().set(game_data::SkillIndex, 2);
+  fs.putFile("D:\\MAPS\\CITY.MAP", "map");
+  data().set(game_data::SelectedFile, "D:\\MAPS\\CITY.MAP");
+  data().set(game_data::SelectedFileTemplate, "<cml>-map <fileonly>");
+  run();
+  processes.scriptFailure("No such file or directory");  // a start that failed is no launch
+  run();
+  // An editor run edits the file, it does not play it.
+  game().set(game_info::FileKindEditProgram, "mapedit.exe", 0);
+  state = pipeline->newLaunchState();
+  state.EditorLaunch = true;
+  pipeline->launchGame(state);
+  // A hand-over is counted before it: it never comes back.
+  game().set(game_info::DosModeOnly, 1);
+  ASSERT_EQ(run(), LaunchOutcome::kHandedOver);
+  EXPECT_EQ(processes.calls().size(), 4u);
+  EXPECT_EQ(heard, std::vector<std::string>(2, "D:\\MAPS\\CITY.MAP|-s2 -map CITY.MAP"));
+
+  data().set(game_data::SelectedFile, "");
+  run();
+  EXPECT_EQ(heard.size(), 2u);
+}
+
 TEST_F(LaunchPipelineTest, ACommandLineTooLongForDosIsRefusedBeforeAnythingStarts) {
   data().set(game_data::ExtraOptions, "<cml>" + std::string(122, 'x'));
   game().set(game_info::SkillCommand, "<cml>-s<var>");

@@ -9,12 +9,16 @@ class FakeClock : public Clock {
  public:
   uint64_t milliseconds() const override { return ms_; }
   int64_t secondsSinceEpoch() const override { return epoch_ + int64_t(ms_ / 1000); }
+  // The date stays as set, whatever the milliseconds do: a test says which day it is.
+  LocalDate localDate() const override { return date_; }
   void advance(uint64_t ms) { ms_ += ms; }
   void setEpoch(int64_t seconds) { epoch_ = seconds; }
+  void setLocalDate(LocalDate date) { date_ = date; }
 
  private:
   uint64_t ms_ = 0;
   int64_t epoch_ = 946684800;  // 2000-01-01
+  LocalDate date_{2000, 1, 1};
 };
 
 }  // namespace platform

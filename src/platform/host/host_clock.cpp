@@ -15,4 +15,12 @@ int64_t HostClock::secondsSinceEpoch() const {
   return static_cast<int64_t>(std::time(nullptr));
 }
 
+LocalDate HostClock::localDate() const {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  // localtime_r: no shared buffer another thread could overwrite mid-read.
+  if (localtime_r(&now, &local) == nullptr) return LocalDate{};
+  return LocalDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
 }  // namespace platform

@@ -9,6 +9,7 @@ class HostClock : public Clock {
  public:
   uint64_t milliseconds() const override;
   int64_t secondsSinceEpoch() const override;
+  LocalDate localDate() const override;
 };
 
 }  // namespace platform
