@@ -226,6 +226,7 @@ FeatureSet builtFeatures(BuildParts parts) {
   if (parts.fileManager) {
     set.add(F::kTextTabMode);
     set.add(F::kFileListHome);
+    set.add(F::kFavorites);
   }
   return set;
 }

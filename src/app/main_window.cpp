@@ -127,6 +127,14 @@ void MainWindow::refreshView() {
   host_.refreshView();
 }
 
+std::vector<files::Favourite> MainWindow::favourites() const {
+  std::vector<files::Favourite> lines;
+  if (favouritesSource_)
+    for (multiplayer::HitPointFavourite& f : favouritesSource_())
+      lines.push_back({std::move(f.line), std::move(f.path)});
+  return lines;
+}
+
 void MainWindow::otherMultiplayerOptions() {
   multiplayer::OtherOptionsDialog dialog(cat_.univ(), cat_.current(), cat_.gameData(),
                                          services_.prompter);
@@ -304,6 +312,9 @@ bool MainWindow::execute(int id) {
       numberCommand(id);
       host_.refreshView();
       return true;
+    case Feature::kFavorites:
+      host_.showFavourites();
+      return true;
     case Feature::kDrives:
       // The file lists show the drives.
       if (host_.runDrivesDialog()) host_.refreshFileManager();
@@ -315,6 +326,11 @@ bool MainWindow::execute(int id) {
 
 void MainWindow::runLaunch() {
   launch::LaunchPipeline pipeline(services_, cat_, session_);
+  if (launchCounter_)
+    pipeline.setLaunchRecorder([this](const std::string& file, const std::string& args) {
+      const std::string failure = launchCounter_(file, args);
+      if (!failure.empty()) host_.showStatus("The launch was not counted: " + failure);
+    });
   launch::LaunchState state = pipeline.newLaunchState();
   const launch::LaunchOutcome outcome = pipeline.launchGame(state);
   if (outcome == launch::LaunchOutcome::kHandedOver) {

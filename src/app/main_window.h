@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,11 +15,13 @@
 #include "app/toolbar_layout.h"
 #include "app/window_geometry.h"
 #include "catalogue/catalogue.h"
+#include "files/file_manager.h"
 #include "files/file_manager_settings.h"
 #include "launch/launch_pipeline.h"
 #include "launch/launch_state.h"
-#include "multiplayer/coordination.h"
 #include "multiplayer/auto_launch_options_dialog.h"
+#include "multiplayer/coordination.h"
+#include "multiplayer/hit_point_database.h"
 #include "multiplayer/multiplayer_selections.h"
 #include "multiplayer/new_number_dialog.h"
 #include "multiplayer/number_lists.h"
@@ -63,6 +66,8 @@ class MainWindowHost {
     return false;
   }
   virtual bool runNewNumberDialog(multiplayer::NewNumberDialog& /*dialog*/) { return false; }
+  // "Favorite files list": the favourites tab, filled again and in front.
+  virtual void showFavourites() {}
   virtual void applyToolbarLayout(const ToolbarLayout& layout) = 0;
   virtual bool toolbarShown() const = 0;
   virtual void showToolbar(bool shown) = 0;
@@ -137,6 +142,15 @@ class MainWindow : public catalogue::MainViewRefresher {
   void setNetwork(platform::Network* network) { network_ = network; }
   // The view after a change of the multiplayer selections: the layout is redone.
   void refreshView();
+  // What a launch does with each file it starts: the program counts it (a text naming the file
+  // and the reason when that failed, shown in the status bar).
+  using LaunchCounter =
+      std::function<std::string(const std::string& file, const std::string& args)>;
+  void setLaunchCounter(LaunchCounter counter) { launchCounter_ = std::move(counter); }
+  // The files launched most with the current game, for the favourites tab.
+  using FavouritesSource = std::function<std::vector<multiplayer::HitPointFavourite>()>;
+  void setFavouritesSource(FavouritesSource source) { favouritesSource_ = std::move(source); }
+  std::vector<files::Favourite> favourites() const;
   // "Other MultiPlayer Options" from the main panel's button.
   void otherMultiplayerOptions();
   // The phone or InterNet list of the number box, as the communication type has it.
@@ -156,7 +170,9 @@ class MainWindow : public catalogue::MainViewRefresher {
   void shrink();
   void switchMode();
   void openHelpFile(int index);
-  files::FileManagerSettings fileManagerSettings() { return files::FileManagerSettings(cat_.univ()); }
+  files::FileManagerSettings fileManagerSettings() {
+    return files::FileManagerSettings(cat_.univ());
+  }
   void dock(bool mainBar, int32_t side);
   // A box naming the file and the reason when a write of the player's data failed.
   void reportSaveError();
@@ -187,6 +203,8 @@ class MainWindow : public catalogue::MainViewRefresher {
   UnbuiltCoordination unbuiltCoordination_{host_};
   multiplayer::Coordination* coordination_ = &unbuiltCoordination_;
   platform::Network* network_ = nullptr;
+  LaunchCounter launchCounter_;
+  FavouritesSource favouritesSource_;
 };
 
 }  // namespace app

@@ -49,7 +49,7 @@ TEST(NetworkCheck, TheViewsSetUpOpensTheEndpointOnlyWithVersionOneOne) {
   network.result = {};
   checkCoordinationAtStart(univ, network, prompter, endpoint);
   EXPECT_EQ(prompter.texts(), (std::vector<std::string>{"Couldn't find a useable Winsock.dll #2",
-                                                         "Couldn't find a useable Winsock.dll #1"}));
+                                                        "Couldn't find a useable Winsock.dll #1"}));
   EXPECT_EQ(network.releases, 2);  // every start that went through
 }
 

@@ -287,6 +287,44 @@ class RecordingHost : public app::MainWindowHost,
         DemoRespawnOptions::kTitle, form, [&] { options.ok(); }, [&] { options.close(); });
   }
 
+  bool runOtherOptionsDialog(multiplayer::OtherOptionsDialog& dialog) override {
+    headless::DialogForm form;
+    for (const char* name : multiplayer::OtherOptionsDialog::kFieldNames)
+      form.field(name, [&dialog, name](const std::string& value) {
+        if (!dialog.setField(name, value))
+          throw headless::FillFault("greyed, or \"" + value + "\" is not taken");
+      });
+    return runDialog(multiplayer::OtherOptionsDialog::kTitle, form);
+  }
+  bool runAutoLaunchOptionsDialog(multiplayer::AutoLaunchOptionsDialog& dialog) override {
+    using multiplayer::AutoLaunchOptionsDialog;
+    headless::DialogForm form;
+    std::vector<const char*> names(AutoLaunchOptionsDialog::kCaptions.begin(),
+                                   AutoLaunchOptionsDialog::kCaptions.end());
+    names.push_back(AutoLaunchOptionsDialog::kClan);
+    names.push_back(AutoLaunchOptionsDialog::kMapSocket);
+    for (const char* name : names)
+      form.field(name, [&dialog, name](const std::string& value) {
+        if (!dialog.setField(name, value))
+          throw headless::FillFault("greyed, or \"" + value + "\" is not taken");
+      });
+    return runDialog(AutoLaunchOptionsDialog::kTitle, form);
+  }
+  bool runNewNumberDialog(multiplayer::NewNumberDialog& dialog) override {
+    headless::DialogForm form;
+    form.field(multiplayer::NewNumberDialog::kNameLabel,
+               [&dialog](const std::string& value) { dialog.setName(value); });
+    form.field(dialog.numberLabel(),
+               [&dialog](const std::string& value) { dialog.setNumber(value); });
+    out_ << "  " << dialog.prompt() << "\n";
+    return runDialog(multiplayer::NewNumberDialog::kTitle, form);
+  }
+  void showFavourites() override {
+    files_.refreshFavourites();
+    out_ << "favourites " << files_.favourites().size() << "\n";
+    for (const files::Favourite& f : files_.favourites()) out_ << "favourite " << f.line << "\n";
+  }
+
   // A script's fields and button for the next dialog.
   headless::DialogFills& fills() { return fills_; }
   void showAbout() override { dialog("About Quillfen95"); }
@@ -300,6 +338,13 @@ class RecordingHost : public app::MainWindowHost,
   static void checkBox(launch::dialogs::OptionBox& box, const std::string& value) {
     if (!box.enabled) throw headless::FillFault("the box is greyed");
     box.checked = headless::DialogForm::onOff(value);
+  }
+  // A dialog whose logic stores its values after an OK: true for OK.
+  bool runDialog(const char* title, const headless::DialogForm& form) {
+    bool ok = false;
+    runDialog(
+        title, form, [&ok] { ok = true; }, [] {});
+    return ok;
   }
   // The dialog opened: filled and ended as the script said, or cancelled untouched.
   void runDialog(const char* title, const headless::DialogForm& form,
@@ -466,7 +511,8 @@ void setSelection(catalogue::Catalogue& cat, const app::LaunchSelectionView& vie
 }
 
 // The multiplayer selections as the main panel shows them, one line a control.
-void printMultiplayer(std::ostream& out, const multiplayer::MultiplayerView& v) {
+void printMultiplayer(std::ostream& out, const multiplayer::MultiplayerView& v,
+                      const multiplayer::NumberLists& numbers) {
   out << "multiplayer " << (v.multiplayer ? "on" : "off") << "\n";
   const auto list = [&](const multiplayer::ListControl& c) {
     if (!c.shown) return;
@@ -482,7 +528,12 @@ void printMultiplayer(std::ostream& out, const multiplayer::MultiplayerView& v) 
   list(v.commTypes);
   list(v.sockets);
   list(v.connectType);
-  if (v.numberShown) out << "  " << v.numberLabel << "\n";
+  if (v.numberShown) {
+    out << "  " << v.numberLabel << " [";
+    for (size_t i = 0; i < numbers.names().size(); ++i)
+      out << (i ? " | " : "") << numbers.names()[i];
+    out << "] = " << (numbers.selected() >= 0 ? numbers.boxText() : "(none)") << "\n";
+  }
   if (v.autoLaunchShown) out << "  auto-launch " << (v.autoLaunchChecked ? "on" : "off") << "\n";
   if (v.aiShown) out << "  AI " << (v.aiChecked ? "on" : "off") << "\n";
 }
@@ -491,6 +542,11 @@ void printMultiplayer(std::ostream& out, const multiplayer::MultiplayerView& v) 
 void setMultiplayer(app::MainWindow& window, const headless::Directive& d) {
   multiplayer::MultiplayerSelections selections = window.multiplayerSelections();
   const multiplayer::MultiplayerView view = selections.view();
+  if (d.what == "number") {
+    if (!view.numberShown) throw ScriptFault("set number: the number box is not shown");
+    window.chooseNumber(headless::DialogForm::entryIndex(window.numberLists().names(), d.value));
+    return;
+  }
   if (d.what == "ai" || d.what == "auto-launch") {
     if (d.what == "ai" ? !view.aiShown : !view.autoLaunchShown)
       throw ScriptFault("set " + d.what + ": not shown");
@@ -527,15 +583,19 @@ void setMultiplayer(app::MainWindow& window, const headless::Directive& d) {
 
 bool isMultiplayerPick(const std::string& what) {
   return what == "players" || what == "comm" || what == "name" || what == "socket" ||
-         what == "connect" || what == "ai" || what == "auto-launch";
+         what == "connect" || what == "number" || what == "ai" || what == "auto-launch";
 }
 
 // Text typed into an editable list of the main panel, then Return.
 void typeInto(app::MainWindow& window, const headless::Directive& d) {
   multiplayer::MultiplayerSelections selections = window.multiplayerSelections();
   const multiplayer::MultiplayerView view = selections.view();
+  if (d.what == "number") {
+    if (!view.numberShown) throw ScriptFault("type number: the number box is not shown");
+    window.typeNumber(d.value);
+    return;
+  }
   const multiplayer::ListControl& list = d.what == "name" ? view.names : view.sockets;
-  if (d.what == "number") throw ScriptFault("type number: the number box is not shown");
   if (!list.shown || !list.enabled) throw ScriptFault("type " + d.what + ": not shown or greyed");
   if (d.what == "name")
     selections.typeName(d.value);
@@ -599,6 +659,11 @@ int main(int argc, char** argv) {
                          app::builtFeatures({/*dialogs=*/true, /*fileManager=*/true}), host);
 
   window.setNetwork(&system.network());
+  window.setLaunchCounter([&system](const std::string& file, const std::string& args) {
+    return system.recordLaunch(file, args);
+  });
+  window.setFavouritesSource([&system] { return system.favourites(); });
+  fileManager.setFavouritesSource([&window] { return window.favourites(); });
   if (!multiplayer::startNetworkLayer(system.network(), prompter)) return 1;
 
   int status = 0;
@@ -653,6 +718,19 @@ int main(int argc, char** argv) {
           case headless::Directive::Kind::kSelectFile:
             selectFile(fileManager, d.path, out);
             break;
+          case headless::Directive::Kind::kSelectFavourite: {
+            // A click on the favourites tab's line, as the window shows the tab now.
+            fileManager.refreshFavourites();
+            if (size_t(d.command) > fileManager.favourites().size())
+              throw ScriptFault("the favourites tab has no line " + std::to_string(d.command));
+            const files::Selection pick = fileManager.selectFavourite(size_t(d.command - 1));
+            out << "select " << statusName(pick.status) << " "
+                << (pick.status == files::PickStatus::kPicked
+                        ? pick.path
+                        : fileManager.favourites()[size_t(d.command - 1)].path)
+                << "\n";
+            break;
+          }
           case headless::Directive::Kind::kSet:
             if (isMultiplayerPick(d.what))
               setMultiplayer(window, d);
@@ -672,8 +750,14 @@ int main(int argc, char** argv) {
           case headless::Directive::Kind::kPress:
             host.fills().press(d.ok);
             break;
+          case headless::Directive::Kind::kOpen:
+            if (!window.multiplayerView().multiplayer)
+              throw ScriptFault("open other-options: the button shows in multiplayer mode only");
+            out << "open " << multiplayer::OtherOptionsDialog::kTitle << "\n";
+            window.otherMultiplayerOptions();
+            break;
           case headless::Directive::Kind::kShow:
-            printMultiplayer(out, window.multiplayerView());
+            printMultiplayer(out, window.multiplayerView(), window.numberLists());
             break;
         }
       } catch (const ScriptFault& fault) {

@@ -106,6 +106,11 @@ Script readScript(std::istream& in) {
       if (!id) return fail("command takes a command id"), script;
       d.kind = Directive::Kind::kCommand;
       d.command = *id;
+    } else if (word == "select-favourite") {
+      const auto line = number(rest);
+      if (!line || *line < 1) return fail("select-favourite takes a line number from 1"), script;
+      d.kind = Directive::Kind::kSelectFavourite;
+      d.command = *line;
     } else if (word == "select-file") {
       // The path is the rest of the line: long names may hold blanks.
       if (rest.empty()) return fail("select-file takes a DOS path"), script;
@@ -125,7 +130,7 @@ Script readScript(std::istream& in) {
       if ((!numeric && !check && !entry) || d.value.empty())
         return fail(
                    "set takes skill|episode|level|bots|players N, god|weapons|ai|auto-launch "
-                   "on|off or comm|name|socket|connect ENTRY"),
+                   "on|off or comm|name|socket|connect|number ENTRY"),
                script;
       if (numeric && !number(d.value)) return fail("set " + d.what + " takes a number"), script;
       if (check && d.value != "on" && d.value != "off")
@@ -149,6 +154,11 @@ Script readScript(std::istream& in) {
       if (rest != "ok" && rest != "cancel") return fail("press takes ok or cancel"), script;
       d.kind = Directive::Kind::kPress;
       d.ok = rest == "ok";
+    } else if (word == "open") {
+      // A dialog the main panel opens with a button of its own.
+      if (rest != "other-options") return fail("open takes other-options"), script;
+      d.kind = Directive::Kind::kOpen;
+      d.what = rest;
     } else if (word == "show") {
       if (rest != "multiplayer") return fail("show takes multiplayer"), script;
       d.kind = Directive::Kind::kShow;

@@ -15,9 +15,11 @@ struct Directive {
     kAnswer,
     kCommand,
     kSelectFile,
+    kSelectFavourite,
     kSet,
     kType,
     kShow,
+    kOpen,
     kField,
     kPress,
     kChooseFolder,
@@ -26,7 +28,7 @@ struct Directive {
   Kind kind = Kind::kCommand;
   int line = 0;
   platform::Answer answer = platform::Answer::kOk;
-  int command = 0;
+  int command = 0;      // command: the id; select-favourite: the line, from 1
   std::string path;     // select-file: the DOS path; choose-folder, drives: the host folder
   bool cancel = false;  // choose-folder: the chooser is cancelled
   std::string action;   // drives: add, change or remove

@@ -143,6 +143,10 @@ void CMainFrame::showStatus(const std::string& text) {
   if (GetStatusBar()) SetStatusText(gui::toWx(text), 0);
 }
 
+void CMainFrame::showFavourites() {
+  if (panel_) panel_->showFavourites();
+}
+
 void CMainFrame::showMode(const std::string& text) {
   if (panel_) panel_->showMode(text);
 }

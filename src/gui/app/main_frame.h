@@ -52,6 +52,7 @@ class CMainFrame : public wxDocParentFrame,
   void resetFileLists() override;
   void showMode(const std::string& text) override;
   void showStatus(const std::string& text) override;
+  void showFavourites() override;
   void applyToolbarLayout(const app::ToolbarLayout& layout) override;
   bool toolbarShown() const override;
   void showToolbar(bool shown) override;

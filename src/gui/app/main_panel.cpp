@@ -43,6 +43,7 @@ MainPanel::MainPanel(wxWindow* parent, app::MainWindow& window, platform::FileSy
     : wxPanel(parent, 101), window_(window) {
   auto* columns = new wxBoxSizer(wxHORIZONTAL);
   files_ = new FileManagerPanel(this, window.catalogue(), fs);
+  files_->setFavouritesSource([&window] { return window.favourites(); });
   columns->Add(files_, 3, wxEXPAND | wxALL, 6);
 
   auto* side = new wxBoxSizer(wxVERTICAL);
@@ -182,6 +183,10 @@ void MainPanel::refreshFileLists() {
 
 void MainPanel::resetFileLists() {
   if (files_) files_->resetToGameDirectory();
+}
+
+void MainPanel::showFavourites() {
+  if (files_) files_->showFavourites();
 }
 
 void MainPanel::showMode(const std::string& text) {

@@ -36,6 +36,7 @@ class MainPanel : public wxPanel {
   void refreshFileLists();
   void resetFileLists();
   void showMode(const std::string& text);
+  void showFavourites();
   MultiplayerBox* multiplayerBox() { return multiplayer_; }
 
  private:

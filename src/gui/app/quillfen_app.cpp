@@ -110,6 +110,10 @@ bool CQuillfen95App::OnInit() {
       app::builtFeatures({/*dialogs=*/true, /*fileManager=*/true}));
   SetTopWindow(frame);
   frame->window().setNetwork(&system.network());
+  frame->window().setLaunchCounter([&system](const std::string& file, const std::string& args) {
+    return system.recordLaunch(file, args);
+  });
+  frame->window().setFavouritesSource([&system] { return system.favourites(); });
   system.hostProcesses().setSessionWatcher(frame);
   if (!s.docManager->CreateDocument(wxEmptyString, wxDOC_NEW)) return false;
   frame->Show();
