@@ -21,6 +21,7 @@
 #include "gui/dialogs/game_location_view.h"
 #include "gui/dialogs/game_select_view.h"
 #include "gui/dialogs/launch_option_views.h"
+#include "gui/dialogs/multiplayer_views.h"
 #include "gui/dialogs/option_page_view.h"
 
 namespace {
@@ -272,6 +273,48 @@ TEST_F(DialogViewsTest, LaunchOptionsStoreOnOkOnly) {
   control<wxCheckBox>(&second, pause)->SetValue(true);
   click(&second, wxID_OK);
   EXPECT_EQ(c.gameData().get(game_data::PauseBeforeReturn), 1);
+}
+
+TEST_F(DialogViewsTest, OtherMultiplayerOptionsHandTheirPicksToTheDialog) {
+  Catalogue& c = started();
+  multiplayer::OtherOptionsDialog dialog(c.univ(), c.current(), c.gameData(), prompter);
+  OtherOptionsView view(nullptr, dialog);
+  show(&view, "other_multiplayer_options");
+  wxChoice* mode = control<wxChoice>(&view, kIdMultiplayerMode);
+  ASSERT_GT(mode->GetCount(), 1u);
+  EXPECT_EQ(fromWx(mode->GetString(0)), dialog.mode().entries[0]);
+  mode->SetSelection(1);
+  click(&view, wxID_OK);
+  dialog.ok();
+  EXPECT_EQ(c.univ().get(univ_info::GameMode), dialog.mode().values[1]);
+}
+
+TEST_F(DialogViewsTest, AutoLaunchOptionsHandTheirBoxesAndClanToTheDialog) {
+  Catalogue& c = started();
+  multiplayer::AutoLaunchOptionsDialog dialog(c.univ());
+  AutoLaunchOptionsView view(nullptr, dialog);
+  show(&view, "auto_deathmatch_options");
+  const int neverServer =
+      kIdAutoLaunchBox + int(multiplayer::AutoLaunchOptionsDialog::kNeverServer);
+  EXPECT_EQ(fromWx(control<wxCheckBox>(&view, neverServer)->GetLabel()), "Never launch as server");
+  EXPECT_FALSE(control<wxTextCtrl>(&view, kIdMapSocket)->IsEnabled());
+  control<wxCheckBox>(&view, neverServer)->SetValue(true);
+  control<wxTextCtrl>(&view, kIdClan)->SetValue("Kestrels");
+  click(&view, wxID_OK);
+  dialog.ok();
+  EXPECT_EQ(c.univ().get(univ_info::NeverServer), 1);
+  EXPECT_EQ(c.univ().get(univ_info::Clan), "Kestrels");
+}
+
+TEST_F(DialogViewsTest, NewNumberShowsThePromptOfItsList) {
+  multiplayer::NewNumberDialog dialog(multiplayer::NumberList::kInternet);
+  dialog.setName("Bob's server");
+  NewNumberView view(nullptr, dialog);
+  show(&view, "new_number");
+  EXPECT_EQ(textOf(&view, kIdNumberName), "Bob's server");
+  control<wxTextCtrl>(&view, kIdNumberNumber)->SetValue("10.0.0.7");
+  click(&view, wxID_OK);
+  EXPECT_EQ(dialog.number(), "10.0.0.7");
 }
 
 }  // namespace

@@ -195,6 +195,18 @@ int CMainFrame::runGameLocationDialog(int advancedSetup) {
   return gui::runGameLocationDialog(this, services_.cat, advancedSetup, services_.paths);
 }
 
+bool CMainFrame::runOtherOptionsDialog(multiplayer::OtherOptionsDialog& dialog) {
+  return gui::runOtherOptionsDialog(this, dialog);
+}
+
+bool CMainFrame::runAutoLaunchOptionsDialog(multiplayer::AutoLaunchOptionsDialog& dialog) {
+  return gui::runAutoLaunchOptionsDialog(this, dialog);
+}
+
+bool CMainFrame::runNewNumberDialog(multiplayer::NewNumberDialog& dialog) {
+  return gui::runNewNumberDialog(this, dialog);
+}
+
 void CMainFrame::runLaunchOptionsDialog() {
   gui::runLaunchOptionsDialog(this, services_.cat);
 }

@@ -65,6 +65,9 @@ class CMainFrame : public wxDocParentFrame,
   void runLaunchOptionsDialog() override;
   void runSingleOptionsDialog(int id) override;
   bool runDrivesDialog() override;
+  bool runOtherOptionsDialog(multiplayer::OtherOptionsDialog& dialog) override;
+  bool runAutoLaunchOptionsDialog(multiplayer::AutoLaunchOptionsDialog& dialog) override;
+  bool runNewNumberDialog(multiplayer::NewNumberDialog& dialog) override;
   void showAbout() override;
   void showDefaultFiles(const std::vector<app::DefaultFileRow>& rows) override;
 

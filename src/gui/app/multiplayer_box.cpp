@@ -84,10 +84,17 @@ MultiplayerBox::MultiplayerBox(wxWindow* parent, app::MainWindow& window)
     window_.multiplayerSelections().setAutoLaunch(e.IsChecked());
     changed();
   });
-  otherOptionsButton_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-    if (otherOptions_) otherOptions_();
+  numberBox_->Bind(wxEVT_COMBOBOX, [this](wxCommandEvent& e) {
+    window_.chooseNumber(e.GetSelection());
     changed();
   });
+  numberBox_->Bind(wxEVT_TEXT_ENTER, [this](wxCommandEvent&) {
+    const std::string text = fromWx(numberBox_->GetValue());
+    // The new-entry dialog is modal: not inside the box's own event.
+    CallAfter([this, text] { window_.typeNumber(text); });
+  });
+  otherOptionsButton_->Bind(wxEVT_BUTTON,
+                            [this](wxCommandEvent&) { window_.otherMultiplayerOptions(); });
 }
 
 MultiplayerBox::Row MultiplayerBox::addRow(wxFlexGridSizer* grid, wxWindow* control) {
@@ -132,6 +139,12 @@ void MultiplayerBox::refresh() {
   number_.label->SetLabel(toWx(view.numberLabel));
   number_.label->Show(view.numberShown);
   numberBox_->Show(view.numberShown);
+  if (view.numberShown) {
+    const multiplayer::NumberLists numbers = window_.numberLists();
+    numberBox_->Clear();
+    for (const std::string& name : numbers.names()) numberBox_->Append(toWx(name));
+    if (numbers.selected() >= 0) numberBox_->SetSelection(numbers.selected());
+  }
   autoLaunch_->Show(view.autoLaunchShown);
   autoLaunch_->SetValue(view.autoLaunchChecked);
   Layout();

@@ -5,8 +5,6 @@
 
 #include <wx/panel.h>
 
-#include <functional>
-
 #include "multiplayer/multiplayer_selections.h"
 
 class wxCheckBox;
@@ -27,8 +25,6 @@ class MultiplayerBox : public wxPanel {
   MultiplayerBox(wxWindow* parent, app::MainWindow& window);
 
   void refresh();
-  // Runs the "Other MultiPlayer Options" dialog when its button is pressed.
-  void setOtherOptionsAction(std::function<void()> action) { otherOptions_ = std::move(action); }
 
  private:
   struct Row {
@@ -51,7 +47,6 @@ class MultiplayerBox : public wxPanel {
   wxComboBox* numberBox_ = nullptr;
   wxCheckBox* autoLaunch_ = nullptr;
   wxButton* otherOptionsButton_ = nullptr;
-  std::function<void()> otherOptions_;
 };
 
 }  // namespace gui

@@ -6,6 +6,7 @@
 #include "gui/dialogs/drives_view.h"
 #include "gui/dialogs/game_location_view.h"
 #include "gui/dialogs/launch_option_views.h"
+#include "gui/dialogs/multiplayer_views.h"
 
 namespace gui {
 
@@ -20,6 +21,21 @@ int runGameLocationDialog(wxWindow* parent, catalogue::Catalogue& cat, int advan
   }
   dialog.close();  // commits unless OK already did
   return cat.currentSlot();
+}
+
+bool runOtherOptionsDialog(wxWindow* parent, multiplayer::OtherOptionsDialog& dialog) {
+  dialogs::OtherOptionsView view(parent, dialog);
+  return view.ShowModal() == wxID_OK;
+}
+
+bool runAutoLaunchOptionsDialog(wxWindow* parent, multiplayer::AutoLaunchOptionsDialog& dialog) {
+  dialogs::AutoLaunchOptionsView view(parent, dialog);
+  return view.ShowModal() == wxID_OK;
+}
+
+bool runNewNumberDialog(wxWindow* parent, multiplayer::NewNumberDialog& dialog) {
+  dialogs::NewNumberView view(parent, dialog);
+  return view.ShowModal() == wxID_OK;
 }
 
 void runLaunchOptionsDialog(wxWindow* parent, catalogue::Catalogue& cat) {

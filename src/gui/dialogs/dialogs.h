@@ -7,6 +7,9 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_hooks.h"
 #include "gui/dialogs/dialog_paths.h"
+#include "multiplayer/auto_launch_options_dialog.h"
+#include "multiplayer/new_number_dialog.h"
+#include "multiplayer/other_options_dialog.h"
 #include "platform/drive_map.h"
 
 namespace gui {
@@ -22,6 +25,10 @@ void runLaunchOptionsDialog(wxWindow* parent, catalogue::Catalogue& cat);
 void runSoundVideoMemoryOptionsDialog(wxWindow* parent, catalogue::Catalogue& cat);
 // "Demo/NoMonsters/Respawn Options" of the current game.
 void runDemoRespawnOptionsDialog(wxWindow* parent, catalogue::Catalogue& cat);
+// The multiplayer dialogs: true when closed with OK (the caller stores the values then).
+bool runOtherOptionsDialog(wxWindow* parent, multiplayer::OtherOptionsDialog& dialog);
+bool runAutoLaunchOptionsDialog(wxWindow* parent, multiplayer::AutoLaunchOptionsDialog& dialog);
+bool runNewNumberDialog(wxWindow* parent, multiplayer::NewNumberDialog& dialog);
 // "Drives"; true when a drive was changed.
 bool runDrivesDialog(wxWindow* parent, platform::DriveMap& map);
 

@@ -52,6 +52,19 @@ inline constexpr int kIdDrivesList = 2700;
 inline constexpr int kIdDrivesAdd = 2701;
 inline constexpr int kIdDrivesChange = 2702;
 inline constexpr int kIdDrivesRemove = 2703;
+// Control ids of the multiplayer dialogs.
+inline constexpr int kIdMultiplayerMode = 2800;
+inline constexpr int kIdShirtColor = 2801;
+inline constexpr int kIdPantsColor = 2802;
+inline constexpr int kIdFewerPacket = 2803;
+inline constexpr int kIdTimeLimit = 2804;
+inline constexpr int kIdFragLimit = 2805;
+inline constexpr int kIdLimitCommandLine = 2806;
+inline constexpr int kIdAutoLaunchBox = 2810;  // + box
+inline constexpr int kIdClan = 2820;
+inline constexpr int kIdMapSocket = 2821;
+inline constexpr int kIdNumberName = 2830;
+inline constexpr int kIdNumberNumber = 2831;
 
 // A modal view that tests can also show without a modal loop.
 class View : public wxDialog {
