@@ -33,8 +33,7 @@ wxTextCtrl* textBox(wxWindow* parent, int id, size_t maxLength, int widthChars,
 
 }  // namespace
 
-DefineGameView::DefineGameView(wxWindow* parent, DefineGameDialog& dialog,
-                               const PathBridge& paths)
+DefineGameView::DefineGameView(wxWindow* parent, DefineGameDialog& dialog, const PathBridge& paths)
     : View(parent, wxID_ANY, DefineGameDialog::kTitle), dialog_(dialog), paths_(paths) {
   auto* top = new wxBoxSizer(wxVERTICAL);
 
@@ -99,8 +98,8 @@ DefineGameView::DefineGameView(wxWindow* parent, DefineGameDialog& dialog,
   Bind(
       wxEVT_BUTTON,
       [this](wxCommandEvent&) {
-        if (auto path =
-                chooseFile(this, paths_, DefineGameDialog::kSearchFilter, dialog_.searchDirectory())) {
+        if (auto path = chooseFile(this, paths_, DefineGameDialog::kSearchFilter,
+                                   dialog_.searchDirectory())) {
           text(kIdExecutionFile)->ChangeValue(toWx(*path));
         }
       },

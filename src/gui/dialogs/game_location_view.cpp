@@ -57,7 +57,8 @@ GameLocationView::GameLocationView(wxWindow* parent, Dialog& dialog, const PathB
         wxEVT_BUTTON,
         [this, r](wxCommandEvent&) {
           pullRows();
-          if (auto path = chooseFile(this, paths_, Dialog::kBrowseFilter, dialog_.browseDirectory(r))) {
+          if (auto path =
+                  chooseFile(this, paths_, Dialog::kBrowseFilter, dialog_.browseDirectory(r))) {
             dialog_.browseChose(r, *path);
             refresh();
           }

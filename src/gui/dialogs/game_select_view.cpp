@@ -11,8 +11,7 @@ namespace gui::dialogs {
 using catalogue::dialogs::DefineGameDialog;
 using catalogue::dialogs::GameSelectDialog;
 
-GameSelectView::GameSelectView(wxWindow* parent, GameSelectDialog& dialog,
-                               const PathBridge& paths)
+GameSelectView::GameSelectView(wxWindow* parent, GameSelectDialog& dialog, const PathBridge& paths)
     : View(parent, wxID_ANY, GameSelectDialog::kTitle), dialog_(dialog), paths_(paths) {
   auto* top = new wxBoxSizer(wxVERTICAL);
   top->Add(new wxStaticText(this, wxID_ANY, GameSelectDialog::kPrompt), 0, wxALL, 10);

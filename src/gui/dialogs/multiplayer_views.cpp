@@ -18,8 +18,8 @@ wxChoice* listControl(wxWindow* parent, wxFlexGridSizer* grid, int id, const cha
   grid->Add(new wxStaticText(parent, wxID_ANY, label), 0, wxALIGN_CENTER_VERTICAL);
   wxArrayString entries;
   for (const std::string& entry : list.entries) entries.Add(toWx(entry));
-  auto* choice = new wxChoice(parent, id, wxDefaultPosition,
-                              wxSize(parent->GetCharWidth() * 24, -1), entries);
+  auto* choice =
+      new wxChoice(parent, id, wxDefaultPosition, wxSize(parent->GetCharWidth() * 24, -1), entries);
   if (list.selection >= 0) choice->SetSelection(list.selection);
   choice->Enable(list.enabled);
   grid->Add(choice, 0, wxEXPAND);
@@ -49,10 +49,10 @@ OtherOptionsView::OtherOptionsView(wxWindow* parent, OtherOptionsDialog& dialog)
   auto* top = new wxBoxSizer(wxVERTICAL);
   auto* grid = formGrid();
   mode_ = listControl(this, grid, kIdMultiplayerMode, OtherOptionsDialog::kMode, dialog_.mode());
-  shirt_ = listControl(this, grid, kIdShirtColor, OtherOptionsDialog::kShirtColor,
-                       dialog_.shirtColor());
-  pants_ = listControl(this, grid, kIdPantsColor, OtherOptionsDialog::kPantsColor,
-                       dialog_.pantsColor());
+  shirt_ =
+      listControl(this, grid, kIdShirtColor, OtherOptionsDialog::kShirtColor, dialog_.shirtColor());
+  pants_ =
+      listControl(this, grid, kIdPantsColor, OtherOptionsDialog::kPantsColor, dialog_.pantsColor());
   fewerPacket_ = listControl(this, grid, kIdFewerPacket, OtherOptionsDialog::kFewerPacket,
                              dialog_.fewerPacket());
   timeLimit_ =
@@ -87,7 +87,8 @@ AutoLaunchOptionsView::AutoLaunchOptionsView(wxWindow* parent, AutoLaunchOptions
     : View(parent, wxID_ANY, AutoLaunchOptionsDialog::kTitle), dialog_(dialog) {
   auto* top = new wxBoxSizer(wxVERTICAL);
   for (size_t i = 0; i < boxes_.size(); ++i) {
-    boxes_[i] = new wxCheckBox(this, kIdAutoLaunchBox + int(i), AutoLaunchOptionsDialog::kCaptions[i]);
+    boxes_[i] =
+        new wxCheckBox(this, kIdAutoLaunchBox + int(i), AutoLaunchOptionsDialog::kCaptions[i]);
     boxes_[i]->SetValue(dialog_.checked(i));
     top->Add(boxes_[i], 0, wxLEFT | wxRIGHT | wxTOP, 8);
   }
