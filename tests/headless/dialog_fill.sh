@@ -7,19 +7,12 @@ set -uo pipefail
 exe=$(realpath "$1")
 build=$(realpath "$2")
 tools=$(cd "$(dirname "$0")/../../tools" && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export HOME="$work/home"
-mkdir -p "$HOME"
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-expect() { grep -qxF -- "$2" "$1" || fail "no line '$2' in $1"; }
+# shellcheck source=headless_env.sh
+source "$(dirname "$0")/headless_env.sh"
 
 demo="$work/demo"
 "$tools/make_demo_machine.sh" "$build" "$demo" >/dev/null
-run() {  # script file, transcript file
-  (cd "$demo/drive_c/QF95" && timeout 60 "$exe" --prefix "$demo/prefix" "$1") >"$2" 2>"$2.err"
-}
+run() { run_headless "$demo" "$1" "$2"; }
 
 cat > "$work/fill.script" <<'SCRIPT'
 command 32846

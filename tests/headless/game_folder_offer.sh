@@ -11,14 +11,8 @@ set -uo pipefail
 exe=$(realpath "$1")
 build=$(realpath "$2")
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export HOME="$work/home"
-mkdir -p "$HOME"
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-expect() { grep -qxF -- "$2" "$1" || fail "no line '$2' in $1"; }
-refuse() { grep -qxF -- "$2" "$1" && fail "line '$2' in $1"; }
+# shellcheck source=headless_env.sh
+source "$(dirname "$0")/headless_env.sh"
 
 # A fresh prefix as the program makes it, with the factory definitions in C:\QF95\.
 machine() {

@@ -38,12 +38,10 @@ show multiplayer
 answer no
 command 32828
 SCRIPT
-(cd "$demo/drive_c/QF95" &&
-  timeout 150 "$exe" --prefix "$demo/prefix" --output "$work/dosbox.out" "$work/run.script") \
-  >"$work/run.txt" 2>"$work/run.err"
+run_headless "$demo" "$work/run.script" "$work/run.txt" --output "$work/dosbox.out"
 rc=$?
 echo "--- transcript"; cat "$work/run.txt"
-[ "$rc" -eq 0 ] || fail "run ended with $rc: $(cat "$work/run.err")"
+[ "$rc" -eq 0 ] || fail "run ended with $rc: $(cat "$work/run.txt.err")"
 # The map launched twice is one favourite counted twice, dated today.
 expect "$work/run.txt" 'favourites 1'
 expect "$work/run.txt" "favourite 002  [$(LC_ALL=C date +%d-%b-%y)]  CITY.MAP"

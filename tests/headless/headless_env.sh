@@ -1,0 +1,22 @@
+# Sourced by the headless end-to-end scripts: the scratch directory $work (removed at the end)
+# with a home of its own, and the helpers fail, expect, refuse, line_of and run_headless.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export HOME="$work/home"
+mkdir -p "$HOME"
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+# expect TRANSCRIPT LINE: the transcript holds the line, letter case aside (the catalogue
+# keeps directories as the game definitions spell them).
+expect() { grep -qixF -- "$2" "$1" || fail "no line '$2' in $1"; }
+refuse() { grep -qixF -- "$2" "$1" && fail "line '$2' in $1"; }
+# line_of TRANSCRIPT LINE: its line number, 0 when missing.
+line_of() { grep -nixF -- "$2" "$1" | head -1 | cut -d: -f1 | grep . || echo 0; }
+# run_headless PREFIX SCRIPT TRANSCRIPT [OPTIONS...]: the driver started in the prefix's
+# C:\QF95\, its errors in TRANSCRIPT.err; its status is the function's.
+run_headless() {
+  local prefix=$1 script=$2 transcript=$3
+  shift 3
+  (cd "$prefix/drive_c/QF95" && timeout 150 "$exe" --prefix "$prefix/prefix" "$@" "$script") \
+    >"$transcript" 2>"$transcript.err"
+}
