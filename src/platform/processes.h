@@ -26,6 +26,10 @@ class Processes {
   virtual int runCommand(const std::string& commandText) = 0;
   // Opens a text file in the text viewer without waiting.
   virtual bool openTextViewer(const std::string& file) = 0;
+  // The DOS sessions started from now on join the IPX network the program's own endpoints use
+  // (until it is turned off again), for a multiplayer game over IPX. Services that start no DOS
+  // sessions of their own may ignore it.
+  virtual void setIpxNetwork(bool on) { (void)on; }
 };
 
 }  // namespace platform

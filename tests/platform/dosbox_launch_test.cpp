@@ -4,6 +4,8 @@
 
 #include <iostream>
 
+#include "platform/host/host_network.h"
+#include "support/ipx_loopback.h"
 #include "support/process_fixture.h"
 
 #ifndef QF95_STANDIN_COM
@@ -107,6 +109,48 @@ TEST_F(DosSessionTest, CommandRunsAsDosProgramInTheCurrentDirectory) {
   HostProcesses processes(*fs, options);
   EXPECT_EQ(processes.runCommand("standin.com \"quoted  text\" /x"), 0) << processes.lastError();
   EXPECT_EQ(run("d/GAMES/TEST"), "CWD=D:\\GAMES\\TEST\r\nTAIL= \"quoted  text\" /x\r\n");
+}
+
+TEST_F(DosSessionTest, AGameOnTheIpxNetworkJoinsOurRelayBeforeItStarts) {
+  testsupport::RelayProcess relay(QF95_IPXRELAY, {"--log", dir / "relay.log"});
+  ASSERT_NE(relay.port(), 0);
+  options.ipx.server = {"127.0.0.1", relay.port()};
+  putPif("d/GAMES/TEST/GAME.PIF", "STANDIN.COM", "D:\\GAMES\\TEST");
+  HostProcesses processes(*fs, options);
+  processes.setIpxNetwork(true);
+  std::string error;
+  ASSERT_EQ(processes.startPifAndWait("D:\\GAMES\\TEST\\GAME.PIF", {"-net"}, &error), 0) << error;
+  EXPECT_EQ(run("d/GAMES/TEST"), "CWD=D:\\GAMES\\TEST\r\nTAIL= -net\r\n");
+  const auto ended = relay.stop();
+  EXPECT_NE(ended.output.find("stopped: members=1 "), std::string::npos) << ended.output;
+  EXPECT_NE(read("relay.log").find(" joined 127.0.0.1:"), std::string::npos) << read("relay.log");
+}
+
+// DOSBox's own server with our endpoints on it: the same wire format both ways.
+TEST_F(DosSessionTest, OurEndpointsMeetOnDosboxsOwnIpxServer) {
+  std::filesystem::create_directories(dir / "server");
+  const uint16_t port = testsupport::freeUdpPort();
+  testsupport::DosboxIpxServer server(options.dosbox, dir / "server", port);
+  ASSERT_TRUE(server.ready()) << read("server/dosbox.out");
+  IpxServerSetting setting;
+  setting.server = {"127.0.0.1", port};
+  setting.relayProgram = "/nonexistent";  // it answers: ours is never wanted
+  HostNetwork network(setting);
+  std::string error;
+  auto a = network.openDatagram(0x869C, error);
+  ASSERT_TRUE(a) << error;
+  auto b = network.openDatagram(0x869C, error);
+  ASSERT_TRUE(b) << error;
+  auto next = [](DatagramEndpoint& endpoint) -> std::string {
+    if (!testsupport::eventually([&] { return endpoint.pending() > 0; })) return "(nothing)";
+    auto datagram = endpoint.receive(100);
+    return std::string(datagram->bytes.begin(), datagram->bytes.end());
+  };
+  const std::vector<uint8_t> hello{'h', 'i'}, all{'a', 'l', 'l'};
+  ASSERT_TRUE(a->send(b->ownAddress(), hello));
+  EXPECT_EQ(next(*b), "hi");
+  ASSERT_TRUE(b->broadcast(all));
+  EXPECT_EQ(next(*a), "all");
 }
 
 }  // namespace

@@ -86,6 +86,29 @@ TEST_F(Configuration, LineBreaksAreRefusedRedirectionsPassedOn) {
   expectRefused("No program");
 }
 
+TEST_F(Configuration, ANetworkGameTurnsIpxOnAndConnectsBeforeTheProgram) {
+  session.ipxServer = {"192.168.1.5", 21300};
+  auto made = lines();
+  EXPECT_EQ(std::vector(made.begin() + 3, made.end()),
+            (std::vector<std::string>{"ipxnet connect 192.168.1.5 21300", "D:", "cd \\GAMES\\TEST",
+                                      "D:\\GAMES\\TEST\\STANDIN.COM -map E1L1.MAP", "exit"}));
+  // The player may have turned IPX off; a network game needs it whatever they chose.
+  session.playerConfiguration = "[ipx]\nipx=false\n";
+  const std::string text = composeConfiguration(session, &error).value_or("");
+  const size_t ours = text.find("[ipx]\nipx=true\n");
+  EXPECT_LT(text.find("ipx=false"), ours) << text;
+  EXPECT_LT(ours, text.find("[autoexec]")) << text;
+
+  session.ipxServer = {"host\r\nexit", 21300};
+  expectRefused("cannot be named in a DOS session");
+  session.ipxServer = {"host", 0};
+  expectRefused("cannot be named in a DOS session");
+  session.ipxServer = {};
+  const std::string without = composeConfiguration(session, &error).value_or("");
+  EXPECT_EQ(without.find("ipx=true"), std::string::npos) << without;
+  EXPECT_EQ(without.find("ipxnet"), std::string::npos) << without;
+}
+
 TEST_F(Configuration, DrivesTheSessionCannotHaveAreRefused) {
   session.workingDirectory = "Z:\\USR\\BIN";
   expectRefused("Drive Z: cannot be reached");

@@ -320,6 +320,36 @@ TEST_F(HostProcessesTest, ADriveDosboxCannotMountIsLeftOutOfTheSession) {
       << logText();
 }
 
+TEST_F(HostProcessesTest, SessionsJoinTheIpxNetworkOfTheSettingWhileItIsOn) {
+  putPif("d/GAMES/TEST/GAME.PIF", "STANDIN.COM", "D:\\GAMES\\TEST");
+  std::map<std::string, std::string> env{{"QF95_IPX_SERVER", "10.0.0.5:3000"}};
+  options.ipx = HostProcessOptions::fromEnvironment([&](const char* name) -> const char* {
+                  return env.contains(name) ? env[name].c_str() : nullptr;
+                }).ipx;
+  HostProcesses processes(*fs, options);
+  processes.setIpxNetwork(true);
+  std::string error;
+  ASSERT_EQ(processes.startPifAndWait("D:\\GAMES\\TEST\\GAME.PIF", {}, &error), 0) << error;
+  EXPECT_NE(read("seen.conf").find("[ipx]\nipx=true\n[autoexec]\n"), std::string::npos);
+  auto lines = autoexec();
+  EXPECT_EQ(*(std::find(lines.begin(), lines.end(), "D:") - 1), "ipxnet connect 10.0.0.5 3000");
+
+  processes.setIpxNetwork(false);
+  ASSERT_EQ(processes.startPifAndWait("D:\\GAMES\\TEST\\GAME.PIF", {}, &error), 0) << error;
+  EXPECT_EQ(read("seen.conf").find("ipx"), std::string::npos);
+
+  // A server the player named wrongly is not replaced by another network.
+  env["QF95_IPX_SERVER"] = "10.0.0.5:x";
+  options.ipx = HostProcessOptions::fromEnvironment([&](const char* name) -> const char* {
+                  return env.contains(name) ? env[name].c_str() : nullptr;
+                }).ipx;
+  HostProcesses misnamed(*fs, options);
+  misnamed.setIpxNetwork(true);
+  EXPECT_EQ(misnamed.startPifAndWait("D:\\GAMES\\TEST\\GAME.PIF", {}, &error), -1);
+  EXPECT_EQ(error, options.ipx.problem);
+  EXPECT_NE(error.find("QF95_IPX_SERVER"), std::string::npos);
+}
+
 class CountingWatcher : public SessionWatcher {
  public:
   void sessionStarted(const std::string& program) override { started.push_back(program); }

@@ -3,6 +3,7 @@
 namespace platform {
 
 FakeProcesses::Outcome FakeProcesses::next(Call call) {
+  call.ipxNetwork = ipxNetwork_;
   calls_.push_back(std::move(call));
   if (outcomes_.empty()) return {};
   Outcome outcome = outcomes_.front();
@@ -47,6 +48,7 @@ std::vector<std::string> FakeProcesses::transcript() const {
     std::string line = std::string(kNames[static_cast<int>(call.kind)]) + " " + call.program;
     for (const std::string& arg : call.args) line += " " + arg;
     if (!call.directory.empty()) line += " (in " + call.directory + ")";
+    if (call.ipxNetwork) line += " (ipx)";
     lines.push_back(std::move(line));
   }
   return lines;

@@ -18,6 +18,7 @@ class FakeProcesses : public Processes {
     std::string program;            // the PIF, the application, the command text or the file
     std::vector<std::string> args;  // a Windows program's command line is its one argument
     std::string directory;          // a Windows program's current directory
+    bool ipxNetwork = false;        // the IPX network was on for it
   };
 
   // Outcomes are taken in order, one per call of any kind; once the script is used up every
@@ -36,9 +37,12 @@ class FakeProcesses : public Processes {
                            const std::string& currentDirectory, std::string* error) override;
   int runCommand(const std::string& commandText) override;
   bool openTextViewer(const std::string& file) override;
+  void setIpxNetwork(bool on) override { ipxNetwork_ = on; }
+  bool ipxNetwork() const { return ipxNetwork_; }
 
   const std::vector<Call>& calls() const { return calls_; }
-  // One line per call, for transcripts: "pif-wait D:\GAMES\DUKE.PIF -map E1L1.MAP".
+  // One line per call, for transcripts: "pif-wait D:\GAMES\DUKE.PIF -map E1L1.MAP", and
+  // " (ipx)" at the end of a call made while the IPX network was on.
   std::vector<std::string> transcript() const;
 
  private:
@@ -50,6 +54,7 @@ class FakeProcesses : public Processes {
 
   std::deque<Outcome> outcomes_;
   std::vector<Call> calls_;
+  bool ipxNetwork_ = false;
 };
 
 }  // namespace platform

@@ -123,6 +123,14 @@ std::optional<std::vector<std::string>> autoexecLines(const Session& session, st
   }
   std::string tail = commandTail(session.args);
   if (!checkProgram(session.program, error) || !checkTail(tail, error)) return std::nullopt;
+  if (!session.ipxServer.empty()) {
+    const IpxServer& server = session.ipxServer;
+    if (!isServerHostName(server.host) || server.port == 0) {
+      fail(error, "The IPX server \"" + server.text() + "\" cannot be named in a DOS session");
+      return std::nullopt;
+    }
+    lines.push_back("ipxnet connect " + server.host + " " + std::to_string(server.port));
+  }
 
   std::string cd = "cd \\";
   for (size_t i = 0; i < path->components.size(); ++i) {
@@ -186,6 +194,8 @@ std::optional<std::string> composeConfiguration(const Session& session, std::str
         "[midi]\n"
         "mpu401=none\n";
   }
+  // After the player's configuration: a network game needs IPX whatever they chose.
+  if (!session.ipxServer.empty()) text += "[ipx]\nipx=true\n";
   text += "[autoexec]\n";
   for (const std::string& line : *lines) text += line + "\n";
   return text;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/host/ipx_server_setting.h"
 #include "platform/pif_fields.h"
 
 namespace platform::dosbox {
@@ -28,6 +29,9 @@ struct Session {
   bool closeOnExit = true;        // false: "pause" before DOSBox exits
   std::string cycles = "max";     // [cpu] cycles, unless the player's configuration says
   bool sound = false;             // false: mixer, Sound Blaster, speaker and MIDI off
+  // The IPX tunnel server the session connects to before the program starts, so the game is on
+  // the network of the front-ends; empty: no network.
+  IpxServer ipxServer;
   // The player's own DOSBox configuration (its text), the base of the session: keyboard,
   // scaler, cycles and fullscreen are theirs. Its [autoexec] section is left out, since its
   // mounts would take the letters of our drives.
@@ -52,7 +56,7 @@ std::optional<std::vector<std::string>> autoexecLines(const Session& session, st
 std::string withoutAutoexec(const std::string& configuration);
 
 // The whole configuration file: our display and CPU defaults, the player's configuration over
-// them, sound off when asked, and the [autoexec] section.
+// them, sound off when asked, IPX on when there is a server, and the [autoexec] section.
 std::optional<std::string> composeConfiguration(const Session& session, std::string* error);
 
 }  // namespace platform::dosbox

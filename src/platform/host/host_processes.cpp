@@ -499,6 +499,7 @@ HostProcessOptions HostProcessOptions::fromEnvironment(const Lookup& lookup) {
   } else if (const char* home = lookup("HOME")) {
     options.dosboxUserConfig = findDosboxUserConfig(home);
   }
+  options.ipx = IpxServerSetting::fromEnvironment(lookup);
   return options;
 }
 
@@ -597,6 +598,11 @@ bool HostProcesses::prepareSession(const std::string& program, const std::vector
   session.cycles = options_.cycles;
   session.sound = options_.sound;
   session.playerConfiguration = readSmallHostFile(options_.dosboxUserConfig);
+  if (ipxNetwork_) {
+    // A game alone on a network of its own would wait for the others for ever.
+    if (!options_.ipx.problem.empty()) return fail(options_.ipx.problem);
+    session.ipxServer = options_.ipx.server;
+  }
   auto text = dosbox::composeConfiguration(session, error);
   if (!text) return false;
   out.configuration = std::move(*text);

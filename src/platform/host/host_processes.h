@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/host/host_file_system.h"
+#include "platform/host/ipx_server_setting.h"
 #include "platform/processes.h"
 
 namespace platform {
@@ -35,11 +36,14 @@ struct HostProcessOptions {
   std::string dosboxUserConfig;
   // A DOS session still running after this long is killed; zero waits for ever.
   std::chrono::milliseconds timeout{0};
+  // The tunnel server the DOS sessions join while the IPX network is on.
+  IpxServerSetting ipx;
 
   // The defaults with $QF95_DOSBOX, $QF95_WINE, $QF95_OPENER, $QF95_TEXT_VIEWER (each split at
   // blanks), $QF95_LAUNCH_LOG, sound on unless $QF95_DOSBOX_SOUND is "off", a runtime
   // directory under $XDG_RUNTIME_DIR or /tmp, and the player's DOSBox configuration:
-  // $QF95_DOSBOX_CONF, else the newest ~/.dosbox/dosbox*.conf (where DOSBox keeps it).
+  // $QF95_DOSBOX_CONF, else the newest ~/.dosbox/dosbox*.conf (where DOSBox keeps it); the IPX
+  // server of $QF95_IPX_SERVER.
   using Lookup = std::function<const char*(const char*)>;
   static HostProcessOptions fromEnvironment(const Lookup& lookup);
   static HostProcessOptions fromEnvironment();
@@ -70,6 +74,8 @@ class HostProcesses : public Processes {
   // status, 1 when the command itself failed, -1 when nothing could be started.
   int runCommand(const std::string& commandText) override;
   bool openTextViewer(const std::string& file) override;
+  // The sessions get ipx=true and "ipxnet connect" to the server of the options' ipx setting.
+  void setIpxNetwork(bool on) override { ipxNetwork_ = on; }
 
   // Nothing is told when null (the default).
   void setSessionWatcher(SessionWatcher* watcher) { watcher_ = watcher; }
@@ -95,6 +101,7 @@ class HostProcesses : public Processes {
   HostProcessOptions options_;
   std::string lastError_;
   SessionWatcher* watcher_ = nullptr;
+  bool ipxNetwork_ = false;
 };
 
 }  // namespace platform
