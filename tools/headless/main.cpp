@@ -117,6 +117,7 @@ class RecordingProcesses : public platform::Processes {
     out_.flush();
     return inner_.openTextViewer(file);
   }
+  void setIpxNetwork(bool on) override { inner_.setIpxNetwork(on); }
 
  private:
   // The PIF names the program and the directory it runs in.
