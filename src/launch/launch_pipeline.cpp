@@ -94,6 +94,12 @@ bool LaunchPipeline::multiplayer() const {
   return catalogue_.univ().get(univ_info::MultiplayerMode) != 0;
 }
 
+bool LaunchPipeline::playsOverIpx() const {
+  // "NetWork/IPX" and "Kahn/Kali" carry IPX; the serial, modem and InterNet types do not.
+  const size_t type = catalogue_.univ().get(univ_info::ConnectionType);
+  return type == 2 || type == 3;
+}
+
 bool LaunchPipeline::closeOnLaunch() const {
   return catalogue_.univ().get(univ_info::CloseOnLaunch) != 0 ||
          catalogue_.current().get(game_info::CloseOnGameLaunch) != 0;
@@ -127,8 +133,8 @@ bool LaunchPipeline::writeText(const std::string& path, const std::string& text)
 bool LaunchPipeline::namesFitDos(const LaunchState& state) {
   if (catalogue_.current().get(game_info::WindowsModeOnly) != 0) return true;
   // What the DOS program gets: its directory, the picked file and where that file is.
-  for (const std::string& path : {state.LaunchDir, state.SelectedDir,
-                                  catalogue_.gameData().get(game_data::SelectedFile)}) {
+  for (const std::string& path :
+       {state.LaunchDir, state.SelectedDir, catalogue_.gameData().get(game_data::SelectedFile)}) {
     const std::optional<char> bad = platform::dos::forbiddenInDosName(path);
     if (!bad) continue;
     const std::string shown = services_.fs.longPathName(path).value_or(path);
@@ -213,9 +219,9 @@ LaunchOutcome LaunchPipeline::runOnce(LaunchState& state) {
 
   OptionLines lines;
   buildOptionLines(lines,
-                   OptionLineInputs{catalogue_.current(), catalogue_.gameData(),
-                                    catalogue_.univ(), catalogue_.launchLink().workingCopies(),
-                                    state.LaunchDir, state.SelectedDir, services_.fs},
+                   OptionLineInputs{catalogue_.current(), catalogue_.gameData(), catalogue_.univ(),
+                                    catalogue_.launchLink().workingCopies(), state.LaunchDir,
+                                    state.SelectedDir, services_.fs},
                    session_);
   const std::string startSelectedDir = state.SelectedDir;
   std::string dosCommand;
@@ -235,7 +241,11 @@ LaunchOutcome LaunchPipeline::runOnce(LaunchState& state) {
     return LaunchOutcome::kAbandoned;
   }
   if (plan.editorElsewhere) services_.fs.setCurrentDirectory(plan.workDir);
+  // A network game over IPX runs its session on the network the copies of the program share.
+  const bool ipx = startsThroughCommProgram(state) && playsOverIpx();
+  if (ipx) services_.processes.setIpxNetwork(true);
   LaunchOutcome outcome = start(state, pif, dosCommand);
+  if (ipx) services_.processes.setIpxNetwork(false);
   if (outcome == LaunchOutcome::kReturned) services_.fs.setCurrentDirectory(state.LaunchDir);
   return outcome;
 }
@@ -245,8 +255,7 @@ bool LaunchPipeline::prepareContent(LaunchState& state) {
   const int kind = catalogue_.current().get(game_info::GameKind);
   if (isDukeNukem(kind) && !services_.fs.samePath(state.SelectedDir, state.LaunchDir))
     renameAddOnContent(services_.fs, state.SelectedDir);
-  return kind != kKindDukeAtomic ||
-         converter_->convertForLaunch(state) != ConConversion::kFailed;
+  return kind != kKindDukeAtomic || converter_->convertForLaunch(state) != ConConversion::kFailed;
 }
 
 // The command line, from its own copy of the option lines; `dosCommand` is the whole command
@@ -263,8 +272,8 @@ bool LaunchPipeline::composeCommandLine(LaunchState& state, const OptionLines& l
   for (const std::string& arg : state.Args.args) dosCommand += arg + " ";
   if (tailLength(state.Args.args) <= platform::kMaxCommandTail) return true;
   char text[1024];
-  std::snprintf(text, sizeof text, kTailTooLong, tailLength(state.Args.args), platform::kMaxCommandTail,
-                dosCommand.c_str());
+  std::snprintf(text, sizeof text, kTailTooLong, tailLength(state.Args.args),
+                platform::kMaxCommandTail, dosCommand.c_str());
   services_.prompter.ask(platform::kCaptionError, text, platform::Buttons::kOk);
   return false;
 }
@@ -338,8 +347,7 @@ void LaunchPipeline::writeConfigurationFiles(LaunchState& state, OptionLines& li
   hooks.gameDataSetUp = [&] {
     return catalogue_.gameData().get(game_data::Marker) == kValidMarker;
   };
-  ConfigFileWriter(services_.fs, services_.prompter, setup, state, lines, hooks)
-      .writeConfigFiles();
+  ConfigFileWriter(services_.fs, services_.prompter, setup, state, lines, hooks).writeConfigFiles();
 }
 
 // A multiplayer game starts through its communication program (a Build game even with the

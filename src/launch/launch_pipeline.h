@@ -68,8 +68,8 @@ class LaunchPipeline {
   // What the PIF starts and where.
   struct SessionPlan {
     std::string program;
-    std::string workDir;  // "D:\GAMES\DUKE3D", without the trailing "\"
-    std::string pifDir;   // ends in "\"
+    std::string workDir;           // "D:\GAMES\DUKE3D", without the trailing "\"
+    std::string pifDir;            // ends in "\"
     bool editorElsewhere = false;  // an editor in a directory of its own: the session runs there
   };
   LaunchOutcome runOnce(LaunchState& state);
@@ -93,6 +93,7 @@ class LaunchPipeline {
   std::string commProgram() const;
   bool multiplayer() const;
   bool closeOnLaunch() const;
+  bool playsOverIpx() const;
 
   LaunchServices services_;
   catalogue::Catalogue& catalogue_;

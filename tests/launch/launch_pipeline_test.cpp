@@ -227,6 +227,15 @@ TEST_F(LaunchPipelineTest, MultiplayerStartsTheConnectionProgram) {
   game().set(game_info::IpxExecuteFile, "commit.exe");
   run();
   EXPECT_EQ(writtenPif().program, "commit.exe");
+  // Its session joins the IPX network, and only for this launch.
+  ASSERT_FALSE(processes.calls().empty());
+  EXPECT_TRUE(processes.calls().back().ipxNetwork);
+  EXPECT_FALSE(processes.ipxNetwork());
+
+  cat->univ().set(univ_info::ConnectionType, 1);  // a modem game has no IPX
+  game().set(game_info::ModemExecuteFile, "commit.exe");
+  run();
+  EXPECT_FALSE(processes.calls().back().ipxNetwork);
 }
 
 TEST_F(LaunchPipelineTest, RegistryEditsAndConfigurationFilesAreWrittenBeforeTheStart) {
@@ -313,11 +322,11 @@ TEST_F(LongNamedGameTest, TheDirectoryBelowTheGamesIsFoundWhicheverSpellingNames
   pick("D:\\Games\\Duke Nukem 3D\\Capture The Flag\\maps\\CTF1.BSP", "<cml>+map <fileonly_name>");
   launch::LaunchState quake = pipeline->newLaunchState();
   launch::OptionLines lines;
-  launch::buildOptionLines(lines,
-                   launch::OptionLineInputs{game(), data(), cat->univ(),
-                                            cat->launchLink().workingCopies(), quake.LaunchDir,
-                                            quake.SelectedDir, fs},
-                   session);
+  launch::buildOptionLines(
+      lines,
+      launch::OptionLineInputs{game(), data(), cat->univ(), cat->launchLink().workingCopies(),
+                               quake.LaunchDir, quake.SelectedDir, fs},
+      session);
   EXPECT_EQ(lines[45].Value, "CAPTUR~1");
   EXPECT_EQ(lines[44].Value, "CTF1.BSP");
 }
