@@ -127,6 +127,18 @@ class FileSystem {
 
   // Attributes of one existing entry, or nothing when it does not exist.
   virtual std::optional<FindData> stat(const std::string& path) const = 0;
+  // When an existing file last changed, in seconds since 1970; nothing when it does not exist
+  // or the file system cannot tell (a copy of a map is only the same map with the same time).
+  virtual std::optional<int64_t> modificationTime(const std::string& path) const {
+    (void)path;
+    return std::nullopt;
+  }
+  // Stamps an existing file as last changed at `seconds` since 1970.
+  virtual bool setModificationTime(const std::string& path, int64_t seconds) {
+    (void)path;
+    (void)seconds;
+    return false;
+  }
 
   virtual std::unique_ptr<FileHandle> open(const std::string& path, OpenMode mode) = 0;
 

@@ -333,6 +333,25 @@ TYPED_TEST(FileSystemBehaviour, ReplaceWhole) {
   EXPECT_FALSE(fs.replaceWhole("C:\\DIR", bytesOf("x")));
 }
 
+TYPED_TEST(FileSystemBehaviour, ModificationTimesAreReadAndStampedOnFilesOnly) {
+  auto& fs = this->fs;
+  ASSERT_TRUE(fs.createDirectory("C:\\MAPS"));
+  this->put("C:\\MAPS\\HELL.MAP", "map");
+  ASSERT_TRUE(fs.modificationTime("c:\\maps\\hell.map"));
+  EXPECT_TRUE(fs.setModificationTime("c:\\maps\\hell.map", 1234567890));
+  EXPECT_EQ(fs.modificationTime("C:\\MAPS\\HELL.MAP"), 1234567890);
+  // A rename keeps the stamp: the downloaded map keeps the time it was given.
+  ASSERT_TRUE(fs.moveFile("C:\\MAPS\\HELL.MAP", "C:\\MAPS\\E1L1.MAP"));
+  EXPECT_EQ(fs.modificationTime("C:\\MAPS\\E1L1.MAP"), 1234567890);
+  EXPECT_EQ(fs.stat("C:\\MAPS\\E1L1.MAP")->size, 3u);
+
+  EXPECT_FALSE(fs.modificationTime("C:\\MAPS\\MISSING.MAP"));
+  EXPECT_FALSE(fs.setModificationTime("C:\\MAPS\\MISSING.MAP", 5));
+  EXPECT_FALSE(fs.exists("C:\\MAPS\\MISSING.MAP"));
+  EXPECT_FALSE(fs.modificationTime("C:\\MAPS"));
+  EXPECT_FALSE(fs.setModificationTime("C:\\MAPS", 5));
+}
+
 TYPED_TEST(FileSystemBehaviour, CurrentDirectoryAnchorsRelativePaths) {
   auto& fs = this->fs;
   ASSERT_TRUE(fs.createDirectory("D:\\Games"));

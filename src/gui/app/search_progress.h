@@ -63,6 +63,21 @@ class SearchProgressFileSystem : public platform::FileSystem {
   bool replaceWhole(const std::string& path, const std::vector<uint8_t>& bytes) override {
     return inner_.replaceWhole(path, bytes);
   }
+  std::optional<std::vector<platform::ListedName>> listNames(const std::string& dir,
+                                                             bool withFolders) const override {
+    pulse(dir);
+    return inner_.listNames(dir, withFolders);
+  }
+  std::optional<int64_t> modificationTime(const std::string& path) const override {
+    return inner_.modificationTime(path);
+  }
+  bool setModificationTime(const std::string& path, int64_t seconds) override {
+    return inner_.setModificationTime(path, seconds);
+  }
+  size_t removeStaleScratchFiles(const std::string& directory) override {
+    return inner_.removeStaleScratchFiles(directory);
+  }
+  std::string lastErrorText() const override { return inner_.lastErrorText(); }
 
  private:
   void pulse(const std::string& path) const;

@@ -14,6 +14,7 @@ struct FakeFileSystem::Node {
   std::string name;
   bool directory = false;
   bool readOnly = false;
+  int64_t modified = 0;            // seconds since 1970
   std::shared_ptr<Bytes> content;  // files; open handles share it
   // Directories: the entries in creation order. Changed only through the calls below, which
   // drop the listing worked out for them.
@@ -163,6 +164,8 @@ struct FakeFileSystem::Impl {
   std::map<char, std::string> folders;  // the host folder of each drive
   dos::Path current;
   std::set<std::string> failingOpens;
+  // What a file opened for writing is stamped with: the machine has no clock of its own.
+  int64_t now = 946684800;  // 2000-01-01
   std::set<std::string> failingReplaces;
 
   // A DOS path in the tree: the nodes of the components that exist.
@@ -342,12 +345,21 @@ void FakeFileSystem::putFile(const std::string& path, std::vector<uint8_t> bytes
   auto at = impl_->locate(path);
   if (!at || at->isRoot()) return;
   if (at->exists()) {
-    if (!at->node()->directory) at->node()->content = std::make_shared<Bytes>(std::move(bytes));
+    if (!at->node()->directory) {
+      at->node()->content = std::make_shared<Bytes>(std::move(bytes));
+      at->node()->modified = impl_->now;
+    }
     return;
   }
   Node* dir = impl_->makeDirectories(dos::format(at->dos.parent()));
   if (!dir) return;
-  dir->add(at->dos.leaf(), false)->content = std::make_shared<Bytes>(std::move(bytes));
+  Node* file = dir->add(at->dos.leaf(), false);
+  file->content = std::make_shared<Bytes>(std::move(bytes));
+  file->modified = impl_->now;
+}
+
+void FakeFileSystem::setNow(int64_t seconds) {
+  impl_->now = seconds;
 }
 
 void FakeFileSystem::putFile(const std::string& path, const std::string& text) {
@@ -448,6 +460,27 @@ std::optional<FindData> FakeFileSystem::stat(const std::string& path) const {
   }
 }
 
+std::optional<int64_t> FakeFileSystem::modificationTime(const std::string& path) const {
+  try {
+    auto at = impl_->locate(path);
+    if (!at || !at->existsAsFile()) return std::nullopt;
+    return at->node()->modified;
+  } catch (...) {
+    return std::nullopt;
+  }
+}
+
+bool FakeFileSystem::setModificationTime(const std::string& path, int64_t seconds) {
+  try {
+    auto at = impl_->locate(path);
+    if (!at || !at->existsAsFile()) return false;
+    at->node()->modified = seconds;
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
 std::unique_ptr<FileHandle> FakeFileSystem::open(const std::string& path, OpenMode mode) {
   try {
     auto at = impl_->locate(path);
@@ -466,6 +499,7 @@ std::unique_ptr<FileHandle> FakeFileSystem::open(const std::string& path, OpenMo
       if (!dir || mode == OpenMode::kRead || mode == OpenMode::kReadWrite) return nullptr;
       node = dir->add(at->dos.leaf(), false);
     }
+    if (writable) node->modified = impl_->now;
     return std::make_unique<FakeFileHandle>(node->content, writable);
   } catch (...) {
     return nullptr;
@@ -491,6 +525,7 @@ bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bo
     }
     node->content = std::make_shared<Bytes>(*source->node()->content);
     node->readOnly = source->node()->readOnly;
+    node->modified = impl_->now;
     return true;
   } catch (...) {
     return false;
@@ -635,6 +670,7 @@ bool FakeFileSystem::replaceWhole(const std::string& path, const std::vector<uin
     }
     // A fresh content, as a rename over the old file gives: open handles keep the old one.
     node->content = std::make_shared<Bytes>(bytes);
+    node->modified = impl_->now;
     return true;
   } catch (...) {
     return false;

@@ -36,6 +36,8 @@ class FakeFileSystem : public FileSystem, public DriveMap {
   void failOpen(const std::string& path);
   // Every replaceWhole of this path fails from now on.
   void failReplace(const std::string& path);
+  // The time stamped on every file opened for writing from now on (seconds since 1970).
+  void setNow(int64_t seconds);
   // Number of calls to find(), for tests that count directory searches.
   size_t findCalls() const { return findCalls_; }
   // Number of calls to searchDirectory().
@@ -48,6 +50,8 @@ class FakeFileSystem : public FileSystem, public DriveMap {
   std::optional<DirectorySearch> searchDirectory(
       const std::string& dir, const std::vector<std::string>& patterns) const override;
   std::optional<FindData> stat(const std::string& path) const override;
+  std::optional<int64_t> modificationTime(const std::string& path) const override;
+  bool setModificationTime(const std::string& path, int64_t seconds) override;
   std::unique_ptr<FileHandle> open(const std::string& path, OpenMode mode) override;
   bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override;
   bool moveFile(const std::string& from, const std::string& to) override;

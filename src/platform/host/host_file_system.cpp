@@ -544,6 +544,30 @@ std::optional<FindData> HostFileSystem::stat(const std::string& path) const {
   }
 }
 
+std::optional<int64_t> HostFileSystem::modificationTime(const std::string& path) const {
+  try {
+    auto at = HostLookup(*this, *cache_).locate(path);
+    if (!at || !at->exists() || !S_ISREG(at->st.st_mode)) return std::nullopt;
+    return int64_t(at->st.st_mtim.tv_sec);
+  } catch (...) {
+    return std::nullopt;
+  }
+}
+
+bool HostFileSystem::setModificationTime(const std::string& path, int64_t seconds) {
+  try {
+    auto at = HostLookup(*this, *cache_).locate(path);
+    if (!at || !at->exists() || !S_ISREG(at->st.st_mode)) return failed(false, "no such file");
+    // The access time stays as it is: only the change the map is compared by moves.
+    const struct timespec times[2] = {{0, UTIME_OMIT}, {time_t(seconds), 0}};
+    if (::utimensat(AT_FDCWD, at->host.c_str(), times, 0) != 0)
+      return failed(false, std::strerror(errno));
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
 std::unique_ptr<FileHandle> HostFileSystem::open(const std::string& path, OpenMode mode) {
   try {
     auto at = HostLookup(*this, *cache_).locate(path);

@@ -41,6 +41,8 @@ class HostFileSystem : public FileSystem, public DriveMap {
   std::optional<std::vector<ListedName>> listNames(const std::string& dir,
                                                    bool withFolders) const override;
   std::optional<FindData> stat(const std::string& path) const override;
+  std::optional<int64_t> modificationTime(const std::string& path) const override;
+  bool setModificationTime(const std::string& path, int64_t seconds) override;
   std::unique_ptr<FileHandle> open(const std::string& path, OpenMode mode) override;
   bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override;
   bool moveFile(const std::string& from, const std::string& to) override;
