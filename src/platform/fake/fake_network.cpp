@@ -10,8 +10,11 @@ class FakeDatagramEndpoint : public DatagramEndpoint {
  public:
   FakeDatagramEndpoint(std::shared_ptr<FakeIpxHub> hub, IpxAddress own)
       : hub_(std::move(hub)), own_(own) {}
-  ~FakeDatagramEndpoint() override { hub_->unbind(own_); }
-  bool bind() { return hub_->bind(own_, &queue_); }
+  ~FakeDatagramEndpoint() override {
+    if (bound_) hub_->unbind(own_);
+  }
+  // False when the address is taken: the endpoint then leaves the one there alone.
+  bool bind() { return bound_ = hub_->bind(own_, &queue_); }
 
   IpxAddress ownAddress() const override { return own_; }
   bool send(const IpxAddress& to, std::span<const uint8_t> bytes) override {
@@ -35,6 +38,7 @@ class FakeDatagramEndpoint : public DatagramEndpoint {
   std::shared_ptr<FakeIpxHub> hub_;
   IpxAddress own_;
   FakeIpxHub::Queue queue_;
+  bool bound_ = false;
 };
 
 class FakeStream : public StreamConnection {
@@ -68,8 +72,10 @@ class FakeStream : public StreamConnection {
 class FakeListener : public StreamListener {
  public:
   FakeListener(std::shared_ptr<FakeIpxHub> hub, IpxAddress at) : hub_(std::move(hub)), at_(at) {}
-  ~FakeListener() override { hub_->stopListening(at_); }
-  bool listen() { return hub_->listen(at_, &listener_); }
+  ~FakeListener() override {
+    if (listening_) hub_->stopListening(at_);
+  }
+  bool listen() { return listening_ = hub_->listen(at_, &listener_); }
   std::unique_ptr<StreamConnection> accept() override {
     if (listener_.waiting.empty()) return nullptr;
     auto pipe = listener_.waiting.front();
@@ -81,6 +87,7 @@ class FakeListener : public StreamListener {
   std::shared_ptr<FakeIpxHub> hub_;
   IpxAddress at_;
   FakeIpxHub::Listener listener_;
+  bool listening_ = false;
 };
 
 }  // namespace
