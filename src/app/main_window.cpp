@@ -7,6 +7,7 @@
 #include "input/space_orb_check.h"
 #include "launch/saved_game.h"
 #include "multiplayer/network_check.h"
+#include "platform/dos_path.h"
 
 namespace app {
 
@@ -324,7 +325,46 @@ bool MainWindow::execute(int id) {
   }
 }
 
+void MainWindow::enableLanStart(LanDialogHost& dialogs) {
+  if (!network_) return;
+  lan_ = std::make_unique<LanCoordination>(
+      lan::LanServices{*network_, services_.fs, services_.clock, services_.prompter}, cat_,
+      dialogs);
+  coordination_ = lan_.get();
+  setUpMultiplayer();
+}
+
+bool MainWindow::listenForServers() {
+  if (!lan_ || !multiplayerMode()) return false;
+  const std::optional<lan::ClientLaunch> launch = lan_->listen();
+  if (!launch) return false;
+  // The server's game and settings are this copy's now.
+  host_.refreshView();
+  if (launch->hasLaunchFile) {
+    if (!host_.pickFileForLaunch(launch->launchDir + launch->launchFile)) return false;
+  } else {
+    cat_.gameData().set(gd::SelectedFile, "");
+    cat_.gameData().set(gd::SelectedFileTemplate, "");
+  }
+  runLaunch();
+  return true;
+}
+
 void MainWindow::runLaunch() {
+  // A network start: the server's search or the wait for the server's start comes first.
+  const bool coordinated = lan_ && lan_->exists() && multiplayerMode();
+  if (coordinated) {
+    const std::string file = cat_.gameData().get(gd::SelectedFile);
+    if (!lan_->beforeLaunch(platform::dos::fileNameOf(file), platform::dos::directoryOf(file))) {
+      host_.refreshView();
+      return;
+    }
+  }
+  launchGame();
+  if (coordinated) lan_->afterLaunch();
+}
+
+void MainWindow::launchGame() {
   launch::LaunchPipeline pipeline(services_, cat_, session_);
   if (launchCounter_)
     pipeline.setLaunchRecorder([this](const std::string& file, const std::string& args) {

@@ -5,11 +5,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/command_table.h"
 #include "app/default_files.h"
+#include "app/lan_coordination.h"
 #include "app/launch_selections.h"
 #include "app/menu_state.h"
 #include "app/toolbar_layout.h"
@@ -68,6 +70,9 @@ class MainWindowHost {
   virtual bool runNewNumberDialog(multiplayer::NewNumberDialog& /*dialog*/) { return false; }
   // "Favorite files list": the favourites tab, filled again and in front.
   virtual void showFavourites() {}
+  // Picks the file (a full DOS path) for Run as a pick in a file list would; false when no
+  // list can take it.
+  virtual bool pickFileForLaunch(const std::string& /*path*/) { return false; }
   virtual void applyToolbarLayout(const ToolbarLayout& layout) = 0;
   virtual bool toolbarShown() const = 0;
   virtual void showToolbar(bool shown) = 0;
@@ -139,6 +144,11 @@ class MainWindow : public catalogue::MainViewRefresher {
   // The endpoint the selections open and close (none given: one that only says in the status
   // bar that it is not available), and the network layer the view's set-up checks.
   void setCoordination(multiplayer::Coordination* coordination) { coordination_ = coordination; }
+  // Network starts with other copies, their dialogs shown by `dialogs`; needs the network
+  // layer (setNetwork) first.
+  void enableLanStart(LanDialogHost& dialogs);
+  // The idle listener's turn (about every 100 ms): true when it led to a launch.
+  bool listenForServers();
   void setNetwork(platform::Network* network) { network_ = network; }
   // The view after a change of the multiplayer selections: the layout is redone.
   void refreshView();
@@ -165,6 +175,7 @@ class MainWindow : public catalogue::MainViewRefresher {
 
  private:
   void runLaunch();
+  void launchGame();
   void pickGame(int slot);
   void defineGame();
   void shrink();
@@ -203,6 +214,7 @@ class MainWindow : public catalogue::MainViewRefresher {
   UnbuiltCoordination unbuiltCoordination_{host_};
   multiplayer::Coordination* coordination_ = &unbuiltCoordination_;
   platform::Network* network_ = nullptr;
+  std::unique_ptr<LanCoordination> lan_;
   LaunchCounter launchCounter_;
   FavouritesSource favouritesSource_;
 };

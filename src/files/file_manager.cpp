@@ -212,7 +212,11 @@ void FileManager::refreshFavourites() {
 
 Selection FileManager::selectFavourite(size_t index) {
   if (settings_.disabled() || index >= favourites_.size()) return {};
-  const std::string path = favourites_[index].path;
+  return selectPath(favourites_[index].path);
+}
+
+Selection FileManager::selectPath(const std::string& path) {
+  if (settings_.disabled()) return {};
   const auto found = fs_.stat(path);
   Selection gone;
   gone.status = PickStatus::kUnknownKind;

@@ -95,6 +95,8 @@ class FileManager {
   const std::vector<Favourite>& favourites() const { return favourites_; }
   // Picks a favourite by the first file kind of the game whose extension is in its name.
   Selection selectFavourite(size_t index);
+  // A file named by its full DOS path picked for Run, as a pick in a list would pick it.
+  Selection selectPath(const std::string& path);
 
   // The game's own level file, when it has one.
   const std::optional<std::string>& gameLevelFile() const { return gameLevelFile_; }

@@ -9,6 +9,7 @@
 // output goes to FILE, standard error when none is given, so that standard output holds the
 // transcript alone.
 // The start-up directory is the current directory, as for the program.
+#include <chrono>
 #include <cstring>
 #include <deque>
 #include <fstream>
@@ -16,6 +17,7 @@
 #include <iostream>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 #include "app/command_ids.h"
 #include "app/command_table.h"
@@ -44,6 +46,24 @@ namespace {
 struct ScriptFault : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
+
+const char* statusName(files::PickStatus status) {
+  switch (status) {
+    case files::PickStatus::kNothing:
+      return "nothing";
+    case files::PickStatus::kDirectory:
+      return "directory";
+    case files::PickStatus::kPicked:
+      return "picked";
+    case files::PickStatus::kSetOnly:
+      return "set-only";
+    case files::PickStatus::kPathTooLong:
+      return "path-too-long";
+    case files::PickStatus::kUnknownKind:
+      break;
+  }
+  return "unknown-kind";
+}
 
 std::string quoted(const std::string& word) {
   if (!word.empty() && word.find_first_of(" \t\"") == std::string::npos) return word;
@@ -144,6 +164,7 @@ class RecordingProcesses : public platform::Processes {
 // cancelled, except the Drives dialog, which carries out the script's drives directive, and the
 // folder chooser, which takes the script's queued folders.
 class RecordingHost : public app::MainWindowHost,
+                      public app::LanDialogHost,
                       public catalogue::GameLocationDialogRunner,
                       public catalogue::GameFolderChooser {
  public:
@@ -320,6 +341,40 @@ class RecordingHost : public app::MainWindowHost,
     out_ << "  " << dialog.prompt() << "\n";
     return runDialog(multiplayer::NewNumberDialog::kTitle, form);
   }
+  bool pickFileForLaunch(const std::string& path) override {
+    const files::Selection pick = files_.selectPath(path);
+    out_ << "select " << statusName(pick.status) << " " << path << "\n";
+    return pick.status == files::PickStatus::kPicked;
+  }
+  // The coordination dialogs run on the real clock until they end, their status lines and
+  // log printed as they change.
+  void runServerDialog(lan::ServerDialog& dialog) override {
+    runLan(
+        lan::ServerDialog::kTitle, dialog, [&] { return dialog.status(); },
+        [&] { return dialog.log(); });
+    out_ << "-> " << (dialog.result() == lan::ServerDialog::Result::kStarted ? "started" : "failed")
+         << "\n";
+  }
+  void runClientDialog(lan::ClientDialog& dialog) override {
+    runLan(
+        lan::ClientDialog::kTitle, dialog, [&] { return dialog.status(); },
+        [&] { return dialog.log(); });
+    const auto r = dialog.result();
+    out_ << "-> "
+         << (r == lan::ClientDialog::Result::kAccepted  ? "accepted"
+             : r == lan::ClientDialog::Result::kStarted ? "started"
+                                                        : "failed")
+         << "\n";
+  }
+  void runDownloadDialog(lan::DownloadDialog& dialog) override {
+    runLan(
+        "Download file", dialog, [&] { return dialog.location(); }, [] { return std::string(); });
+    out_ << "-> "
+         << (dialog.result() == lan::DownloadDialog::Result::kDone ? "downloaded" : "failed") << " "
+         << dialog.received() << " bytes\n";
+  }
+  void runAutoLaunchOptions() override { dialog(multiplayer::AutoLaunchOptionsDialog::kTitle); }
+
   void showFavourites() override {
     files_.refreshFavourites();
     out_ << "favourites " << files_.favourites().size() << "\n";
@@ -336,6 +391,29 @@ class RecordingHost : public app::MainWindowHost,
   }
 
  private:
+  template <class Dialog>
+  void runLan(const char* title, Dialog& d, const std::function<std::string()>& status,
+              const std::function<std::string()>& log) {
+    dialog(title);
+    std::string lastStatus;
+    size_t logShown = 0;
+    // The longest wait a dialog has is the client's 600 s for the start.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(660);
+    while (d.result() == Dialog::Result::kRunning) {
+      d.poll();
+      if (const std::string s = status(); s != lastStatus) {
+        out_ << "status " << headless::oneLine(s) << "\n";
+        lastStatus = s;
+      }
+      const std::string text = log();
+      for (size_t end; (end = text.find("\r\n", logShown)) != std::string::npos; logShown = end + 2)
+        out_ << "log " << text.substr(logShown, end - logShown) << "\n";
+      out_.flush();
+      if (std::chrono::steady_clock::now() > until)
+        throw ScriptFault(std::string(title) + " never ended");
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+  }
   static void checkBox(launch::dialogs::OptionBox& box, const std::string& value) {
     if (!box.enabled) throw headless::FillFault("the box is greyed");
     box.checked = headless::DialogForm::onOff(value);
@@ -439,24 +517,6 @@ bool walkTo(files::FileManager& fm, size_t list, const std::string& dir) {
     if (!entry || !fm.openEntry(list, *entry)) return false;
   }
   return false;
-}
-
-const char* statusName(files::PickStatus status) {
-  switch (status) {
-    case files::PickStatus::kNothing:
-      return "nothing";
-    case files::PickStatus::kDirectory:
-      return "directory";
-    case files::PickStatus::kPicked:
-      return "picked";
-    case files::PickStatus::kSetOnly:
-      return "set-only";
-    case files::PickStatus::kPathTooLong:
-      return "path-too-long";
-    case files::PickStatus::kUnknownKind:
-      break;
-  }
-  return "unknown-kind";
 }
 
 // A click on the file in the first list that shows it; a list is walked to the file's
@@ -664,6 +724,7 @@ int main(int argc, char** argv) {
     return system.recordLaunch(file, args);
   });
   window.setFavouritesSource([&system] { return system.favourites(); });
+  window.enableLanStart(host);
   fileManager.setFavouritesSource([&window] { return window.favourites(); });
   if (!multiplayer::startNetworkLayer(system.network(), prompter)) return 1;
 
@@ -751,6 +812,18 @@ int main(int argc, char** argv) {
           case headless::Directive::Kind::kPress:
             host.fills().press(d.ok);
             break;
+          case headless::Directive::Kind::kListen: {
+            out << "listen " << d.command << "\n";
+            const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(d.command);
+            bool launched = false;
+            while (!launched && std::chrono::steady_clock::now() < until) {
+              launched = window.listenForServers();
+              if (!launched) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            }
+            if (!launched)
+              throw ScriptFault("no server was heard within " + std::to_string(d.command) + " s");
+            break;
+          }
           case headless::Directive::Kind::kOpen:
             if (!window.multiplayerView().multiplayer)
               throw ScriptFault("open other-options: the button shows in multiplayer mode only");

@@ -154,6 +154,12 @@ Script readScript(std::istream& in) {
       if (rest != "ok" && rest != "cancel") return fail("press takes ok or cancel"), script;
       d.kind = Directive::Kind::kPress;
       d.ok = rest == "ok";
+    } else if (word == "listen") {
+      // Seconds the idle listener waits for a server's announcement.
+      const auto seconds = number(rest);
+      if (!seconds || *seconds < 1) return fail("listen takes a number of seconds"), script;
+      d.kind = Directive::Kind::kListen;
+      d.command = *seconds;
     } else if (word == "open") {
       // A dialog the main panel opens with a button of its own.
       if (rest != "other-options") return fail("open takes other-options"), script;

@@ -20,6 +20,7 @@ struct Directive {
     kType,
     kShow,
     kOpen,
+    kListen,
     kField,
     kPress,
     kChooseFolder,
