@@ -82,13 +82,13 @@ TEST_F(RoutingTest, TheModeSwitchTogglesTheButtonText) {
 
 TEST_F(RoutingTest, LeavingMultiplayerModeClosesTheCoordinationEndpoint) {
   struct Endpoint : multiplayer::Coordination {
-    bool exists() const override { return open_; }
-    void create() override { open_ = true; }
+    bool exists() const override { return isOpen; }
+    void create() override { isOpen = true; }
     void destroy() override {
-      open_ = false;
+      isOpen = false;
       ++closes;
     }
-    bool open_ = false;
+    bool isOpen = false;
     int closes = 0;
   } endpoint;
   app::MainWindow& w = startWindow();

@@ -14,16 +14,16 @@ namespace gd = catalogue::game_data;
 namespace ui = catalogue::univ_info;
 
 struct RecordingCoordination : Coordination {
-  bool exists() const override { return open_; }
+  bool exists() const override { return isOpen; }
   void create() override {
-    open_ = true;
+    isOpen = true;
     ++opened;
   }
   void destroy() override {
-    open_ = false;
+    isOpen = false;
     ++closed;
   }
-  bool open_ = false;
+  bool isOpen = false;
   int opened = 0;
   int closed = 0;
 };

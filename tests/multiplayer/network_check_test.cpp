@@ -12,10 +12,10 @@ using namespace multiplayer;
 namespace ui = catalogue::univ_info;
 
 struct Endpoint : Coordination {
-  bool exists() const override { return open_; }
-  void create() override { open_ = true; }
-  void destroy() override { open_ = false; }
-  bool open_ = false;
+  bool exists() const override { return isOpen; }
+  void create() override { isOpen = true; }
+  void destroy() override { isOpen = false; }
+  bool isOpen = false;
 };
 
 TEST(NetworkCheck, TheProgramDoesNotStartWithoutTheNetworkLayer) {
