@@ -41,6 +41,11 @@ inline constexpr const char* kWaitingForLaunch = "Waiting for final launch signa
 inline constexpr const char* kLaunchReceived =
     "Received Launch Command\r\nWill launch game in 2 seconds";
 
+// The buttons of the server and client dialogs.
+inline constexpr const char* kSendMessageButton = "Send MSG";
+inline constexpr const char* kOptionsButton = "Options";
+inline constexpr const char* kCancelButton = "Cancel";
+
 // Download.
 inline constexpr const char* kDownloadTitle = "Download file";
 inline constexpr const char* kDownloadText = "Downloading file from server.";

@@ -122,8 +122,10 @@ void ServerDialog::poll() {
     if (!datagram) break;
     onDatagram(datagram->bytes, datagram->from);
   }
-  checkAllFound(now);
-  if (state_ == State::kStarting) advanceStart(now);
+  // The datagrams took their time: what they started is timed from a later reading.
+  const uint64_t afterDatagrams = socket_.services().clock.milliseconds();
+  checkAllFound(afterDatagrams);
+  if (state_ == State::kStarting) advanceStart(afterDatagrams);
   pumpUploads();
 }
 
@@ -269,7 +271,7 @@ void ServerDialog::askNextClient(uint64_t now) {
 }
 
 void ServerDialog::advanceStart(uint64_t now) {
-  if (now - attemptStart_ < kConfirmIntervalMs) return;
+  if (now < attemptStart_ || now - attemptStart_ < kConfirmIntervalMs) return;
   // A lost "PreStart0" or "Confirm69" costs one attempt, not the player.
   const int due = int(
       std::min<uint64_t>((now - attemptStart_) / kConfirmIntervalMs, uint64_t(kConfirmAttempts)));

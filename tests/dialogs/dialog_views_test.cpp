@@ -23,6 +23,7 @@
 #include "gui/dialogs/launch_option_views.h"
 #include "gui/dialogs/multiplayer_views.h"
 #include "gui/dialogs/option_page_view.h"
+#include "view_helpers.h"
 
 namespace {
 
@@ -34,43 +35,10 @@ using catalogue::dialogs::GameLocationDialog;
 using catalogue::dialogs::GameSelectDialog;
 using gui::fromWx;
 using gui::toWx;
-
-// Shows the view and lets it draw; saves a screenshot of it when asked to.
-void show(wxWindow* view, const std::string& name) {
-  view->Show();
-  view->Raise();
-  for (int i = 0; i < 20; ++i) wxYield();
-  view->Update();
-  const char* dir = std::getenv("QF95_SCREENSHOT_DIR");
-  if (!dir) return;
-  // Only for the picture: give the X server time to draw everything.
-  const wxLongLong until = wxGetLocalTimeMillis() + 400;
-  while (wxGetLocalTimeMillis() < until) wxYield();
-  const wxRect r = view->GetScreenRect();
-  const std::string command = "import -window root -crop " + std::to_string(r.width) + "x" +
-                              std::to_string(r.height) + "+" + std::to_string(r.x) + "+" +
-                              std::to_string(r.y) + " '" + dir + "/" + name + ".png'";
-  EXPECT_EQ(std::system(command.c_str()), 0) << command;
-}
-
-void click(wxWindow* view, int id) {
-  wxWindow* button = view->FindWindow(id);
-  ASSERT_NE(button, nullptr) << id;
-  wxCommandEvent event(wxEVT_BUTTON, id);
-  event.SetEventObject(button);
-  button->GetEventHandler()->ProcessEvent(event);
-}
-
-template <class T>
-T* control(wxWindow* view, int id) {
-  T* found = dynamic_cast<T*>(view->FindWindow(id));
-  EXPECT_NE(found, nullptr) << id;
-  return found;
-}
-
-std::string textOf(wxWindow* view, int id) {
-  return fromWx(control<wxTextCtrl>(view, id)->GetValue());
-}
+using viewtest::click;
+using viewtest::control;
+using viewtest::show;
+using viewtest::textOf;
 
 class DialogViewsTest : public dialogtest::DialogTest {
  protected:

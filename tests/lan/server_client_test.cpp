@@ -143,6 +143,20 @@ TEST_F(ServerClientTest, AClientThatNeverConfirmsIsDroppedAndTheSearchGoesOn) {
   EXPECT_EQ(s.result(), ServerDialog::Result::kStarted);
 }
 
+TEST_F(ServerClientTest, TimeThatPassesWhileAPollWorksCostsNoPlayer) {
+  // A slow machine: every reading of the clock finds it a millisecond on. The last join and
+  // the first "PreStart0" then fall later than the poll's own start.
+  clock.advanceOnEveryRead(1);
+  ServerDialog& s = serve(2);
+  ClientFlow& carol = client("Carol");
+  ClientFlow& dave = client("Dave");
+  ASSERT_TRUE(runUntil([&] { return s.result() != ServerDialog::Result::kRunning; }, 10000));
+  EXPECT_EQ(s.result(), ServerDialog::Result::kStarted);
+  EXPECT_EQ(s.playerCount(), 3);
+  ASSERT_TRUE(runUntil(
+      [&] { return carol.stage == Stage::kStarted && dave.stage == Stage::kStarted; }, 5000));
+}
+
 TEST_F(ServerClientTest, LostAndDuplicatedHandshakesCostTimeNotPlayers) {
   ServerDialog& s = serve(1);
   ClientFlow& carol = client("Carol");

@@ -1,6 +1,7 @@
 #include "gui/app/main_frame.h"
 
 #include <wx/app.h>
+#include <wx/modalhook.h>
 #include <wx/statusbr.h>
 #include <wx/utils.h>
 
@@ -22,6 +23,31 @@ namespace {
 constexpr const char* kReady = "Ready";
 constexpr const char* kMainPane = "MainToolbar";
 constexpr const char* kSelectGamePane = "SelectGameToolbar";
+// How often the idle window looks for a server's announcement.
+constexpr int kListenMs = 100;
+
+// Counts the modal dialogs and message boxes on screen: the idle listener waits while any is.
+class ModalDialogCount : public wxModalDialogHook {
+ public:
+  ModalDialogCount() { Register(); }
+  ~ModalDialogCount() override { Unregister(); }
+  int open() const { return open_; }
+
+ protected:
+  int Enter(wxDialog*) override {
+    ++open_;
+    return wxID_NONE;
+  }
+  void Exit(wxDialog*) override { --open_; }
+
+ private:
+  int open_ = 0;
+};
+
+const ModalDialogCount& modalDialogs() {
+  static ModalDialogCount count;
+  return count;
+}
 
 bool isCheckItem(int id) {
   if (id >= app::kCmdGamePickFirst && id <= app::kCmdGamePickLast) return true;
@@ -47,6 +73,7 @@ CMainFrame::CMainFrame(wxDocManager* manager, Services services, app::FeatureSet
                        wxSize(960, 640)),
       services_(services),
       indicators_(this),
+      listener_(this),
       window_(services.launch, services.cat, services.session, features, *this) {
   SetMenuBar(gui::createMenuBar());
   aui_.SetManagedWindow(this);
@@ -80,11 +107,13 @@ CMainFrame::CMainFrame(wxDocManager* manager, Services services, app::FeatureSet
   Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::onClose, this);
   Bind(wxEVT_TIMER, &CMainFrame::onIndicatorTimer, this, indicators_.GetId());
   indicators_.Start(250);
+  Bind(wxEVT_TIMER, &CMainFrame::onListenTimer, this, listener_.GetId());
 }
 
 CMainFrame::~CMainFrame() {
   services_.cat.setGameFolderChooser(nullptr);
   indicators_.Stop();
+  listener_.Stop();
   if (aui_.GetManagedWindow()) aui_.UnInit();
 }
 
@@ -286,6 +315,7 @@ void CMainFrame::onClose(wxCloseEvent& event) {
   }
   window_.destroyFrame();
   indicators_.Stop();
+  listener_.Stop();
   aui_.UnInit();
   Destroy();
 }
@@ -299,6 +329,39 @@ void CMainFrame::onIndicatorTimer(wxTimerEvent&) {
     const wxString shown = wxGetKeyState(key) ? text : "";
     if (GetStatusBar()->GetStatusText(pane) != shown) SetStatusText(shown, pane);
   }
+}
+
+void CMainFrame::enableLanStart() {
+  window_.enableLanStart(*this);
+  modalDialogs();
+  listener_.Start(kListenMs);
+}
+
+void CMainFrame::onListenTimer(wxTimerEvent&) {
+  // Timers fire inside modal loops and while a game runs: the listener waits for the window.
+  if (listening_ || closing_ || waitingForGame_ || modalDialogs().open() > 0 || !IsEnabled())
+    return;
+  listening_ = true;
+  window_.listenForServers();
+  listening_ = false;
+}
+
+void CMainFrame::runServerDialog(lan::ServerDialog& dialog) {
+  gui::runServerDialog(this, dialog);
+}
+
+void CMainFrame::runClientDialog(lan::ClientDialog& dialog) {
+  gui::runClientDialog(this, dialog);
+}
+
+void CMainFrame::runDownloadDialog(lan::DownloadDialog& dialog) {
+  gui::runDownloadDialog(this, dialog);
+}
+
+void CMainFrame::runAutoLaunchOptions() {
+  multiplayer::AutoLaunchOptionsDialog dialog(services_.cat.univ());
+  if (gui::runAutoLaunchOptionsDialog(wxGetTopLevelParent(wxGetActiveWindow()), dialog))
+    dialog.ok();
 }
 
 void CMainFrame::bindFlyByHelp(wxAuiToolBar* bar) {

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include "app/lan_coordination.h"
 #include "app/main_window.h"
 #include "gui/dialogs/dialog_paths.h"
 #include "platform/host/host_processes.h"
@@ -20,6 +21,7 @@ class SearchProgressFileSystem;
 
 class CMainFrame : public wxDocParentFrame,
                    public app::MainWindowHost,
+                   public app::LanDialogHost,
                    public platform::SessionWatcher {
  public:
   struct Services {
@@ -71,6 +73,14 @@ class CMainFrame : public wxDocParentFrame,
   void showAbout() override;
   void showDefaultFiles(const std::vector<app::DefaultFileRow>& rows) override;
 
+  // app::LanDialogHost
+  void runServerDialog(lan::ServerDialog& dialog) override;
+  void runClientDialog(lan::ClientDialog& dialog) override;
+  void runDownloadDialog(lan::DownloadDialog& dialog) override;
+  void runAutoLaunchOptions() override;
+  // Network starts: the window listens for servers while it is idle.
+  void enableLanStart();
+
   // platform::SessionWatcher: while a game runs the window keeps drawing and says so, and
   // takes no input (the records are the launch's until it returns).
   void sessionStarted(const std::string& program) override;
@@ -83,6 +93,7 @@ class CMainFrame : public wxDocParentFrame,
   void onMenuOpen(wxMenuEvent& event);
   void onClose(wxCloseEvent& event);
   void onIndicatorTimer(wxTimerEvent& event);
+  void onListenTimer(wxTimerEvent& event);
   void bindFlyByHelp(wxAuiToolBar* bar);
 
   Services services_;
@@ -91,6 +102,9 @@ class CMainFrame : public wxDocParentFrame,
   wxAuiToolBar* selectBar_ = nullptr;
   gui::MainPanel* panel_ = nullptr;
   wxTimer indicators_;
+  // The idle listener's beat; it stays quiet while a dialog, a launch or a game has the window.
+  wxTimer listener_;
+  bool listening_ = false;
   std::unique_ptr<wxWindowDisabler> waitingForGame_;
   app::MainWindow window_;
   // Offered by a first start that finds no game.

@@ -5,6 +5,7 @@
 #include "gui/dialogs/dialog_prompter.h"
 #include "gui/dialogs/drives_view.h"
 #include "gui/dialogs/game_location_view.h"
+#include "gui/dialogs/lan_views.h"
 #include "gui/dialogs/launch_option_views.h"
 #include "gui/dialogs/multiplayer_views.h"
 
@@ -31,6 +32,21 @@ bool runOtherOptionsDialog(wxWindow* parent, multiplayer::OtherOptionsDialog& di
 bool runAutoLaunchOptionsDialog(wxWindow* parent, multiplayer::AutoLaunchOptionsDialog& dialog) {
   dialogs::AutoLaunchOptionsView view(parent, dialog);
   return view.ShowModal() == wxID_OK;
+}
+
+void runServerDialog(wxWindow* parent, lan::ServerDialog& dialog) {
+  dialogs::ServerView view(parent, dialog);
+  if (dialog.result() == lan::ServerDialog::Result::kRunning) view.ShowModal();
+}
+
+void runClientDialog(wxWindow* parent, lan::ClientDialog& dialog) {
+  dialogs::ClientView view(parent, dialog);
+  if (dialog.result() == lan::ClientDialog::Result::kRunning) view.ShowModal();
+}
+
+void runDownloadDialog(wxWindow* parent, lan::DownloadDialog& dialog) {
+  dialogs::DownloadView view(parent, dialog);
+  if (dialog.result() == lan::DownloadDialog::Result::kRunning) view.ShowModal();
 }
 
 bool runNewNumberDialog(wxWindow* parent, multiplayer::NewNumberDialog& dialog) {

@@ -6,6 +6,9 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_hooks.h"
+#include "lan/client_dialog.h"
+#include "lan/download_dialog.h"
+#include "lan/server_dialog.h"
 #include "gui/dialogs/dialog_paths.h"
 #include "multiplayer/auto_launch_options_dialog.h"
 #include "multiplayer/new_number_dialog.h"
@@ -29,6 +32,10 @@ void runDemoRespawnOptionsDialog(wxWindow* parent, catalogue::Catalogue& cat);
 bool runOtherOptionsDialog(wxWindow* parent, multiplayer::OtherOptionsDialog& dialog);
 bool runAutoLaunchOptionsDialog(wxWindow* parent, multiplayer::AutoLaunchOptionsDialog& dialog);
 bool runNewNumberDialog(wxWindow* parent, multiplayer::NewNumberDialog& dialog);
+// The network start's dialogs: each runs until its dialog has a result.
+void runServerDialog(wxWindow* parent, lan::ServerDialog& dialog);
+void runClientDialog(wxWindow* parent, lan::ClientDialog& dialog);
+void runDownloadDialog(wxWindow* parent, lan::DownloadDialog& dialog);
 // "Drives"; true when a drive was changed.
 bool runDrivesDialog(wxWindow* parent, platform::DriveMap& map);
 

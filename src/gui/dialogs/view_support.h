@@ -65,6 +65,19 @@ inline constexpr int kIdClan = 2820;
 inline constexpr int kIdMapSocket = 2821;
 inline constexpr int kIdNumberName = 2830;
 inline constexpr int kIdNumberNumber = 2831;
+// Control ids of the network start's dialogs.
+inline constexpr int kIdLanStatus = 2900;
+inline constexpr int kIdLanLog = 2901;
+inline constexpr int kIdLanSearch = 2902;
+inline constexpr int kIdLanCounter = 2903;
+inline constexpr int kIdLanProgress = 2904;
+inline constexpr int kIdLanMessage = 2905;
+inline constexpr int kIdLanSend = 2906;
+inline constexpr int kIdLanOptions = 2907;
+inline constexpr int kIdLanHeading = 2908;
+inline constexpr int kIdLanInformation = 2909;
+inline constexpr int kIdLanPacket = 2910;
+inline constexpr int kIdLanLocation = 2911;
 
 // A modal view that tests can also show without a modal loop.
 class View : public wxDialog {
