@@ -19,8 +19,7 @@ std::optional<lan::ClientLaunch> LanCoordination::listen() {
     heard = lan::LanSocket::Heard::kJoin;
   }
   if (heard != lan::LanSocket::Heard::kJoin) return std::nullopt;
-  lan::ClientDialog join(*socket_, lan::ClientDialog::Phase::kJoin,
-                         [this] { host_.runAutoLaunchOptions(); });
+  lan::ClientDialog join(*socket_, lan::ClientDialog::Phase::kJoin, options_);
   host_.runClientDialog(join);
   if (join.result() != lan::ClientDialog::Result::kAccepted) return std::nullopt;
   return socket_->takeOverServerSettings();
@@ -30,12 +29,11 @@ bool LanCoordination::beforeLaunch(const std::string& launchFile, const std::str
   if (!socket_) return true;
   socket_->prepareAnnouncement(launchFile, launchDir);
   if (socket_->clientMode()) {
-    lan::ClientDialog wait(*socket_, lan::ClientDialog::Phase::kWaitForStart,
-                           [this] { host_.runAutoLaunchOptions(); });
+    lan::ClientDialog wait(*socket_, lan::ClientDialog::Phase::kWaitForStart, options_);
     host_.runClientDialog(wait);
     return wait.result() == lan::ClientDialog::Result::kStarted;
   }
-  lan::ServerDialog server(*socket_, [this] { host_.runAutoLaunchOptions(); });
+  lan::ServerDialog server(*socket_, options_);
   host_.runServerDialog(server);
   return server.result() == lan::ServerDialog::Result::kStarted;
 }

@@ -24,14 +24,14 @@ class LanDialogHost {
   virtual void runServerDialog(lan::ServerDialog& dialog) = 0;
   virtual void runClientDialog(lan::ClientDialog& dialog) = 0;
   virtual void runDownloadDialog(lan::DownloadDialog& dialog) = 0;
-  // "Options" of a coordination dialog: the auto-launch options.
-  virtual void runAutoLaunchOptions() = 0;
 };
 
 class LanCoordination : public multiplayer::Coordination {
  public:
-  LanCoordination(lan::LanServices services, catalogue::Catalogue& cat, LanDialogHost& host)
-      : services_(services), cat_(cat), host_(host) {}
+  // `options`: "Options" of a coordination dialog (the auto-launch options).
+  LanCoordination(lan::LanServices services, catalogue::Catalogue& cat, LanDialogHost& host,
+                  std::function<void()> options)
+      : services_(services), cat_(cat), host_(host), options_(std::move(options)) {}
 
   bool exists() const override { return socket_ != nullptr; }
   void create() override;
@@ -50,6 +50,7 @@ class LanCoordination : public multiplayer::Coordination {
   lan::LanServices services_;
   catalogue::Catalogue& cat_;
   LanDialogHost& host_;
+  std::function<void()> options_;
   std::unique_ptr<lan::LanSocket> socket_;
 };
 

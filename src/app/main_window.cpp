@@ -304,11 +304,9 @@ bool MainWindow::execute(int id) {
       host_.runSingleOptionsDialog(id);
       host_.refreshView();
       return true;
-    case Feature::kAutoDeathMatch: {
-      multiplayer::AutoLaunchOptionsDialog dialog(cat_.univ());
-      if (host_.runAutoLaunchOptionsDialog(dialog)) dialog.ok();
+    case Feature::kAutoDeathMatch:
+      autoLaunchOptions();
       return true;
-    }
     case Feature::kNumberList:
       numberCommand(id);
       host_.refreshView();
@@ -325,11 +323,19 @@ bool MainWindow::execute(int id) {
   }
 }
 
+void MainWindow::autoLaunchOptions() {
+  multiplayer::AutoLaunchOptionsDialog dialog(cat_.univ(), ipxServerChoice_);
+  if (!host_.runAutoLaunchOptionsDialog(dialog) || dialog.ok()) return;
+  services_.prompter.ask(multiplayer::AutoLaunchOptionsDialog::kIpxServer,
+                         "The IPX network's server was not changed: " + dialog.ipxServerError(),
+                         platform::Buttons::kOk);
+}
+
 void MainWindow::enableLanStart(LanDialogHost& dialogs) {
   if (!network_) return;
   lan_ = std::make_unique<LanCoordination>(
-      lan::LanServices{*network_, services_.fs, services_.clock, services_.prompter}, cat_,
-      dialogs);
+      lan::LanServices{*network_, services_.fs, services_.clock, services_.prompter}, cat_, dialogs,
+      [this] { autoLaunchOptions(); });
   coordination_ = lan_.get();
   setUpMultiplayer();
 }

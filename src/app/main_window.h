@@ -150,6 +150,11 @@ class MainWindow : public catalogue::MainViewRefresher {
   // The idle listener's turn (about every 100 ms): true when it led to a launch.
   bool listenForServers();
   void setNetwork(platform::Network* network) { network_ = network; }
+  // Where "Auto DeathMatch Launch Options" keeps the IPX network's server; none: its box is
+  // greyed.
+  void setIpxServerChoice(multiplayer::IpxServerChoice* choice) { ipxServerChoice_ = choice; }
+  // "Auto DeathMatch Launch Options" (also the coordination dialogs' "Options").
+  void autoLaunchOptions();
   // The view after a change of the multiplayer selections: the layout is redone.
   void refreshView();
   // What a launch does with each file it starts: the program counts it (a text naming the file
@@ -214,6 +219,7 @@ class MainWindow : public catalogue::MainViewRefresher {
   UnbuiltCoordination unbuiltCoordination_{host_};
   multiplayer::Coordination* coordination_ = &unbuiltCoordination_;
   platform::Network* network_ = nullptr;
+  multiplayer::IpxServerChoice* ipxServerChoice_ = nullptr;
   std::unique_ptr<LanCoordination> lan_;
   LaunchCounter launchCounter_;
   FavouritesSource favouritesSource_;

@@ -24,10 +24,16 @@ std::optional<size_t> boxNamed(std::string_view name) {
 
 }  // namespace
 
-AutoLaunchOptionsDialog::AutoLaunchOptionsDialog(catalogue::UnivInfoRecord& univ) : univ_(univ) {
+AutoLaunchOptionsDialog::AutoLaunchOptionsDialog(catalogue::UnivInfoRecord& univ,
+                                                 IpxServerChoice* ipxServer)
+    : univ_(univ), ipxChoice_(ipxServer) {
   for (size_t i = 0; i < kBoxCount; ++i) boxes_[i] = {true, univ.get(*kFlags[i]) != 0};
   clan_ = {true, univ.get(ui::Clan).substr(0, kClanMax), kClanMax};
   mapSocket_ = {false, usableMapSocket(univ.get(ui::MapSocket)), kMapSocketMax};
+  if (ipxChoice_)
+    ipxServer_ = {!ipxChoice_->fixed(), ipxChoice_->current(), IpxServerChoice::kMaxText};
+  else
+    ipxServer_ = {false, "", IpxServerChoice::kMaxText};
 }
 
 std::string AutoLaunchOptionsDialog::usableMapSocket(std::string_view stored) {
@@ -42,6 +48,7 @@ std::optional<std::string> AutoLaunchOptionsDialog::field(std::string_view name)
   if (auto box = boxNamed(name)) return checkText(boxes_[*box].checked);
   if (name == kClan) return clan_.text;
   if (name == kMapSocket) return mapSocket_.text;
+  if (name == kIpxServer) return ipxServer_.text;
   return std::nullopt;
 }
 
@@ -53,6 +60,7 @@ bool AutoLaunchOptionsDialog::setField(std::string_view name, std::string_view t
   }
   if (name == kClan) return clan_.type(text);
   if (name == kMapSocket) return mapSocket_.type(text);
+  if (name == kIpxServer) return ipxServer_.type(text);
   return false;
 }
 
@@ -60,13 +68,17 @@ bool AutoLaunchOptionsDialog::enabled(std::string_view name) const {
   if (boxNamed(name)) return true;
   if (name == kClan) return clan_.enabled;
   if (name == kMapSocket) return mapSocket_.enabled;
+  if (name == kIpxServer) return ipxServer_.enabled;
   return false;
 }
 
-void AutoLaunchOptionsDialog::ok() {
+bool AutoLaunchOptionsDialog::ok() {
   for (size_t i = 0; i < kBoxCount; ++i) univ_.set(*kFlags[i], boxes_[i].checked ? 1 : 0);
   univ_.set(ui::Clan, clan_.text);
   univ_.set(ui::MapSocket, usableMapSocket(mapSocket_.text));
+  ipxServerError_.clear();
+  if (!ipxChoice_ || !ipxServer_.enabled) return true;
+  return ipxChoice_->choose(ipxServer_.text, ipxServerError_);
 }
 
 }  // namespace multiplayer

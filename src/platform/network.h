@@ -129,6 +129,18 @@ class Network {
     (void)to;
     return nullptr;
   }
+
+  // The IPX network's server as "host:port"; empty when there is none.
+  virtual std::string ipxServer() const { return {}; }
+  // True when the environment names the server: the player's own choice does not apply then.
+  virtual bool ipxServerFromEnvironment() const { return false; }
+  // Another server for the endpoints and DOS sessions opened from now on; false, with the
+  // reason, for a text that names no server or when the environment decides.
+  virtual bool setIpxServer(const std::string& text, std::string& error) {
+    error = "no IPX network";
+    (void)text;
+    return false;
+  }
 };
 
 }  // namespace platform

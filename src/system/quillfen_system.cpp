@@ -24,7 +24,10 @@ HostServices::HostServices(const SystemOptions& options)
     : hostFs_(prefixOf(options)),
       wrapped_(options.wrapFileSystem ? options.wrapFileSystem(hostFs_) : nullptr),
       processes_(hostFs_, options.processes),
-      registry_(hostFs_.prefix() + "/user.reg") {}
+      registry_(hostFs_.prefix() + "/user.reg") {
+  network_.onServerChange(
+      [this](const platform::IpxServer& server) { processes_.setIpxServer(server); });
+}
 
 QuillfenSystem::QuillfenSystem(SystemOptions options, platform::Prompter& prompter)
     : QuillfenSystem(std::make_unique<HostServices>(options), options, prompter) {}
@@ -46,6 +49,9 @@ void QuillfenSystem::wire(std::string startupDir, std::function<void()> afterSea
   catalogue_ = std::make_unique<catalogue::Catalogue>(
       fileSystem(), prompter_, platform::dos::withTrailingSeparator(std::move(startupDir)),
       launchLink_);
+  ipxServerChoice_ = std::make_unique<multiplayer::IpxServerChoice>(network(), fileSystem(),
+                                                                    catalogue_->startupDirectory());
+  ipxServerChoice_->applyStored();
   catalogue_->setAfterSearch([this, after = std::move(afterSearch)] {
     if (after) after();
     input::SpaceOrbCheck(fileSystem(), prompter_, catalogue_->univ(), /*interactive=*/false);

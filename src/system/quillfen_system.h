@@ -16,6 +16,7 @@
 #include "launch/launch_pipeline.h"
 #include "launch/launch_state.h"
 #include "multiplayer/hit_point_database.h"
+#include "multiplayer/ipx_server_choice.h"
 #include "platform/host/host_clock.h"
 #include "platform/host/host_file_system.h"
 #include "platform/host/host_network.h"
@@ -87,6 +88,8 @@ class QuillfenSystem {
   catalogue::BasicLaunchLink& launchLink() { return launchLink_; }
   launch::LaunchSession& session() { return session_; }
   catalogue::Catalogue& catalogue() { return *catalogue_; }
+  // The IPX network's server as the player chose it (applied to the network at the start).
+  multiplayer::IpxServerChoice& ipxServerChoice() { return *ipxServerChoice_; }
   // The services a launch needs; `processes` replaces ours (the headless driver records
   // every start through a wrapper of its own).
   launch::LaunchServices launchServices(platform::Processes* processes = nullptr);
@@ -110,6 +113,7 @@ class QuillfenSystem {
   catalogue::BasicLaunchLink launchLink_;
   launch::LaunchSession session_;
   std::unique_ptr<catalogue::Catalogue> catalogue_;
+  std::unique_ptr<multiplayer::IpxServerChoice> ipxServerChoice_;
 };
 
 }  // namespace qf95

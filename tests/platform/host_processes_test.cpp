@@ -209,9 +209,10 @@ TEST_F(HostProcessesTest, WindowsProgramRunsUnderWineWithoutWaiting) {
   options.wine = {"/nonexistent/wine"};
   EXPECT_FALSE(
       HostProcesses(*fs, options).startWindowsProgram("C:\\GAMES\\WIN\\GAME.EXE", "", "", &error));
-  EXPECT_EQ(error,
-            "Wine was not found: \"/nonexistent/wine\": No such file or directory.\nInstall the "
-            "package \"wine\" (apt install wine), or set $QF95_WINE to the command that starts it.");
+  EXPECT_EQ(
+      error,
+      "Wine was not found: \"/nonexistent/wine\": No such file or directory.\nInstall the "
+      "package \"wine\" (apt install wine), or set $QF95_WINE to the command that starts it.");
 }
 
 TEST_F(HostProcessesTest, CommandInterpreterDeletesAndOpensItself) {
@@ -333,6 +334,12 @@ TEST_F(HostProcessesTest, SessionsJoinTheIpxNetworkOfTheSettingWhileItIsOn) {
   EXPECT_NE(read("seen.conf").find("[ipx]\nipx=true\n[autoexec]\n"), std::string::npos);
   auto lines = autoexec();
   EXPECT_EQ(*(std::find(lines.begin(), lines.end(), "D:") - 1), "ipxnet connect 10.0.0.5 3000");
+
+  // The server the player chose in the program: the next session joins it.
+  processes.setIpxServer({"10.0.0.6", 4000});
+  ASSERT_EQ(processes.startPifAndWait("D:\\GAMES\\TEST\\GAME.PIF", {}, &error), 0) << error;
+  lines = autoexec();
+  EXPECT_EQ(*(std::find(lines.begin(), lines.end(), "D:") - 1), "ipxnet connect 10.0.0.6 4000");
 
   processes.setIpxNetwork(false);
   ASSERT_EQ(processes.startPifAndWait("D:\\GAMES\\TEST\\GAME.PIF", {}, &error), 0) << error;

@@ -230,5 +230,30 @@ TEST(IpxServerSetting, TheEnvironmentNamesTheServer) {
   }
 }
 
+TEST_F(IpxTunnelTest, TheServerChosenInTheProgramTakesTheNextEndpointsThere) {
+  IpxServerSetting elsewhere;
+  elsewhere.server = {"127.0.0.1", testsupport::freeUdpPort()};
+  elsewhere.relayProgram = "/nonexistent/qf95-ipxrelay";
+  HostNetwork network(elsewhere);
+  std::optional<IpxServer> told;
+  network.onServerChange([&](const IpxServer& server) { told = server; });
+  std::string error;
+  EXPECT_FALSE(network.setIpxServer("two words", error));
+  EXPECT_FALSE(told);
+  ASSERT_TRUE(network.setIpxServer("127.0.0.1:" + std::to_string(relay.port()), error)) << error;
+  EXPECT_EQ(told, setting.server);
+  EXPECT_EQ(network.ipxServer(), setting.server.text());
+  EXPECT_TRUE(open(network, 0x4001));
+
+  // The environment's server is the player's word: the program does not replace it.
+  std::map<std::string, std::string> env{{"QF95_IPX_SERVER", "10.0.0.5:213"}};
+  HostNetwork named(IpxServerSetting::fromEnvironment([&](const char* name) -> const char* {
+    return env.contains(name) ? env[name].c_str() : nullptr;
+  }));
+  EXPECT_TRUE(named.ipxServerFromEnvironment());
+  EXPECT_FALSE(named.setIpxServer("127.0.0.1", error));
+  EXPECT_EQ(named.ipxServer(), "10.0.0.5:213");
+}
+
 }  // namespace
 }  // namespace platform

@@ -325,6 +325,7 @@ class RecordingHost : public app::MainWindowHost,
                                    AutoLaunchOptionsDialog::kCaptions.end());
     names.push_back(AutoLaunchOptionsDialog::kClan);
     names.push_back(AutoLaunchOptionsDialog::kMapSocket);
+    names.push_back(AutoLaunchOptionsDialog::kIpxServer);
     for (const char* name : names)
       form.field(name, [&dialog, name](const std::string& value) {
         if (!dialog.setField(name, value))
@@ -373,7 +374,6 @@ class RecordingHost : public app::MainWindowHost,
          << (dialog.result() == lan::DownloadDialog::Result::kDone ? "downloaded" : "failed") << " "
          << dialog.received() << " bytes\n";
   }
-  void runAutoLaunchOptions() override { dialog(multiplayer::AutoLaunchOptionsDialog::kTitle); }
 
   void showFavourites() override {
     files_.refreshFavourites();
@@ -720,6 +720,7 @@ int main(int argc, char** argv) {
                          app::builtFeatures({/*dialogs=*/true, /*fileManager=*/true}), host);
 
   window.setNetwork(&system.network());
+  window.setIpxServerChoice(&system.ipxServerChoice());
   window.setLaunchCounter([&system](const std::string& file, const std::string& args) {
     return system.recordLaunch(file, args);
   });

@@ -358,12 +358,6 @@ void CMainFrame::runDownloadDialog(lan::DownloadDialog& dialog) {
   gui::runDownloadDialog(this, dialog);
 }
 
-void CMainFrame::runAutoLaunchOptions() {
-  multiplayer::AutoLaunchOptionsDialog dialog(services_.cat.univ());
-  if (gui::runAutoLaunchOptionsDialog(wxGetTopLevelParent(wxGetActiveWindow()), dialog))
-    dialog.ok();
-}
-
 void CMainFrame::bindFlyByHelp(wxAuiToolBar* bar) {
   bar->Bind(wxEVT_MOTION, [this, bar](wxMouseEvent& event) {
     event.Skip();

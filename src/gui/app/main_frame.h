@@ -77,7 +77,6 @@ class CMainFrame : public wxDocParentFrame,
   void runServerDialog(lan::ServerDialog& dialog) override;
   void runClientDialog(lan::ClientDialog& dialog) override;
   void runDownloadDialog(lan::DownloadDialog& dialog) override;
-  void runAutoLaunchOptions() override;
   // Network starts: the window listens for servers while it is idle.
   void enableLanStart();
 

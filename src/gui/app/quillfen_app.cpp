@@ -110,6 +110,7 @@ bool CQuillfen95App::OnInit() {
       app::builtFeatures({/*dialogs=*/true, /*fileManager=*/true}));
   SetTopWindow(frame);
   frame->window().setNetwork(&system.network());
+  frame->window().setIpxServerChoice(&system.ipxServerChoice());
   frame->enableLanStart();
   frame->window().setLaunchCounter([&system](const std::string& file, const std::string& args) {
     return system.recordLaunch(file, args);

@@ -95,6 +95,8 @@ AutoLaunchOptionsView::AutoLaunchOptionsView(wxWindow* parent, AutoLaunchOptions
   auto* grid = formGrid();
   clan_ = textControl(this, grid, kIdClan, AutoLaunchOptionsDialog::kClan, dialog_.clan());
   textControl(this, grid, kIdMapSocket, AutoLaunchOptionsDialog::kMapSocket, dialog_.mapSocket());
+  ipxServer_ = textControl(this, grid, kIdIpxServer, AutoLaunchOptionsDialog::kIpxServer,
+                           dialog_.ipxServer());
   top->Add(grid, 0, wxEXPAND | wxALL, 10);
   top->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxALL, 8);
   SetSizerAndFit(top);
@@ -104,6 +106,7 @@ AutoLaunchOptionsView::AutoLaunchOptionsView(wxWindow* parent, AutoLaunchOptions
 void AutoLaunchOptionsView::pull() {
   for (size_t i = 0; i < boxes_.size(); ++i) dialog_.setChecked(i, boxes_[i]->GetValue());
   dialog_.typeClan(fromWx(clan_->GetValue()));
+  dialog_.typeIpxServer(fromWx(ipxServer_->GetValue()));
 }
 
 NewNumberView::NewNumberView(wxWindow* parent, NewNumberDialog& dialog)

@@ -37,7 +37,7 @@ class AutoLaunchOptionsView : public View {
 
   multiplayer::AutoLaunchOptionsDialog& dialog_;
   std::array<wxCheckBox*, multiplayer::AutoLaunchOptionsDialog::kBoxCount> boxes_{};
-  wxTextCtrl* clan_ = nullptr;
+  wxTextCtrl *clan_ = nullptr, *ipxServer_ = nullptr;
 };
 
 class NewNumberView : public View {

@@ -63,6 +63,7 @@ inline constexpr int kIdLimitCommandLine = 2806;
 inline constexpr int kIdAutoLaunchBox = 2810;  // + box
 inline constexpr int kIdClan = 2820;
 inline constexpr int kIdMapSocket = 2821;
+inline constexpr int kIdIpxServer = 2822;
 inline constexpr int kIdNumberName = 2830;
 inline constexpr int kIdNumberNumber = 2831;
 // Control ids of the network start's dialogs.

@@ -71,6 +71,17 @@ class FakeNetwork : public Network {
   std::unique_ptr<StreamConnection> connectStream(const IpxAddress& to,
                                                   std::string& error) override;
 
+  std::string ipxServer() const override { return ipxServerText; }
+  bool ipxServerFromEnvironment() const override { return ipxServerFixed; }
+  bool setIpxServer(const std::string& text, std::string& error) override {
+    if (ipxServerFixed || text.empty() || text.find(' ') != std::string::npos) {
+      error = "\"" + text + "\" is not taken";
+      return false;
+    }
+    ipxServerText = text;
+    return true;
+  }
+
   // This machine's address for a socket number.
   IpxAddress address(uint16_t socket) const;
   FakeIpxHub& hub() { return *hub_; }
@@ -79,6 +90,8 @@ class FakeNetwork : public Network {
   uint16_t asked = 0;
   int starts = 0;
   int releases = 0;
+  std::string ipxServerText = "127.0.0.1:21300";
+  bool ipxServerFixed = false;
 
  private:
   std::shared_ptr<FakeIpxHub> hub_;

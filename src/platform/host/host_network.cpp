@@ -45,6 +45,26 @@ std::unique_ptr<StreamConnection> HostNetwork::connectStream(const IpxAddress& t
   return streams_->connect(to, error, kConnectWait);
 }
 
+std::string HostNetwork::ipxServer() const {
+  return setting().problem.empty() ? setting().server.text() : std::string();
+}
+
+bool HostNetwork::ipxServerFromEnvironment() const {
+  return setting().environmentDecides;
+}
+
+bool HostNetwork::setIpxServer(const std::string& text, std::string& error) {
+  if (setting().environmentDecides) {
+    error = "$QF95_IPX_SERVER names the IPX server";
+    return false;
+  }
+  const auto server = IpxServerSetting::parse(text, &error);
+  if (!server) return false;
+  tunnel_->setServer(*server);
+  if (serverChanged_) serverChanged_(*server);
+  return true;
+}
+
 const IpxServerSetting& HostNetwork::setting() const {
   return tunnel_->setting();
 }

@@ -6,6 +6,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <memory>
 
 #include "platform/host/ipx_server_setting.h"
@@ -32,6 +33,14 @@ class HostNetwork : public Network {
   std::unique_ptr<StreamConnection> connectStream(const IpxAddress& to,
                                                   std::string& error) override;
 
+  std::string ipxServer() const override;
+  bool ipxServerFromEnvironment() const override;
+  bool setIpxServer(const std::string& text, std::string& error) override;
+  // Told of each change of the server (the DOS sessions must join the same network).
+  void onServerChange(std::function<void(const IpxServer&)> listener) {
+    serverChanged_ = std::move(listener);
+  }
+
   const IpxServerSetting& setting() const;
   // The relay this network started because nothing answered, 0 when none.
   pid_t startedRelay() const;
@@ -39,6 +48,7 @@ class HostNetwork : public Network {
  private:
   std::unique_ptr<IpxTunnel> tunnel_;
   std::unique_ptr<IpxStreams> streams_;
+  std::function<void(const IpxServer&)> serverChanged_;
 };
 
 }  // namespace platform

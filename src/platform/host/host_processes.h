@@ -76,6 +76,11 @@ class HostProcesses : public Processes {
   bool openTextViewer(const std::string& file) override;
   // The sessions get ipx=true and "ipxnet connect" to the server of the options' ipx setting.
   void setIpxNetwork(bool on) override { ipxNetwork_ = on; }
+  // The server the sessions join from now on.
+  void setIpxServer(const IpxServer& server) {
+    options_.ipx.server = server;
+    options_.ipx.problem.clear();
+  }
 
   // Nothing is told when null (the default).
   void setSessionWatcher(SessionWatcher* watcher) { watcher_ = watcher; }

@@ -39,6 +39,7 @@ IpxServerSetting IpxServerSetting::fromEnvironment(const Lookup& lookup) {
   IpxServerSetting setting;
   const char* text = lookup("QF95_IPX_SERVER");
   if (text && *text) {
+    setting.environmentDecides = true;
     if (auto server = parse(text, &setting.problem)) setting.server = *server;
     setting.problem = setting.problem.empty() ? "" : "QF95_IPX_SERVER: " + setting.problem;
   }

@@ -32,6 +32,8 @@ struct IpxServerSetting {
   // Why $QF95_IPX_SERVER was not taken; nothing joins the network while it is set, since a
   // silent fallback would put the player on another network than the one they named.
   std::string problem;
+  // $QF95_IPX_SERVER named the server: the program's own setting gives way to it.
+  bool environmentDecides = false;
   // The relay started when the server is this machine and nothing answers there; empty: the
   // one beside the running program, else the one on $PATH.
   std::string relayProgram;

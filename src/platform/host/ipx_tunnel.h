@@ -34,6 +34,11 @@ class IpxTunnel {
   bool ownsNode(const ipx::Node& node) const;
 
   const IpxServerSetting& setting() const { return setting_; }
+  // The server for endpoints opened from now on; open ones stay where they registered.
+  void setServer(const IpxServer& server) {
+    setting_.server = server;
+    setting_.problem.clear();
+  }
   // The relay this tunnel started, 0 when none. It runs on after us: other copies and the
   // DOS sessions may be using it.
   pid_t startedRelay() const { return relay_; }
