@@ -64,9 +64,20 @@ void DownloadDialog::fail() {
   }
 }
 
+bool DownloadDialog::writeGathered() {
+  const size_t count = gathered_.size();
+  const bool written = count == 0 || (file_ && file_->write(gathered_.data(), count) == count);
+  gathered_.clear();
+  return written;
+}
+
 void DownloadDialog::finish() {
   connection_.reset();
   listener_.reset();
+  if (!writeGathered()) {
+    fail();
+    return;
+  }
   file_.reset();
   platform::FileSystem& fs = socket_.services().fs;
   // A different file under the map's name (another size or time) gives way to the server's.
@@ -117,11 +128,13 @@ void DownloadDialog::poll() {
 
 void DownloadDialog::readBlocks() {
   std::vector<uint8_t> message;
+  bool heard = false;
   for (size_t i = 0; i < kBlocksPerPoll && result_ == Result::kRunning; ++i) {
     switch (connection_->receive(FileBlockTag::kSize, message, 0)) {
       case platform::StreamConnection::Read::kMessage:
         errors_ = 0;
-        quietSince_ = socket_.services().clock.milliseconds();
+        if (!heard) quietSince_ = socket_.services().clock.milliseconds();
+        heard = true;
         takeBlock(message);
         break;
       case platform::StreamConnection::Read::kEnd:
@@ -153,7 +166,10 @@ bool DownloadDialog::takeBlock(std::span<const uint8_t> bytes) {
     return true;
   if (nextBlock_ == 0) progressRange_ = int(target_.size / kBlockData);
   const size_t count = size_t(std::min<uint64_t>(kBlockData, target_.size - received_));
-  if (file_->write(block->get(file_block::Data).data(), count) != count) {
+  const std::span<const uint8_t> data = block->get(file_block::Data);
+  gathered_.insert(gathered_.end(), data.begin(), data.begin() + std::ptrdiff_t(count));
+  // Written a piece at a time, not a system call per block.
+  if (gathered_.size() >= kWritePiece && !writeGathered()) {
     fail();
     return false;
   }

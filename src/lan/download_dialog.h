@@ -37,7 +37,8 @@ class DownloadDialog {
   // The request is repeated until the server connects.
   static constexpr uint64_t kRequestIntervalMs = 500;
   static constexpr int kErrorsInARow = 10;
-  static constexpr size_t kBlocksPerPoll = 64;
+  // A quarter megabyte a poll: a big map travels at speed, and one poll stays short.
+  static constexpr size_t kBlocksPerPoll = 1024;
 
   // Makes the directories, listens and creates the scratch file; a failure is shown ("Bad
   // socket", "Bad bind", "Could not create file") and the dialog ends at once.
@@ -66,6 +67,8 @@ class DownloadDialog {
  private:
   void fail();
   void finish();
+  // The blocks gathered so far go to the scratch file; false when it could not take them.
+  bool writeGathered();
   void readBlocks();
   void countSeconds(uint64_t now);
 
@@ -74,6 +77,8 @@ class DownloadDialog {
   DownloadTarget target_;
   std::string scratch_;
   std::unique_ptr<platform::FileHandle> file_;
+  static constexpr size_t kWritePiece = 64 * 1024;
+  std::vector<uint8_t> gathered_;
   std::unique_ptr<platform::StreamListener> listener_;
   std::unique_ptr<platform::StreamConnection> connection_;
   Result result_ = Result::kRunning;

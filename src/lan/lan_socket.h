@@ -42,6 +42,8 @@ struct LanServices {
 
 // How many datagrams one poll takes at most: a flood never holds the window up.
 inline constexpr size_t kDatagramsPerPoll = 64;
+// How often the window polls a coordination dialog: a datagram waits at most this long.
+inline constexpr int kPollIntervalMs = 5;
 
 // What the main view launches once a server accepted this copy.
 struct ClientLaunch {

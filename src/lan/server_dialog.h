@@ -39,7 +39,8 @@ class ServerDialog : private UploadLog {
   // Copies of each "StartNow0": one lost datagram must not leave a player behind.
   static constexpr int kStartNowCopies = 3;
   static constexpr size_t kMaxUploads = kMaxClients;
-  static constexpr size_t kBlocksPerPoll = 64;
+  // A quarter megabyte a poll: a big map travels at speed, and one poll stays short.
+  static constexpr size_t kBlocksPerPoll = 1024;
 
   // Refused (kFailed at once) when this copy may never serve. With a launch file its size and
   // time go into the announcement and its directory is made relative to the game's.

@@ -40,12 +40,38 @@ Upload::Upload(std::unique_ptr<platform::FileHandle> file,
       blocks_(blocks),
       log_(log) {}
 
+size_t Upload::readBlockData(std::span<uint8_t> data) {
+  // The file is read a piece at a time, not a system call per block; a block is filled
+  // whole unless the file ends.
+  size_t filled = 0;
+  while (filled < data.size()) {
+    if (readAt_ == readAhead_.size()) {
+      readAhead_.resize(kReadPiece);
+      readAhead_.resize(file_->read(readAhead_.data(), readAhead_.size()));
+      readAt_ = 0;
+      if (readAhead_.empty()) break;
+    }
+    const size_t count = std::min(data.size() - filled, readAhead_.size() - readAt_);
+    std::copy_n(readAhead_.begin() + std::ptrdiff_t(readAt_), count,
+                data.begin() + std::ptrdiff_t(filled));
+    readAt_ += count;
+    filled += count;
+  }
+  return filled;
+}
+
 bool Upload::send(size_t& budget) {
   while (budget > 0) {
     std::span<uint8_t> data = block_.region(file_block::Data);
-    const size_t got = index_ < blocks_ ? file_->read(data.data(), data.size()) : 0;
+    const size_t got = index_ < blocks_ ? readBlockData(data) : 0;
     if (got == 0) {
+      const bool sent = connection_->flush();
       connection_.reset();
+      if (!sent) {
+        log_.showStatus(kUploadSocketSend);
+        log_.logLine(kUploadSocketSend);
+        return false;
+      }
       log_.logLine(kUploadComplete);
       return false;
     }
@@ -61,6 +87,13 @@ bool Upload::send(size_t& budget) {
     }
     if (index_ == 1) log_.logLine(kUploadGoing);
     ++index_;
+  }
+  // The blocks of this turn go out now: the client is not kept waiting for a fuller buffer.
+  if (!connection_->flush()) {
+    log_.showStatus(kUploadSocketSend);
+    log_.logLine(kUploadSocketSend);
+    connection_.reset();
+    return false;
   }
   return true;
 }

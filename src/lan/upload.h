@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <memory>
+#include <span>
+#include <vector>
 #include <string>
 
 #include "lan/datagrams.h"
@@ -38,7 +40,13 @@ class Upload {
          std::unique_ptr<platform::StreamConnection> connection, FileBlock block, uint32_t blocks,
          UploadLog& log);
 
+  // The next block's data (at most `data.size()` bytes) from the file; 0 at its end.
+  size_t readBlockData(std::span<uint8_t> data);
+
+  static constexpr size_t kReadPiece = 64 * 1024;
   std::unique_ptr<platform::FileHandle> file_;
+  std::vector<uint8_t> readAhead_;
+  size_t readAt_ = 0;
   std::unique_ptr<platform::StreamConnection> connection_;
   FileBlock block_;
   uint32_t blocks_;  // what the announced length fills; the file may grow meanwhile

@@ -89,7 +89,10 @@ class StreamConnection {
  public:
   enum class Read { kMessage, kEnd, kNothingYet, kError };
   virtual ~StreamConnection() = default;
+  // Messages may wait to go out together until flush(), a receive or the end of the connection.
   virtual bool send(std::span<const uint8_t> message) = 0;
+  // Everything sent goes out now; false when the connection failed.
+  virtual bool flush() { return true; }
   // Reads the next message of exactly `size` bytes into `out`; kEnd after an orderly end of
   // the other side, kNothingYet when no whole message is there within `waitMs`.
   virtual Read receive(size_t size, std::vector<uint8_t>& out, int waitMs) = 0;

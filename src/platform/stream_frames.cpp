@@ -12,11 +12,17 @@ constexpr uint8_t kHelloMark[4] = {'Q', 'F', '9', '5'};
 }  // namespace
 
 std::vector<uint8_t> frame(std::span<const uint8_t> message) {
-  const auto size = uint32_t(message.size());
-  std::vector<uint8_t> out{uint8_t(size >> 24), uint8_t(size >> 16), uint8_t(size >> 8),
-                           uint8_t(size)};
-  out.insert(out.end(), message.begin(), message.end());
+  std::vector<uint8_t> out;
+  appendFrame(out, message);
   return out;
+}
+
+void appendFrame(std::vector<uint8_t>& out, std::span<const uint8_t> message) {
+  const auto size = uint32_t(message.size());
+  const uint8_t length[4] = {uint8_t(size >> 24), uint8_t(size >> 16), uint8_t(size >> 8),
+                             uint8_t(size)};
+  out.insert(out.end(), std::begin(length), std::end(length));
+  out.insert(out.end(), message.begin(), message.end());
 }
 
 std::vector<uint8_t> hello(uint16_t socket) {

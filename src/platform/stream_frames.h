@@ -15,6 +15,8 @@ namespace platform::frames {
 inline constexpr size_t kMaxMessage = 1 << 20;
 
 std::vector<uint8_t> frame(std::span<const uint8_t> message);
+// The framed message at the end of `out`.
+void appendFrame(std::vector<uint8_t>& out, std::span<const uint8_t> message);
 
 std::vector<uint8_t> hello(uint16_t socket);
 // The socket number of a hello, nothing for any other message.

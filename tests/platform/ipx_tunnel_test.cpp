@@ -124,11 +124,14 @@ TEST_F(IpxTunnelTest, AStreamCarriesMessagesInOrderAndEndsCleanly) {
   std::vector<uint8_t> got;
   EXPECT_EQ(in->receive(312, got, 0), Read::kNothingYet);
   for (int i = 0; i < 40; ++i) ASSERT_TRUE(out->send(std::vector<uint8_t>(312, uint8_t(i))));
+  // Small messages go out together, at the flush.
+  EXPECT_EQ(in->receive(312, got, 50), Read::kNothingYet);
+  ASSERT_TRUE(out->flush());
   for (int i = 0; i < 40; ++i) {
     ASSERT_EQ(in->receive(312, got, 3000), Read::kMessage) << i;
     EXPECT_EQ(got, std::vector<uint8_t>(312, uint8_t(i)));
   }
-  ASSERT_TRUE(in->send(bytesOf("ack")));
+  ASSERT_TRUE(in->send(bytesOf("ack")) && in->flush());
   ASSERT_EQ(out->receive(312, got, 3000), Read::kMessage);
   EXPECT_EQ(textOf(got), "ack");
   out.reset();

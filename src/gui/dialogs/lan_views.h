@@ -23,7 +23,7 @@ namespace gui::dialogs {
 class TickedView : public View {
  public:
   // How often the dialog is polled: datagrams are answered as they come, not on a slow beat.
-  static constexpr int kTickMs = 10;
+  static constexpr int kTickMs = lan::kPollIntervalMs;
 
   TickedView(wxWindow* parent, const char* title);
   ~TickedView() override;

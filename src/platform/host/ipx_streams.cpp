@@ -23,6 +23,8 @@ using Clock = std::chrono::steady_clock;
 constexpr int kSendStallMs = 5000;
 // Connections whose hello has not come yet; the oldest go first beyond this.
 constexpr size_t kMaxIncoming = 16;
+// Sent messages wait until this much is gathered, or a flush.
+constexpr size_t kSendTogether = 64 * 1024;
 
 std::string endpointText(uint32_t ipv4, uint16_t port) {
   in_addr address{htonl(ipv4)};
@@ -79,18 +81,31 @@ class TcpStream : public StreamConnection {
   TcpStream(UniqueFd fd, frames::FrameReader reader, bool ended)
       : fd_(std::move(fd)), reader_(std::move(reader)), ended_(ended) {}
   ~TcpStream() override {
-    // Our end first, then what the other side still sent: closing with unread bytes would
-    // reset the connection instead of ending it.
+    // What waits goes first, then our end, then what the other side still sent: closing with
+    // unread bytes would reset the connection instead of ending it.
+    flush();
     ::shutdown(fd_.get(), SHUT_WR);
     frames::FrameReader rest;
     drain(fd_.get(), rest);
   }
 
+  // Small messages (a map goes in 312-byte blocks) go out together: one system call for many.
   bool send(std::span<const uint8_t> message) override {
-    return message.size() <= frames::kMaxMessage && sendAll(fd_.get(), frames::frame(message));
+    if (failed_ || message.size() > frames::kMaxMessage) return false;
+    frames::appendFrame(outgoing_, message);
+    return outgoing_.size() < kSendTogether || flush();
+  }
+
+  bool flush() override {
+    if (outgoing_.empty()) return !failed_;
+    if (!sendAll(fd_.get(), outgoing_)) failed_ = true;
+    outgoing_.clear();
+    return !failed_;
   }
 
   Read receive(size_t size, std::vector<uint8_t>& out, int waitMs) override {
+    // An answer may depend on what we sent.
+    flush();
     const auto deadline = Clock::now() + std::chrono::milliseconds(waitMs);
     for (;;) {
       switch (reader_.next(out)) {
@@ -120,6 +135,7 @@ class TcpStream : public StreamConnection {
  private:
   UniqueFd fd_;
   frames::FrameReader reader_;
+  std::vector<uint8_t> outgoing_;
   bool ended_ = false;
   bool failed_ = false;
 };
@@ -276,7 +292,7 @@ std::unique_ptr<StreamConnection> IpxStreams::connect(const IpxAddress& to, std:
   }
   noDelay(fd.get());
   auto stream = std::make_unique<TcpStream>(std::move(fd), frames::FrameReader{}, false);
-  if (!stream->send(frames::hello(to.socket()))) {
+  if (!stream->send(frames::hello(to.socket())) || !stream->flush()) {
     error = "the connection to " + where + " broke at once";
     return nullptr;
   }
