@@ -13,7 +13,12 @@
 #                    (in the game's folder, as the screenshot shows);
 #   game_running     "Run" with a DOS session that lasts a few seconds: meanwhile the window is
 #                    made larger and must draw the new part (a window that waits without
-#                    drawing leaves it black), and it takes no keys; afterwards it is usable.
+#                    drawing leaves it black), and it takes no keys; afterwards it is usable;
+#   multiplayer      the main window with the IPX layout;
+#   lan_client       the window idle in multiplayer mode with auto-launch on, our IPX relay and
+#                    two copies of the headless driver (a server for three players and a
+#                    client): the window hears the server, shows its join and wait dialog, and
+#                    starts the game with the others in a DOS session on the same network.
 # The program's ready file names the window in front, message boxes included: every wait is on
 # that file or on the process, each with a time limit.
 #   tests/gui/keyboard_session.sh QUILLFEN95 BUILD_DIR SHOT_DIR [CASE...]
@@ -23,9 +28,10 @@ set -uo pipefail
 exe=$(realpath "$1")
 build=$(realpath "$2")
 shots=$(realpath -m "$3")
+tools=$(cd "$(dirname "$0")/../../tools" && pwd)
 shift 3
 cases=("$@")
-[ ${#cases[@]} -gt 0 ] || cases=(menu_keys message_box terminate_in_box browse game_running multiplayer)
+[ ${#cases[@]} -gt 0 ] || cases=(menu_keys message_box terminate_in_box browse game_running multiplayer lan_client)
 for tool in Xvfb xdotool import; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
@@ -278,6 +284,74 @@ case_multiplayer() {
   # Every start is in single-player mode; the communication type was kept.
   [ "$(xxd -s 7243 -l 1 -p "$program/QuillfenUnivInfo.dat")" = 02 ] ||
     { echo "the communication type was not kept"; return 1; }
+}
+
+# A DOS session that keeps its configuration in $SESSION_CONF and ends at once.
+recording_dosbox() {
+  cat >"$work/record-dosbox" <<'EOF2'
+#!/bin/sh
+while [ $# -gt 0 ]; do
+  [ "$1" = -conf ] && cp "$2" "$SESSION_CONF"
+  shift
+done
+EOF2
+  chmod +x "$work/record-dosbox"
+}
+
+# A headless copy on a demo machine of its own, in the background: $1 the machine, $2 script.
+headless_copy() {
+  "$tools/make_demo_machine.sh" "$build" "$work/$1" >/dev/null
+  printf '%s\n' "$2" >"$work/$1.script"
+  (cd "$work/$1/drive_c/QF95" && exec env SESSION_CONF="$work/$1.conf" \
+     timeout 120 "$build/qf95-headless" --prefix "$work/$1/prefix" "$work/$1.script") \
+    >"$work/$1.txt" 2>&1 &
+}
+
+case_lan_client() {
+  settings_after_plain_close || return 1
+  cp "$build/standin.com" "$work/m/drive_d/GAMES/DUKE3D/COMMIT.EXE"
+  # "NetWork/IPX", and auto-launch on (the mode itself is switched by the command).
+  printf '\x02' | dd of="$program/QuillfenUnivInfo.dat" bs=1 seek=7243 conv=notrunc status=none
+  printf '\x01' | dd of="$program/QuillfenUnivInfo.dat" bs=1 seek=7204 conv=notrunc status=none
+  recording_dosbox
+  local port relay server client
+  port=$(python3 -c 'import socket; s=socket.socket(socket.AF_INET, socket.SOCK_DGRAM); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+  "$build/qf95-ipxrelay" --port "$port" >"$work/relay.log" 2>&1 &
+  relay=$!
+  export QF95_IPX_SERVER="127.0.0.1:$port" QF95_DOSBOX="$work/record-dosbox"
+  start QF95_TEST_COMMAND=$mode_switch SESSION_CONF="$work/window.conf"
+  wait_front "$main_title" || { kill "$relay"; return 1; }
+  local game='command 32846
+command 32903
+set comm NetWork/IPX
+set auto-launch on
+answer no'
+  headless_copy server "$game
+set players 3
+command 32828"
+  server=$!
+  wait_front "Found Quillfen95 Server" || { kill "$relay"; return 1; }
+  sleep 1
+  shot lan_client_window
+  headless_copy client "$game
+listen 60"
+  client=$!
+  for _ in $(seq 1 300); do
+    [ -e "$work/window.conf" ] && break
+    sleep 0.1
+  done
+  wait "$server" "$client"
+  kill "$relay"
+  close_by_sigterm || return 1
+  local ok=0
+  [ -e "$work/window.conf" ] || { echo "the window started no game"; ok=1; }
+  grep -q "^ipxnet connect 127.0.0.1 $port" "$work/window.conf" 2>/dev/null ||
+    { echo "the window's game did not join the IPX network"; ok=1; }
+  grep -qi "commit" "$work/window.conf" 2>/dev/null || { echo "the window did not start COMMIT"; ok=1; }
+  grep -q -- "-> started" "$work/server.txt" || { echo "the server did not start:"; cat "$work/server.txt"; ok=1; }
+  [ -e "$work/client.conf" ] || { echo "the other client started no game"; cat "$work/client.txt"; ok=1; }
+  unset QF95_IPX_SERVER QF95_DOSBOX
+  return $ok
 }
 
 fail=0
