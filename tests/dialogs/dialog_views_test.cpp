@@ -23,6 +23,7 @@
 #include "gui/dialogs/launch_option_views.h"
 #include "gui/dialogs/multiplayer_views.h"
 #include "gui/dialogs/option_page_view.h"
+#include "platform/fake/fake_network.h"
 #include "view_helpers.h"
 
 namespace {
@@ -259,7 +260,9 @@ TEST_F(DialogViewsTest, OtherMultiplayerOptionsHandTheirPicksToTheDialog) {
 
 TEST_F(DialogViewsTest, AutoLaunchOptionsHandTheirBoxesAndClanToTheDialog) {
   Catalogue& c = started();
-  multiplayer::AutoLaunchOptionsDialog dialog(c.univ());
+  platform::FakeNetwork network;
+  multiplayer::IpxServerChoice ipxServer(network, fs, "C:\\");
+  multiplayer::AutoLaunchOptionsDialog dialog(c.univ(), &ipxServer);
   AutoLaunchOptionsView view(nullptr, dialog);
   show(&view, "auto_deathmatch_options");
   const int neverServer =
@@ -268,8 +271,11 @@ TEST_F(DialogViewsTest, AutoLaunchOptionsHandTheirBoxesAndClanToTheDialog) {
   EXPECT_FALSE(control<wxTextCtrl>(&view, kIdMapSocket)->IsEnabled());
   control<wxCheckBox>(&view, neverServer)->SetValue(true);
   control<wxTextCtrl>(&view, kIdClan)->SetValue("Kestrels");
+  EXPECT_EQ(textOf(&view, kIdIpxServer), "127.0.0.1:21300");
+  control<wxTextCtrl>(&view, kIdIpxServer)->SetValue("192.168.1.10");
   click(&view, wxID_OK);
-  dialog.ok();
+  EXPECT_TRUE(dialog.ok());
+  EXPECT_EQ(network.ipxServerText, "192.168.1.10");
   EXPECT_EQ(c.univ().get(univ_info::NeverServer), 1);
   EXPECT_EQ(c.univ().get(univ_info::Clan), "Kestrels");
 }
