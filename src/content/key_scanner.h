@@ -42,6 +42,24 @@ class KeyScanner {
   static std::string findValue(std::string_view text, std::string_view key,
                                Anchor anchor = Anchor::kAnywhere);
 
+  // A key's value in an INI-style line: the first occurrence of `key` at or after `from`, up
+  // to 200 bytes after it, blanks and a quote skipped, the value after its first "=". Nothing
+  // when the key is missing; `position` is where the key stands.
+  struct IniValue {
+    size_t position;
+    std::string value;
+  };
+  static constexpr size_t kMaxIniValue = 200;
+  static std::optional<IniValue> findIniValue(std::string_view text, size_t from,
+                                              std::string_view key);
+
+  // Replaces the line `key` starts (its first occurrence anywhere): the run of value
+  // characters from the key becomes `key` + `value` (the key keeps its trailing blank). A
+  // missing key with appending on adds the key, a blank, `value` and CR LF at the end.
+  SetResult replaceLine(std::string& text, std::string_view key, std::string_view value);
+  // The same for a key line and the one continuation line after its CR LF.
+  SetResult replaceTwoLines(std::string& text, std::string_view key, std::string_view value);
+
   // When on, setLine adds a key it cannot find; when off it notes kErrorKeyNotFound instead.
   void setAppendMissing(bool on) { appendMissing_ = on; }
   bool appendMissing() const { return appendMissing_; }
@@ -61,6 +79,10 @@ class KeyScanner {
   void clearError() { error_ = 0; }
 
  private:
+  SetResult replaceRun(std::string& text, std::string_view key, std::string_view value,
+                       bool withContinuation);
+  SetResult appendKey(std::string& text, std::string_view key, std::string_view value);
+
   bool appendMissing_ = false;
   size_t capacity_ = std::string::npos;
   int error_ = 0;

@@ -72,3 +72,41 @@ TEST(KeyScanner, EditsBeyondTheCapacityAreRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(KeyScanner, IniValuesTakeTheTextAfterTheEqualsSignFromAPosition) {
+  const std::string text =
+      "[E1M1]\r\nTitle = Cradle to Grave\r\n[E1M2]\r\nTitle=\"Wrong Side\"\r\n";
+  auto first = KeyScanner::findIniValue(text, 0, "Title");
+  ASSERT_TRUE(first);
+  EXPECT_EQ(first->value, "Cradle to Grave");
+  EXPECT_EQ(first->position, 8u);
+  // From the second section on; a quote after the sign ends the value there.
+  auto second = KeyScanner::findIniValue(text, first->position + 1, "Title");
+  ASSERT_TRUE(second);
+  EXPECT_EQ(second->value, "");
+  EXPECT_EQ(KeyScanner::findIniValue("Title\t= \tx", 0, "Title")->value, "\tx");
+  EXPECT_FALSE(KeyScanner::findIniValue(text, 0, "Song"));
+  EXPECT_FALSE(KeyScanner::findIniValue(text, text.size(), "Title"));
+  EXPECT_EQ(KeyScanner::findIniValue("Title=" + std::string(300, 'a'), 0, "Title")->value.size(),
+            KeyScanner::kMaxIniValue - 1);
+}
+
+TEST(KeyScanner, ReplaceLineKeepsTheKeysBlankAndReplaceTwoLinesTakesTheContinuation) {
+  KeyScanner scanner;
+  std::string text = "// x\r\ndefinevolumename 0 L.A. MELTDOWN\r\nnext";
+  EXPECT_EQ(scanner.replaceLine(text, "definevolumename 0 ", "LOS ANGELES"), Result::kReplaced);
+  EXPECT_EQ(text, "// x\r\ndefinevolumename 0 LOS ANGELES\r\nnext");
+  std::string music = "music 1 a.mid b.mid\r\n  c.mid d.mid\r\nrest";
+  EXPECT_EQ(scanner.replaceTwoLines(music, "music 1 ", "x.mid"), Result::kReplaced);
+  EXPECT_EQ(music, "music 1 x.mid\r\nrest");
+  std::string missing = "a";
+  EXPECT_EQ(scanner.replaceLine(missing, "k ", "v"), Result::kNotFound);
+  EXPECT_EQ(missing, "a");
+  scanner.setAppendMissing(true);
+  EXPECT_EQ(scanner.replaceLine(missing, "k", "v"), Result::kAppended);
+  EXPECT_EQ(missing, "a\r\nk v\r\n");
+}
+
+}  // namespace
