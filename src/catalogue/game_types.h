@@ -13,6 +13,7 @@ inline constexpr int kKindDukeAtomic = 2;  // Duke Nukem 3D 1.4 and 1.5
 inline constexpr int kKindBlood = 4;
 inline constexpr int kKindShadowWarrior = 5;  // the last of the Build games
 inline constexpr int kKindQuake = 6;
+inline constexpr int kKindHexen = 11;
 
 inline constexpr bool isDukeNukem(int kind) {
   return kind == kKindDuke13 || kind == kKindDukeAtomic;

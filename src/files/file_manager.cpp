@@ -1,5 +1,6 @@
 #include "files/file_manager.h"
 
+#include "catalogue/game_types.h"
 #include "files/directory_navigation.h"
 #include "files/level_files.h"
 #include "files/selected_file.h"
@@ -143,7 +144,10 @@ Selection FileManager::pick(size_t list, std::string directory, const std::strin
 
   readDescription(s.directory, longName);
   s.hasDescription = !description_.empty();
-  if (s.hasDescription && settings_.autoTextTab()) currentTab_ = kFileTextDescTab;
+  readContentNames(s.directory + longName, s.category);
+  s.hasContentNames = contentNames_.has_value();
+  if ((s.hasDescription || s.hasContentNames) && settings_.autoTextTab())
+    currentTab_ = kFileTextDescTab;
 
   if (kind < 0 || static_cast<size_t>(kind) >= kFileKinds) return s;
   if (game.get(gi::FileKindSetOnly, kind) != 0) {
@@ -161,6 +165,25 @@ Selection FileManager::pick(size_t list, std::string directory, const std::strin
   catalogue_.gameData().set(gd::SelectedFileTemplate, game.get(gi::FileKindLoadCommand, kind));
   s.status = PickStatus::kPicked;
   return s;
+}
+
+// A picked file's category is the kind of content the reader takes.
+static_assert(int(FileCategory::kGameCon) == int(content::ContentKind::kGameCon));
+static_assert(int(FileCategory::kGroup) == int(content::ContentKind::kGroup));
+static_assert(int(FileCategory::kUserCon) == int(content::ContentKind::kUserCon));
+static_assert(int(FileCategory::kBloodIni) == int(content::ContentKind::kBloodIni));
+static_assert(int(FileCategory::kWad) == int(content::ContentKind::kWad));
+static_assert(int(FileCategory::kZip) == int(content::ContentKind::kZip));
+static_assert(int(FileCategory::kPak) == int(content::ContentKind::kPak));
+static_assert(int(FileCategory::kLevel) == int(content::ContentKind::kLevelList));
+
+void FileManager::readContentNames(const std::string& path, FileCategory category) {
+  contentNames_.reset();
+  if (category == FileCategory::kNone) return;
+  content::ContentOptions options;
+  options.hexen = catalogue_.current().get(gi::GameKind) == catalogue::kKindHexen;
+  contentNames_ =
+      content::readContentNames(fs_, path, content::ContentKind(int(category)), options);
 }
 
 void FileManager::readDescription(const std::string& directory, const std::string& longName) {

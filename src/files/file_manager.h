@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
+#include "content/content_names.h"
 #include "files/file_category.h"
 #include "files/file_list.h"
 #include "files/file_manager_settings.h"
@@ -38,6 +39,7 @@ struct Selection {
   int fileKind = -1;
   FileCategory category = FileCategory::kNone;
   bool hasDescription = false;
+  bool hasContentNames = false;          // its episodes and levels are in contentNames()
   std::optional<std::string> levelFile;  // its level file, when the game uses them
 };
 
@@ -87,6 +89,9 @@ class FileManager {
 
   // The ".txt" beside the picked file, as read; empty when it has none.
   const std::string& descriptionText() const { return description_; }
+  // The episodes (maps) and levels inside the picked file, for the episode tree; nothing for a
+  // file of no content kind or one that could not be read.
+  const std::optional<content::ContentNames>& contentNames() const { return contentNames_; }
 
   // The favourites come from the launch counts that the hit-point database keeps.
   void setFavouritesSource(FavouritesSource source) { favouritesSource_ = std::move(source); }
@@ -111,6 +116,7 @@ class FileManager {
   Selection pick(size_t list, std::string directory, const std::string& longName,
                  const std::string& shortName, int kind);
   void readDescription(const std::string& directory, const std::string& longName);
+  void readContentNames(const std::string& path, FileCategory category);
   void refill(std::initializer_list<size_t> lists);
 
   catalogue::Catalogue& catalogue_;
@@ -121,6 +127,7 @@ class FileManager {
   size_t currentTab_ = kLongNameDirTab;
   size_t activeList_ = kShortDirList;
   std::string description_;
+  std::optional<content::ContentNames> contentNames_;
   FavouritesSource favouritesSource_;
   std::vector<Favourite> favourites_;
   std::optional<std::string> gameLevelFile_;

@@ -27,6 +27,7 @@
 #include "catalogue/dialogs/drives_dialog.h"
 #include "catalogue/dialogs/game_location_dialog.h"
 #include "dialog_fill.h"
+#include "files/episode_tree.h"
 #include "files/file_manager.h"
 #include "launch/dialogs/demo_respawn_options.h"
 #include "launch/dialogs/launch_options.h"
@@ -541,6 +542,13 @@ void selectFile(files::FileManager& fm, const std::string& path, std::ostream& o
   const files::Selection s = fm.select(found->first, found->second);
   out << "select " << statusName(s.status) << " "
       << (s.status == files::PickStatus::kPicked ? s.path : path) << "\n";
+  // The description tab's episode tree, as the window shows it.
+  if (const auto& names = fm.contentNames()) {
+    for (const files::EpisodeTreeItem& item : files::episodeTree(*names)) {
+      out << "  episode " << item.text << "\n";
+      for (const std::string& level : item.levels) out << "    level " << level << "\n";
+    }
+  }
 }
 
 void setSelection(catalogue::Catalogue& cat, const app::LaunchSelectionView& view,

@@ -13,6 +13,7 @@ enum : int {
   kMisc2List = 1607,       // "Misc2 Dir" tab
   kLeftDirectory = 1608,   // the left list's directory
   kRightDirectory = 1609,  // the directory of the list on the front tab
+  kEpisodeTree = 1610,     // the picked file's episodes and levels, on the "File Text Desc" tab
 };
 
 }  // namespace gui::file_manager_ids

@@ -6,7 +6,9 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/treectrl.h>
 
+#include "files/episode_tree.h"
 #include "gui/files/file_manager_ids.h"
 
 namespace gui {
@@ -51,9 +53,20 @@ FileManagerPanel::FileManagerPanel(wxWindow* parent, catalogue::Catalogue& cat,
   for (size_t tab = 0; tab < files::kTabCount; ++tab) {
     wxWindow* page = nullptr;
     if (tab == files::kFileTextDescTab) {
-      description_ = new wxTextCtrl(tabs_, ids::kDescription, wxEmptyString, wxDefaultPosition,
-                                    wxDefaultSize, wxTE_MULTILINE | wxTE_READONLY | wxTE_DONTWRAP);
-      page = description_;
+      // The picked file's episodes and levels above its ".txt"; the tree only when it has some.
+      descriptionPage_ = new wxPanel(tabs_);
+      episodeTree_ =
+          new wxTreeCtrl(descriptionPage_, ids::kEpisodeTree, wxDefaultPosition, wxDefaultSize,
+                         wxTR_HAS_BUTTONS | wxTR_HIDE_ROOT | wxTR_SINGLE | wxTR_LINES_AT_ROOT);
+      description_ =
+          new wxTextCtrl(descriptionPage_, ids::kDescription, wxEmptyString, wxDefaultPosition,
+                         wxDefaultSize, wxTE_MULTILINE | wxTE_READONLY | wxTE_DONTWRAP);
+      auto* column = new wxBoxSizer(wxVERTICAL);
+      column->Add(episodeTree_, 3, wxEXPAND);
+      column->Add(description_, 2, wxEXPAND);
+      descriptionPage_->SetSizer(column);
+      episodeTree_->Hide();
+      page = descriptionPage_;
     } else if (tab == files::kFavoriteFilesTab) {
       favourites_ = new wxListBox(tabs_, ids::kFavourites, wxDefaultPosition, wxDefaultSize, 0,
                                   nullptr, wxLB_SINGLE);
@@ -134,11 +147,13 @@ void FileManagerPanel::showAll() {
   for (const files::Favourite& f : manager_.favourites()) lines.push_back(f.line);
   favourites_->Set(toWx(lines));
   description_->ChangeValue(toWx(manager_.descriptionText()));
+  showEpisodeTree();
   showTabs();
   showDirectories();
   for (wxListBox* list : lists_) list->Enable(on);
   favourites_->Enable(on);
   description_->Enable(on);
+  episodeTree_->Enable(on);
   tabs_->Enable(on);
 }
 
@@ -213,6 +228,7 @@ void FileManagerPanel::afterPick(const files::Selection& selection) {
   if (selection.status == files::PickStatus::kPicked)
     for (size_t list = 0; list < files::kFileLists; ++list) showPick(list);
   description_->ChangeValue(toWx(manager_.descriptionText()));
+  showEpisodeTree();
   showTabs();
   showDirectories();
   if (selection.status == files::PickStatus::kPathTooLong) {
@@ -221,6 +237,24 @@ void FileManagerPanel::afterPick(const files::Selection& selection) {
                  "Error Message", wxOK | wxICON_ERROR, this);
   }
   if (onSelection_) onSelection_(selection);
+}
+
+void FileManagerPanel::showEpisodeTree() {
+  episodeTree_->DeleteAllItems();
+  const auto& names = manager_.contentNames();
+  episodeTree_->Show(names.has_value());
+  if (names) {
+    const wxTreeItemId root = episodeTree_->AddRoot("");
+    for (const files::EpisodeTreeItem& item : files::episodeTree(*names)) {
+      const wxTreeItemId volume = episodeTree_->AppendItem(root, toWx(item.text));
+      for (const std::string& level : item.levels) episodeTree_->AppendItem(volume, toWx(level));
+    }
+    // The first episode open: its levels are what a player looks for.
+    wxTreeItemIdValue cookie;
+    if (const wxTreeItemId first = episodeTree_->GetFirstChild(root, cookie); first.IsOk())
+      episodeTree_->Expand(first);
+  }
+  descriptionPage_->Layout();
 }
 
 void FileManagerPanel::onTabChanged(wxBookCtrlEvent& event) {

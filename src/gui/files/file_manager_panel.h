@@ -16,6 +16,7 @@ class wxListBox;
 class wxNotebook;
 class wxStaticText;
 class wxTextCtrl;
+class wxTreeCtrl;
 class wxCommandEvent;
 class wxBookCtrlEvent;
 
@@ -68,6 +69,10 @@ class FileManagerPanel : public wxPanel {
   files::FileManager manager_;
   std::array<wxListBox*, files::kFileLists> lists_{};
   wxNotebook* tabs_ = nullptr;
+  void showEpisodeTree();
+
+  wxPanel* descriptionPage_ = nullptr;
+  wxTreeCtrl* episodeTree_ = nullptr;
   wxTextCtrl* description_ = nullptr;
   wxListBox* favourites_ = nullptr;
   wxStaticText* leftDirectory_ = nullptr;

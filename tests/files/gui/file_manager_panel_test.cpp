@@ -12,6 +12,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/timer.h>
+#include <wx/treectrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -147,6 +148,35 @@ TEST_F(FileManagerPanelTest, PickingADescribedFileShowsItsTextWithAutoTextTab) {
   EXPECT_EQ(activated, 1);
   click(ids::kLeftList, "[MAPS]");
   EXPECT_EQ(seen.back(), files::PickStatus::kDirectory);
+}
+
+TEST_F(FileManagerPanelTest, APickedUserConShowsItsEpisodeTreeAndAMapHidesIt) {
+  panel->setAutoTextTab(true);
+  fs.putFile("D:\\GAMES\\DUKE3D\\USER.CON",
+             "definevolumename 0 L.A. MELTDOWN\r\ndefinevolumename 1 LUNAR APOCALYPSE\r\n"
+             "definelevelname 0 0 E1L1.MAP 01:45 00:53 HOLLYWOOD HOLOCAUST\r\n"
+             "definelevelname 0 1 E1L2.MAP 05:10 03:21 RED LIGHT DISTRICT\r\n");
+  click(ids::kMisc1List, "USER.CON");
+  auto* tree = control<wxTreeCtrl>(ids::kEpisodeTree);
+  EXPECT_TRUE(tree->IsShown());
+  EXPECT_EQ(control<wxNotebook>(ids::kTabStrip)->GetSelection(), 1);
+  wxTreeItemIdValue cookie;
+  const wxTreeItemId first = tree->GetFirstChild(tree->GetRootItem(), cookie);
+  ASSERT_TRUE(first.IsOk());
+  EXPECT_EQ(tree->GetItemText(first), "1 : L.A. MELTDOWN");
+  EXPECT_TRUE(tree->IsExpanded(first));
+  EXPECT_EQ(tree->GetChildrenCount(first, false), 2u);
+  EXPECT_EQ(tree->GetChildrenCount(tree->GetRootItem(), false), 3u);  // two named, one not
+  runFor(400);
+  const std::string dir = QF95_SCREENSHOT_DIR;
+  if (std::system("command -v import > /dev/null") == 0) {
+    EXPECT_EQ(std::system(("mkdir -p '" + dir + "' && import -window root '" + dir +
+                           "/file_manager_episode_tree.png'")
+                              .c_str()),
+              0);
+  }
+  click(ids::kLeftList, "E1L1.MAP");
+  EXPECT_FALSE(tree->IsShown());
 }
 
 TEST_F(FileManagerPanelTest, DisabledFileManagerIsGreyedAndEmpty) {
