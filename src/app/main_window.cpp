@@ -3,6 +3,7 @@
 #include "app/command_ids.h"
 #include "app/exit_config_pass.h"
 #include "app/help_files.h"
+#include "app/launch_names.h"
 #include "catalogue/catalogue_files.h"
 #include "input/space_orb_check.h"
 #include "launch/saved_game.h"
@@ -461,7 +462,10 @@ FileManagerChecks MainWindow::fileManagerMenu() const {
 }
 
 LaunchSelectionView MainWindow::launchSelections() const {
-  return describeLaunchSelections(cat_.current(), cat_.gameData());
+  LaunchSelectionView view = describeLaunchSelections(cat_.current(), cat_.gameData());
+  if (const auto names = launchContentNames(cat_.current(), cat_.gameData(), services_.fs))
+    nameLaunchChoices(view, cat_.current(), *names);
+  return view;
 }
 
 }  // namespace app

@@ -565,7 +565,10 @@ void setSelection(catalogue::Catalogue& cat, const app::LaunchSelectionView& vie
                                                           : view.bots;
   if (!choice.enabled) throw ScriptFault("set " + d.what + ": greyed for this game");
   size_t index = 0;
-  while (index < choice.entries.size() && choice.entries[index] != d.value) ++index;
+  // An entry by its text, or by its number when it carries a name ("1 : L.A. MELTDOWN").
+  while (index < choice.entries.size() && choice.entries[index] != d.value &&
+         !choice.entries[index].starts_with(d.value + " : "))
+    ++index;
   if (index == choice.entries.size())
     throw ScriptFault("set " + d.what + ": " + d.value + " is not offered");
   const int i = static_cast<int>(index);
