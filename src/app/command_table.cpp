@@ -222,6 +222,8 @@ FeatureSet builtFeatures(BuildParts parts) {
     set.add(F::kDrives);
     set.add(F::kAutoDeathMatch);
     set.add(F::kNumberList);
+    set.add(F::kUserCon);
+    set.add(F::kWeaponsOption);
   }
   if (parts.fileManager) {
     set.add(F::kTextTabMode);

@@ -5,10 +5,12 @@
 #include "app/help_files.h"
 #include "app/launch_names.h"
 #include "catalogue/catalogue_files.h"
+#include "catalogue/game_types.h"
 #include "input/space_orb_check.h"
 #include "launch/saved_game.h"
 #include "multiplayer/network_check.h"
 #include "platform/dos_path.h"
+#include "platform/dos_text.h"
 
 namespace app {
 
@@ -315,6 +317,12 @@ bool MainWindow::execute(int id) {
     case Feature::kFavorites:
       host_.showFavourites();
       return true;
+    case Feature::kUserCon:
+      editUserCon();
+      return true;
+    case Feature::kWeaponsOption:
+      weaponsOption();
+      return true;
     case Feature::kDrives:
       // The file lists show the drives.
       if (host_.runDrivesDialog()) host_.refreshFileManager();
@@ -322,6 +330,35 @@ bool MainWindow::execute(int id) {
     default:
       return false;
   }
+}
+
+void MainWindow::editUserCon() {
+  const std::string selected = cat_.gameData().get(gd::SelectedFile);
+  const std::string gameDir = platform::dos::withTrailingSeparator(cat_.current().get(gi::GameDir));
+  std::string dir = platform::dos::directoryOf(selected);
+  std::string name = platform::dos::fileNameOf(selected);
+  if (!platform::dos::endsWithIgnoreCase(name, ".CON")) {
+    // None picked: the add-on of the list's directory, given the game's own files first.
+    dir = platform::dos::withTrailingSeparator(host_.currentListDirectory());
+    if (dir.empty() || dir == "\\") dir = gameDir;
+    name = "GAME.CON";
+    for (const char* file : {"GAME.CON", "USER.CON"})
+      if (!services_.fs.exists(dir + file)) services_.fs.copyFile(gameDir + file, dir + file, true);
+  }
+  content::ConEditor editor(services_.fs, services_.prompter, name, dir,
+                            cat_.current().get(gi::GameKind) == catalogue::kKindDukeAtomic);
+  host_.runConEditor(editor);
+  host_.refreshFileManager();
+}
+
+void MainWindow::weaponsOption() {
+  if (!content::WeaponOrder::available(cat_.current())) {
+    services_.prompter.tell(content::WeaponOrder::kNoOptions);
+    return;
+  }
+  content::WeaponOrder order(cat_.gameData());
+  host_.runWeaponOrderDialog(order);
+  host_.refreshView();
 }
 
 void MainWindow::autoLaunchOptions() {

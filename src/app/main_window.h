@@ -17,6 +17,8 @@
 #include "app/toolbar_layout.h"
 #include "app/window_geometry.h"
 #include "catalogue/catalogue.h"
+#include "content/con_editor.h"
+#include "content/weapon_order.h"
 #include "files/file_manager.h"
 #include "files/file_manager_settings.h"
 #include "launch/launch_pipeline.h"
@@ -73,6 +75,11 @@ class MainWindowHost {
   // Picks the file (a full DOS path) for Run as a pick in a file list would; false when no
   // list can take it.
   virtual bool pickFileForLaunch(const std::string& /*path*/) { return false; }
+  // The directory of the file list last clicked; empty: the game's own directory.
+  virtual std::string currentListDirectory() const { return {}; }
+  // "ConEditor" until Finish or Cancel; "Weapons Option" until OK or Cancel.
+  virtual void runConEditor(content::ConEditor& /*editor*/) {}
+  virtual void runWeaponOrderDialog(content::WeaponOrder& /*order*/) {}
   virtual void applyToolbarLayout(const ToolbarLayout& layout) = 0;
   virtual bool toolbarShown() const = 0;
   virtual void showToolbar(bool shown) = 0;
@@ -207,6 +214,9 @@ class MainWindow : public catalogue::MainViewRefresher {
   };
   void setUpMultiplayer();
   void numberCommand(int id);
+  // "Edit &UserCon File": the picked CON file, else GAME.CON of the list's directory.
+  void editUserCon();
+  void weaponsOption();
 
   launch::LaunchServices services_;
   catalogue::Catalogue& cat_;

@@ -232,6 +232,18 @@ bool CMainFrame::runAutoLaunchOptionsDialog(multiplayer::AutoLaunchOptionsDialog
   return gui::runAutoLaunchOptionsDialog(this, dialog);
 }
 
+std::string CMainFrame::currentListDirectory() const {
+  return panel_ ? panel_->currentListDirectory() : std::string();
+}
+
+void CMainFrame::runConEditor(content::ConEditor& editor) {
+  gui::runConEditor(this, editor);
+}
+
+void CMainFrame::runWeaponOrderDialog(content::WeaponOrder& order) {
+  gui::runWeaponOrderDialog(this, order);
+}
+
 bool CMainFrame::runNewNumberDialog(multiplayer::NewNumberDialog& dialog) {
   return gui::runNewNumberDialog(this, dialog);
 }

@@ -70,6 +70,9 @@ class CMainFrame : public wxDocParentFrame,
   bool runOtherOptionsDialog(multiplayer::OtherOptionsDialog& dialog) override;
   bool runAutoLaunchOptionsDialog(multiplayer::AutoLaunchOptionsDialog& dialog) override;
   bool runNewNumberDialog(multiplayer::NewNumberDialog& dialog) override;
+  std::string currentListDirectory() const override;
+  void runConEditor(content::ConEditor& editor) override;
+  void runWeaponOrderDialog(content::WeaponOrder& order) override;
   void showAbout() override;
   void showDefaultFiles(const std::vector<app::DefaultFileRow>& rows) override;
 

@@ -185,6 +185,10 @@ void MainPanel::resetFileLists() {
   if (files_) files_->resetToGameDirectory();
 }
 
+std::string MainPanel::currentListDirectory() const {
+  return files_ ? files_->fileManager().currentDirectory() : std::string();
+}
+
 void MainPanel::showFavourites() {
   if (files_) files_->showFavourites();
 }

@@ -37,6 +37,8 @@ class MainPanel : public wxPanel {
   void resetFileLists();
   void showMode(const std::string& text);
   void showFavourites();
+  // The directory of the file list last clicked; empty without the file manager.
+  std::string currentListDirectory() const;
   MultiplayerBox* multiplayerBox() { return multiplayer_; }
 
  private:

@@ -2,6 +2,7 @@
 
 #include "catalogue/dialogs/drives_dialog.h"
 #include "catalogue/dialogs/game_location_dialog.h"
+#include "gui/dialogs/con_editor_views.h"
 #include "gui/dialogs/dialog_prompter.h"
 #include "gui/dialogs/drives_view.h"
 #include "gui/dialogs/game_location_view.h"
@@ -32,6 +33,16 @@ bool runOtherOptionsDialog(wxWindow* parent, multiplayer::OtherOptionsDialog& di
 bool runAutoLaunchOptionsDialog(wxWindow* parent, multiplayer::AutoLaunchOptionsDialog& dialog) {
   dialogs::AutoLaunchOptionsView view(parent, dialog);
   return view.ShowModal() == wxID_OK;
+}
+
+void runConEditor(wxWindow* parent, content::ConEditor& editor) {
+  dialogs::ConEditorView view(parent, editor);
+  view.ShowModal();
+}
+
+void runWeaponOrderDialog(wxWindow* parent, content::WeaponOrder& order) {
+  dialogs::WeaponOrderView view(parent, order);
+  view.ShowModal();
 }
 
 void runServerDialog(wxWindow* parent, lan::ServerDialog& dialog) {

@@ -6,10 +6,12 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_hooks.h"
+#include "content/con_editor.h"
+#include "content/weapon_order.h"
+#include "gui/dialogs/dialog_paths.h"
 #include "lan/client_dialog.h"
 #include "lan/download_dialog.h"
 #include "lan/server_dialog.h"
-#include "gui/dialogs/dialog_paths.h"
 #include "multiplayer/auto_launch_options_dialog.h"
 #include "multiplayer/new_number_dialog.h"
 #include "multiplayer/other_options_dialog.h"
@@ -36,6 +38,9 @@ bool runNewNumberDialog(wxWindow* parent, multiplayer::NewNumberDialog& dialog);
 void runServerDialog(wxWindow* parent, lan::ServerDialog& dialog);
 void runClientDialog(wxWindow* parent, lan::ClientDialog& dialog);
 void runDownloadDialog(wxWindow* parent, lan::DownloadDialog& dialog);
+// "ConEditor" and "Weapons Option".
+void runConEditor(wxWindow* parent, content::ConEditor& editor);
+void runWeaponOrderDialog(wxWindow* parent, content::WeaponOrder& order);
 // "Drives"; true when a drive was changed.
 bool runDrivesDialog(wxWindow* parent, platform::DriveMap& map);
 

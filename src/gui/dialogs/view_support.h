@@ -66,6 +66,17 @@ inline constexpr int kIdMapSocket = 2821;
 inline constexpr int kIdIpxServer = 2822;
 inline constexpr int kIdNumberName = 2830;
 inline constexpr int kIdNumberNumber = 2831;
+// Control ids of the CON editor and the weapon forms.
+inline constexpr int kIdConDirectory = 3000;
+inline constexpr int kIdConTabs = 3001;
+inline constexpr int kIdConLevels = 3002;
+inline constexpr int kIdConFiles = 3003;
+inline constexpr int kIdConMaps = 3004;
+inline constexpr int kIdConMidi = 3005;
+inline constexpr int kIdConWeapons = 3006;
+inline constexpr int kIdWeaponList = 3010;
+inline constexpr int kIdWeaponUp = 3011;
+inline constexpr int kIdWeaponDown = 3012;
 // Control ids of the network start's dialogs.
 inline constexpr int kIdLanStatus = 2900;
 inline constexpr int kIdLanLog = 2901;
