@@ -233,11 +233,11 @@ void findUserCon(ConTools& tools, ConLaunchContext& context) {
       !context.selectedCon.empty() &&
       !containsIgnoreCase(platform::dos::fileNameOf(context.selectedCon), "user");
   const std::string main = selectedIsMain ? context.selectedCon : context.mainCon;
-  if (main.empty()) return;  // the selected file is the USER file, or there is none
+  if (main.empty() && !context.selectedCon.empty()) return;  // the selected one is the USER file
   const std::string mainPath = context.conDirectory + main;
   const std::string byName = overwritten(main, "GAME", "USER").value_or("");
 
-  const auto head = readHead(tools.fs, mainPath, kIncludeHead);
+  const auto head = main.empty() ? std::nullopt : readHead(tools.fs, mainPath, kIncludeHead);
   if (!head) {
     std::string user = byName;
     if (!sameDirectory(tools, context.conDirectory, tools.gameDirectory))
@@ -408,6 +408,9 @@ bool convertUserCon13(ConTools& tools, ConLaunchContext& context) {
   context.selectedCon = *userTwin;
   if (auto name = twinName(context.launchFile)) context.launchFile = *name;
   if (auto name = twinName(context.mainCon)) context.mainCon = *name;
+  // A main file found or made only here is the one the game must be told to run.
+  if (mainTwin && context.mainCon.empty() && dir == context.conDirectory)
+    context.mainCon = *mainTwin;
 
   const bool hasMain = std::any_of(
       kMainPresencePatterns.begin(), kMainPresencePatterns.end(), [&](const char* pattern) {
@@ -444,13 +447,12 @@ bool prepareConLaunch(ConTools& tools, ConLaunchContext& context) {
   if (!context.selectedCon.empty() && !hasActiveInclude(tools, context, context.selectedCon))
     context.selectedCon = findMainCon(tools, context);
 
-  if (!context.selectedCon.empty() || !context.mainCon.empty()) {
-    findUserCon(tools, context);
-    if (!context.selectedCon.empty() && !convertUserCon13(tools, context)) {
-      tools.prompter.ask(platform::kCaptionError, std::string(kConvertFailed),
-                         platform::Buttons::kOk);
-      return false;
-    }
+  findUserCon(tools, context);
+  // No USER file anywhere: nothing to convert.
+  if (!context.selectedCon.empty() && !convertUserCon13(tools, context)) {
+    tools.prompter.ask(platform::kCaptionError, std::string(kConvertFailed),
+                       platform::Buttons::kOk);
+    return false;
   }
 
   if (context.selectedCon.empty() && context.mainCon.empty()) {
