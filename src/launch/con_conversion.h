@@ -1,12 +1,14 @@
 // The step that converts an old Duke Nukem 3D 1.3 CON script set before a 1.4/1.5 launch.
 #pragma once
 
+#include <string>
+
 #include "launch/launch_state.h"
 
 namespace launch {
 
 enum class ConConversion {
-  kConverted,     // the scripts were converted
+  kConverted,     // the scripts were converted or the launch is to run converted ones
   kNotConverted,  // nothing was converted; the game runs with the files as they are
   kFailed,        // conversion was needed and failed: the launch ends
 };
@@ -14,13 +16,15 @@ enum class ConConversion {
 class ConConverter {
  public:
   virtual ~ConConverter() = default;
-  virtual ConConversion convertForLaunch(const LaunchState& state) = 0;
+  // `selectedFile` is the picked file's full path ("" for none). Sets the state's ConArguments
+  // and ConLaunchFile for the command line.
+  virtual ConConversion convertForLaunch(LaunchState& state, const std::string& selectedFile) = 0;
 };
 
-// Until the CON tools exist: says so, and converts nothing.
+// Converts nothing: for launches whose tests are about something else.
 class NoConConverter : public ConConverter {
  public:
-  ConConversion convertForLaunch(const LaunchState&) override {
+  ConConversion convertForLaunch(LaunchState&, const std::string&) override {
     return ConConversion::kNotConverted;
   }
 };

@@ -68,7 +68,10 @@ size_t tailLength(const std::vector<std::string>& args) {
 
 LaunchPipeline::LaunchPipeline(LaunchServices services, Catalogue& catalogue,
                                LaunchSession& session)
-    : services_(services), catalogue_(catalogue), session_(session) {}
+    : services_(services),
+      catalogue_(catalogue),
+      session_(session),
+      converter_(services.conConverter ? services.conConverter : &noConverter_) {}
 
 LaunchState LaunchPipeline::newLaunchState() const {
   LaunchState state;
@@ -223,6 +226,9 @@ LaunchOutcome LaunchPipeline::runOnce(LaunchState& state) {
                                     catalogue_.launchLink().workingCopies(), state.LaunchDir,
                                     state.SelectedDir, services_.fs},
                    session_);
+  // The game loads the converted twin of a picked CON file.
+  if (!state.ConLaunchFile.empty() && !lines[kLineSelectedFile].Value.empty())
+    lines[kLineSelectedFile].Value = state.ConLaunchFile;
   const std::string startSelectedDir = state.SelectedDir;
   std::string dosCommand;
   if (!composeCommandLine(state, lines, dosCommand)) return LaunchOutcome::kAbandoned;
@@ -255,7 +261,11 @@ bool LaunchPipeline::prepareContent(LaunchState& state) {
   const int kind = catalogue_.current().get(game_info::GameKind);
   if (isDukeNukem(kind) && !services_.fs.samePath(state.SelectedDir, state.LaunchDir))
     renameAddOnContent(services_.fs, state.SelectedDir);
-  return kind != kKindDukeAtomic || converter_->convertForLaunch(state) != ConConversion::kFailed;
+  state.ConArguments.clear();
+  state.ConLaunchFile.clear();
+  if (kind != kKindDukeAtomic) return true;
+  return converter_->convertForLaunch(state, catalogue_.gameData().get(game_data::SelectedFile)) !=
+         ConConversion::kFailed;
 }
 
 // The command line, from its own copy of the option lines; `dosCommand` is the whole command
@@ -263,6 +273,10 @@ bool LaunchPipeline::prepareContent(LaunchState& state) {
 bool LaunchPipeline::composeCommandLine(LaunchState& state, const OptionLines& lines,
                                         std::string& dosCommand) {
   const GameInfoRecord& game = catalogue_.current();
+  // The CON step's arguments come first, so the option lines can never crowd them out.
+  if (!state.EditorLaunch)
+    for (const std::string& arg : state.ConArguments)
+      if (!state.Args.full()) state.Args.args.push_back(arg);
   {
     OptionLines commandLines = lines;
     CommandLineComposer(services_.fs, LaunchRecords{game, catalogue_.gameData()}, state)

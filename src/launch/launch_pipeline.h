@@ -25,6 +25,8 @@ struct LaunchServices {
   platform::Registry& registry;
   platform::Prompter& prompter;
   platform::Clock& clock;
+  // The CON step of a Duke Nukem 3D 1.4/1.5 launch; none: nothing is converted.
+  ConConverter* conConverter = nullptr;
 };
 
 enum class LaunchOutcome {
@@ -99,7 +101,7 @@ class LaunchPipeline {
   catalogue::Catalogue& catalogue_;
   LaunchSession& session_;
   NoConConverter noConverter_;
-  ConConverter* converter_ = &noConverter_;
+  ConConverter* converter_;
   LaunchRecorder recorder_;
 };
 

@@ -46,6 +46,7 @@ QuillfenSystem::QuillfenSystem(SystemServices& services, platform::Prompter& pro
 
 void QuillfenSystem::wire(std::string startupDir, std::function<void()> afterSearch) {
   launchLink_.setCreatedStamp(static_cast<int32_t>(clock().secondsSinceEpoch()));
+  conConverter_ = std::make_unique<launch::DukeConConverter>(fileSystem(), prompter_);
   catalogue_ = std::make_unique<catalogue::Catalogue>(
       fileSystem(), prompter_, platform::dos::withTrailingSeparator(std::move(startupDir)),
       launchLink_);
@@ -79,7 +80,8 @@ std::vector<multiplayer::HitPointFavourite> QuillfenSystem::favourites() {
 
 launch::LaunchServices QuillfenSystem::launchServices(platform::Processes* processes) {
   return launch::LaunchServices{fileSystem(), processes ? *processes : this->processes(),
-                                registry(), prompter_, clock()};
+                                registry(),   prompter_,
+                                clock(),      conConverter_.get()};
 }
 
 }  // namespace qf95

@@ -13,6 +13,7 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/launch_link.h"
+#include "launch/duke_con_converter.h"
 #include "launch/launch_pipeline.h"
 #include "launch/launch_state.h"
 #include "multiplayer/hit_point_database.h"
@@ -112,6 +113,7 @@ class QuillfenSystem {
   platform::Prompter& prompter_;
   catalogue::BasicLaunchLink launchLink_;
   launch::LaunchSession session_;
+  std::unique_ptr<launch::DukeConConverter> conConverter_;
   std::unique_ptr<catalogue::Catalogue> catalogue_;
   std::unique_ptr<multiplayer::IpxServerChoice> ipxServerChoice_;
 };
