@@ -46,6 +46,13 @@ class RecordingHost : public app::MainWindowHost {
     return drivesChanged;
   }
   void showAbout() override { ++abouts; }
+  std::string currentListDirectory() const override { return listDirectory; }
+  void runConEditor(content::ConEditor& editor) override {
+    if (onConEditor) onConEditor(editor);
+  }
+  void runWeaponOrderDialog(content::WeaponOrder& order) override {
+    if (onWeaponOrder) onWeaponOrder(order);
+  }
   void showDefaultFiles(const std::vector<app::DefaultFileRow>& rows) override {
     defaultFiles = rows;
   }
@@ -71,6 +78,9 @@ class RecordingHost : public app::MainWindowHost {
   int abouts = 0;
   std::string status;
   std::vector<app::DefaultFileRow> defaultFiles;
+  std::string listDirectory;
+  std::function<void(content::ConEditor&)> onConEditor;
+  std::function<void(content::WeaponOrder&)> onWeaponOrder;
 };
 
 class MainWindowTest : public testsupport::CatalogueTest {

@@ -227,6 +227,45 @@ TEST_F(RoutingTest, ASavedGameSlotLaunchesWithItsDigitOnce) {
   EXPECT_TRUE(session().PendingSavedGame.empty());  // used by that one launch
 }
 
+TEST_F(RoutingTest, TheWeaponOrderMovedInItsFormIsWhatTheNextLaunchSends) {
+  app::MainWindow& w = startWindow();
+  ASSERT_TRUE(w.execute(app::kCmdWeaponsOption));
+  EXPECT_EQ(prompter.texts().back(), content::WeaponOrder::kNoOptions);
+  cat->current().set(gi::WeaponOrderCommand, "<cml>/w<var>", 0);
+  host.onWeaponOrder = [](content::WeaponOrder& order) { order.moveDown(0); };
+  ASSERT_TRUE(w.execute(app::kCmdWeaponsOption));
+  EXPECT_EQ(cat->gameData().get(gd::WeaponOrder), "4357860291");
+  ASSERT_TRUE(w.execute(app::kCmdPlay));
+  ASSERT_EQ(sessions(), 1u);
+  const std::vector<std::string>& args = processes.calls().front().args;
+  EXPECT_NE(std::find(args.begin(), args.end(), "/w4"), args.end());
+}
+
+TEST_F(RoutingTest, EditUserConOpensThePickedConOrTheListDirectorysWithTheGamesFiles) {
+  app::MainWindow& w = startWindow();
+  fs.putFile(std::string(kDukeDir) + "GAME.CON", "include USER.CON\r\n");
+  fs.putFile(std::string(kDukeDir) + "USER.CON", "definevolumename 0 STOCK\r\n");
+  fs.makeDirectories("D:\\ADDON");
+  host.listDirectory = "D:\\ADDON\\";
+  std::string opened;
+  host.onConEditor = [&](content::ConEditor& editor) {
+    opened = editor.data().conDirectory + editor.data().userConName + " " +
+             editor.data().volumeName[0];
+  };
+  const int refreshes = host.fileListRefreshes;
+  ASSERT_TRUE(w.execute(app::kCmdEditUserCon));
+  EXPECT_EQ(opened, "D:\\ADDON\\USER.CON STOCK");
+  EXPECT_TRUE(fs.exists("D:\\ADDON\\GAME.CON"));
+  EXPECT_EQ(host.fileListRefreshes, refreshes + 1);
+
+  // A picked CON file is the one edited; nothing is copied.
+  fs.putFile("D:\\OTHER\\XUSER.CON", "definevolumename 0 OTHER\r\n");
+  cat->gameData().set(gd::SelectedFile, "D:\\OTHER\\XGAME.CON");
+  ASSERT_TRUE(w.execute(app::kCmdEditUserCon));
+  EXPECT_EQ(opened, "D:\\OTHER\\XUSER.CON OTHER");
+  EXPECT_FALSE(fs.exists("D:\\OTHER\\GAME.CON"));
+}
+
 TEST_F(RoutingTest, RunStartsTheGameAndRefreshesAfterwards) {
   app::MainWindow& w = startWindow();
   const int refreshes = host.refreshes;

@@ -35,6 +35,7 @@
 #include "launch/launch_state.h"
 #include "multiplayer/network_check.h"
 #include "platform/dos_path.h"
+#include "platform/dos_text.h"
 #include "platform/host/host_file_system.h"
 #include "platform/host/host_processes.h"
 #include "platform/pif_fields.h"
@@ -334,6 +335,62 @@ class RecordingHost : public app::MainWindowHost,
       });
     return runDialog(AutoLaunchOptionsDialog::kTitle, form);
   }
+  std::string currentListDirectory() const override { return files_.currentDirectory(); }
+  // "ConEditor" filled as a player works it: a tab, the file type, a level row, a double
+  // click on a file list entry, a new name for the volume or the row; OK is Finish.
+  void runConEditor(content::ConEditor& editor) override {
+    using content::ConEditor;
+    int row = -1;
+    headless::DialogForm form;
+    form.field("Tab", [&](const std::string& v) { editor.chooseTab(fillNumber(v, 0, 3)); });
+    form.field("File Type", [&](const std::string& v) {
+      editor.setMode(headless::DialogForm::entryIndex({"Maps", "Midi"}, v) == 0
+                         ? ConEditor::Mode::kMaps
+                         : ConEditor::Mode::kMusic);
+    });
+    form.field("Level", [&](const std::string& v) { row = fillNumber(v, 1, 11) - 1; });
+    form.field("File", [&](const std::string& v) {
+      const std::vector<std::string> entries = editor.fileEntries();
+      editor.openFileEntry(entries[size_t(headless::DialogForm::entryIndex(entries, v))], row);
+    });
+    form.field("Volume Name", [&](const std::string& v) {
+      if (!editor.mayRenameVolume(editor.currentVolume()))
+        throw headless::FillFault("this volume may not be renamed");
+      editor.renameVolume(editor.currentVolume(), v);
+    });
+    form.field("Level Name", [&](const std::string& v) {
+      if (row < 0) throw headless::FillFault("no level row is picked");
+      editor.renameLevel(row, v);
+    });
+    auto show = [&] {
+      out_ << "  directory " << editor.listDirectory() << "\n";
+      for (const std::string& tab : editor.tabs()) out_ << "  tab " << tab << "\n";
+      for (const std::string& level : editor.levelRows()) out_ << "  level " << level << "\n";
+    };
+    runDialog(
+        ConEditor::kTitle, form,
+        [&] {
+          show();
+          out_ << (editor.finish() ? "  finished\n" : "  not written: the form stays\n");
+        },
+        show);
+  }
+  // "Weapons Option": "Weapon" picks a row by its weapon, "Move" is up or down.
+  void runWeaponOrderDialog(content::WeaponOrder& order) override {
+    int row = -1;
+    headless::DialogForm form;
+    form.field("Weapon", [&](const std::string& v) {
+      row = headless::DialogForm::entryIndex(order.entries(), v);
+    });
+    form.field("Move", [&](const std::string& v) {
+      row = headless::DialogForm::entryIndex({"up", "down"}, v) == 0 ? order.moveUp(row)
+                                                                     : order.moveDown(row);
+    });
+    auto show = [&] {
+      for (const std::string& weapon : order.entries()) out_ << "  weapon " << weapon << "\n";
+    };
+    runDialog(content::WeaponOrder::kTitle, form, show, show);
+  }
   bool runNewNumberDialog(multiplayer::NewNumberDialog& dialog) override {
     headless::DialogForm form;
     form.field(multiplayer::NewNumberDialog::kNameLabel,
@@ -414,6 +471,14 @@ class RecordingHost : public app::MainWindowHost,
         throw ScriptFault(std::string(title) + " never ended");
       std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
+  }
+  // A number a script gave a field, within its range.
+  static int fillNumber(const std::string& value, int low, int high) {
+    const int n = platform::dos::decimalValue(value);
+    if (n < low || n > high)
+      throw headless::FillFault("a number from " + std::to_string(low) + " to " +
+                                std::to_string(high));
+    return n;
   }
   static void checkBox(launch::dialogs::OptionBox& box, const std::string& value) {
     if (!box.enabled) throw headless::FillFault("the box is greyed");

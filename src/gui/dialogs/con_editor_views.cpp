@@ -50,7 +50,7 @@ ConEditorView::ConEditorView(wxWindow* parent, content::ConEditor& editor)
   left->Add(tabs_, 0, wxEXPAND);
   levels_ =
       new wxListBox(this, kIdConLevels, wxDefaultPosition,
-                    wxSize(GetCharWidth() * 48, GetCharHeight() * 14), 0, nullptr, wxLB_SINGLE);
+                    wxSize(GetCharWidth() * 66, GetCharHeight() * 14), 0, nullptr, wxLB_SINGLE);
   left->Add(levels_, 1, wxEXPAND);
   middle->Add(left, 1, wxEXPAND | wxRIGHT, 8);
   auto* right = new wxBoxSizer(wxVERTICAL);

@@ -9,6 +9,7 @@
 
 #include "content/con_editor.h"
 #include "content/weapon_order.h"
+#include "content/weapons_editor_form.h"
 #include "gui/dialogs/view_support.h"
 
 namespace gui::dialogs {
