@@ -7,6 +7,7 @@
 #include "catalogue/game_types.h"
 #include "content/con_text_blocks.h"
 #include "content/key_scanner.h"
+#include "content/text_lines.h"
 #include "platform/dos_path.h"
 #include "platform/dos_text.h"
 
@@ -88,19 +89,6 @@ std::optional<std::string> readWhole(platform::FileSystem& fs, const std::string
 bool writeWhole(platform::FileSystem& fs, const std::string& path, std::string_view text) {
   fs.setAttributesNormal(path);
   return fs.replaceWhole(path, std::vector<uint8_t>(text.begin(), text.end()));
-}
-
-// The lines of a text without their line ends (LF, or CR LF); a last line without one counts.
-std::vector<std::string_view> linesOf(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-  }
-  return lines;
 }
 
 std::string joinLines(const std::vector<std::string>& lines) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "content/key_scanner.h"
+#include "content/text_lines.h"
 #include "platform/byte_cursor.h"
 #include "platform/dos_path.h"
 #include "platform/dos_text.h"
@@ -288,13 +289,9 @@ std::optional<ContentNames> archiveNames(std::string_view bytes) {
 
 ContentNames levelListNames(std::string_view text) {
   ContentNames names;
-  while (!text.empty() && names.volumeCount() < ContentNames::kMaxVolumes) {
-    const size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  for (std::string_view line : linesOf(text)) {
+    if (names.volumeCount() == ContentNames::kMaxVolumes) break;
     names.volumeName.emplace_back(line);
-    if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
   }
   return names;
 }
