@@ -8,6 +8,7 @@
 #include "launch/command_line_composer.h"
 #include "launch/config_file_writer.h"
 #include "launch/content_names.h"
+#include "launch/map_directory_policy.h"
 #include "launch/option_lines.h"
 #include "launch/placeholders.h"
 #include "launch/registry_edits.h"
@@ -217,6 +218,7 @@ LaunchOutcome LaunchPipeline::launchGame(LaunchState& state) {
 LaunchOutcome LaunchPipeline::runOnce(LaunchState& state) {
   // Nothing is written or renamed for a launch that cannot happen.
   if (!namesFitDos(state)) return LaunchOutcome::kAbandoned;
+  if (!placeSelectedFile(state)) return LaunchOutcome::kAbandoned;
   if (!prepareContent(state)) return LaunchOutcome::kAbandoned;
   if (!prepareHelpers(state)) return LaunchOutcome::kAbandoned;
 
@@ -226,9 +228,11 @@ LaunchOutcome LaunchPipeline::runOnce(LaunchState& state) {
                                     catalogue_.launchLink().workingCopies(), state.LaunchDir,
                                     state.SelectedDir, services_.fs},
                    session_);
-  // The game loads the converted twin of a picked CON file.
+  // The game loads the converted twin of a picked CON file, or the copy put where it loads.
   if (!state.ConLaunchFile.empty() && !lines[kLineSelectedFile].Value.empty())
     lines[kLineSelectedFile].Value = state.ConLaunchFile;
+  else if (!state.PlacedFile.empty() && !lines[kLineSelectedFile].Value.empty())
+    lines[kLineSelectedFile].Value = state.PlacedFile;
   const std::string startSelectedDir = state.SelectedDir;
   std::string dosCommand;
   if (!composeCommandLine(state, lines, dosCommand)) return LaunchOutcome::kAbandoned;
@@ -254,6 +258,24 @@ LaunchOutcome LaunchPipeline::runOnce(LaunchState& state) {
   if (ipx) services_.processes.setIpxNetwork(false);
   if (outcome == LaunchOutcome::kReturned) services_.fs.setCurrentDirectory(state.LaunchDir);
   return outcome;
+}
+
+bool LaunchPipeline::placeSelectedFile(LaunchState& state) {
+  state.PlacedFile.clear();
+  const std::string selected = catalogue_.gameData().get(game_data::SelectedFile);
+  if (selected.empty() || state.EditorLaunch) return true;
+  const GameInfoRecord& game = catalogue_.current();
+  const std::string name = platform::dos::fileNameOf(selected);
+  MapDirectoryPolicy::chooseEpisodeAndLevel(name, game, catalogue_.gameData());
+  MapDirectorySettings settings = MapDirectorySettings::load(services_.fs, state.ProgramDir);
+  MapDirectoryPolicy policy(services_.fs, services_.prompter, game, state.LaunchDir, settings);
+  std::string dir = state.SelectedDir;
+  if (!policy.placeSelectedFile(name, dir, /*quiet=*/false)) return false;
+  if (!services_.fs.samePath(dir, state.SelectedDir)) {
+    state.SelectedDir = dir;
+    state.PlacedFile = dir + name;
+  }
+  return true;
 }
 
 // Add-on content under the names the game loads; old CON scripts for the later Duke Nukem 3D.

@@ -76,6 +76,8 @@ class LaunchPipeline {
   };
   LaunchOutcome runOnce(LaunchState& state);
   bool prepareContent(LaunchState& state);
+  // The picked file where the game loads it; false: the player abandoned the launch.
+  bool placeSelectedFile(LaunchState& state);
   bool composeCommandLine(LaunchState& state, const OptionLines& lines, std::string& dosCommand);
   SessionPlan planSession(const LaunchState& state) const;
   bool writeAnswerFile(const LaunchState& state, SessionPlan& plan);

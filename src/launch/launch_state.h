@@ -37,6 +37,9 @@ struct LaunchState {
   // twin of it (empty: the picked file itself).
   std::vector<std::string> ConArguments;
   std::string ConLaunchFile;
+  // Where the picked file was put for the game to load it (its copy in the game's map
+  // directory or scratch directory); empty when it stays where it is.
+  std::string PlacedFile;
 };
 
 // Program-wide values that a launch reads once.
