@@ -34,7 +34,7 @@ struct ContentNames {
   static constexpr size_t kMaxLevels = 32;
 
   std::vector<std::string> volumeName;  // in file order
-  std::array<std::array<std::string, kMaxLevels>, kLevelVolumes> levelName{};
+  std::array<std::array<std::string, kMaxLevels>, kLevelVolumes> levelName;
 
   size_t volumeCount() const { return volumeName.size(); }
   // The level names of `volume` up to its last non-empty one.
