@@ -213,7 +213,7 @@ FeatureSet builtFeatures(BuildParts parts) {
   FeatureSet set;
   for (Feature f : {F::kLaunch, F::kSavedGameLaunch, F::kGamePick, F::kResetDataFiles, F::kExit,
                     F::kShrink, F::kModeSwitch, F::kHelpFiles, F::kFileManagerSwitch, F::kBars,
-                    F::kSpaceOrbCheck, F::kAbout, F::kDefaultFiles})
+                    F::kSpaceOrbCheck, F::kAbout, F::kDefaultFiles, F::kExtraction, F::kArtEditor})
     set.add(f);
   if (parts.dialogs) {
     set.add(F::kDefineGame);

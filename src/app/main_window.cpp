@@ -320,6 +320,12 @@ bool MainWindow::execute(int id) {
     case Feature::kUserCon:
       editUserCon();
       return true;
+    case Feature::kExtraction:
+      extractFromGroupFile(id);
+      return true;
+    case Feature::kArtEditor:
+      editArt(id == kCmdEditArtSelected);
+      return true;
     case Feature::kWeaponsOption:
       weaponsOption();
       return true;
@@ -348,6 +354,51 @@ void MainWindow::editUserCon() {
   content::ConEditor editor(services_.fs, services_.prompter, name, dir,
                             cat_.current().get(gi::GameKind) == catalogue::kKindDukeAtomic);
   host_.runConEditor(editor);
+  host_.refreshFileManager();
+}
+
+void MainWindow::extractFromGroupFile(int id) {
+  std::vector<std::string> patterns;
+  switch (id) {
+    case kCmdExtractMap:
+      patterns = {"*.MAP"};
+      break;
+    case kCmdExtractArtAll:
+      patterns = {"*.ART"};
+      break;
+    case kCmdExtractAnm:
+      patterns = {"*.ANM"};
+      break;
+    case kCmdExtractDat:
+      patterns = {"*.Dat"};
+      break;
+    case kCmdExtractMidi:
+      patterns = {"*.Mid"};
+      break;
+    case kCmdExtractVocWav:
+      patterns = {"*.Voc", "*.wav"};
+      break;
+    case kCmdExtractCon:
+      patterns = {"*.CON"};
+      break;
+    default: {
+      // One art file of the range: "Tiles005.Art" extracts "Tiles005.ART".
+      const auto command = findCommand(id);
+      if (!command) return;
+      const std::string label(command->text);
+      patterns = {label.substr(0, label.find('.')) + ".ART"};
+    }
+  }
+  content::ContentTools tools(services_.fs, services_.processes, services_.prompter, cat_.current(),
+                              cat_.gameData());
+  if (tools.extract(patterns, cat_.gameData().get(gd::SelectedFile), host_.currentListDirectory()))
+    host_.refreshFileManager();
+}
+
+void MainWindow::editArt(bool inListDirectory) {
+  content::ContentTools tools(services_.fs, services_.processes, services_.prompter, cat_.current(),
+                              cat_.gameData());
+  tools.editArt(inListDirectory ? host_.currentListDirectory() : tools.gameDirectory());
   host_.refreshFileManager();
 }
 

@@ -18,6 +18,7 @@
 #include "app/window_geometry.h"
 #include "catalogue/catalogue.h"
 #include "content/con_editor.h"
+#include "content/content_tools.h"
 #include "content/weapon_order.h"
 #include "files/file_manager.h"
 #include "files/file_manager_settings.h"
@@ -217,6 +218,9 @@ class MainWindow : public catalogue::MainViewRefresher {
   // "Edit &UserCon File": the picked CON file, else GAME.CON of the list's directory.
   void editUserCon();
   void weaponsOption();
+  // The EditTools menu's extraction commands and the art editor.
+  void extractFromGroupFile(int id);
+  void editArt(bool inListDirectory);
 
   launch::LaunchServices services_;
   catalogue::Catalogue& cat_;

@@ -1,0 +1,85 @@
+#include "content/content_tools.h"
+
+#include "catalogue/game_types.h"
+#include "platform/dos_path.h"
+#include "platform/dos_text.h"
+
+namespace content {
+
+namespace gi = catalogue::game_info;
+namespace gd = catalogue::game_data;
+
+namespace {
+
+// The game's group file is the third of the data record's configuration-file copies.
+constexpr size_t kGameGroupFile = 2;
+
+}  // namespace
+
+ContentTools::ContentTools(platform::FileSystem& fs, platform::Processes& processes,
+                           platform::Prompter& prompter, const catalogue::GameInfoRecord& game,
+                           const catalogue::GameDataRecord& data)
+    : fs_(fs),
+      processes_(processes),
+      prompter_(prompter),
+      game_(game),
+      data_(data),
+      gameDir_(platform::dos::withTrailingSeparator(game.get(gi::GameDir))),
+      blood_(game.get(gi::GameKind) == catalogue::kKindBlood) {}
+
+std::optional<std::string> ContentTools::tool(const std::string& name) {
+  const std::string path = gameDir_ + name;
+  const auto found = fs_.stat(path);
+  if (name.empty() || !found || found->isDirectory()) {
+    std::string text = kToolMissing;
+    text.replace(text.find("%s"), 2, path);
+    prompter_.tell(text);
+    return std::nullopt;
+  }
+  return path;
+}
+
+void ContentTools::runIn(const std::string& dir, const std::string& command) {
+  fs_.setCurrentDirectory(dir);
+  processes_.runCommand(command);
+  fs_.setCurrentDirectory(gameDir_);
+}
+
+bool ContentTools::extract(const std::vector<std::string>& patterns,
+                           const std::string& selectedFile, const std::string& targetDir) {
+  const auto extractor = tool(game_.get(gi::ContentToolField, 1));
+  if (!extractor) return false;
+  const std::string target =
+      targetDir.empty() ? gameDir_ : platform::dos::withTrailingSeparator(targetDir);
+  const std::string group =
+      platform::dos::containsIgnoreCase(platform::dos::fileNameOf(selectedFile), ".GRP")
+          ? selectedFile
+          : gameDir_ + data_.get(gd::ConfigFileCopy, kGameGroupFile);
+  // Blood's extractor takes "-x" before the pattern.
+  for (const std::string& pattern : patterns)
+    runIn(target, *extractor + " " + group + (blood_ ? " -x " : " ") + pattern);
+  return true;
+}
+
+bool ContentTools::editArt(const std::string& targetDir) {
+  const auto editor = tool(game_.get(gi::ContentToolField, 0));
+  if (!editor) return false;
+  std::string target = gameDir_;
+  if (targetDir.empty())
+    prompter_.tell(kNoDirectory);
+  else
+    target = platform::dos::withTrailingSeparator(targetDir);
+  if (!blood_) {
+    // The editor needs a palette, its tables and the art files the game starts with.
+    std::vector<std::string> missing;
+    if (!fs_.exists(target + "tiles014.art") && !fs_.exists(target + "tiles015.art"))
+      missing.push_back("tiles014.art");
+    for (const char* file : {"tiles000.art", "palette.dat", "tables.dat"})
+      if (!fs_.exists(target + file)) missing.push_back(file);
+    if (!missing.empty() && !extract(missing, "", target)) return false;
+  }
+  runIn(target, *editor);
+  return true;
+}
+
+}  // namespace content
