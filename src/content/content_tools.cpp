@@ -31,8 +31,10 @@ std::optional<std::string> ContentTools::tool(const std::string& name) {
   const std::string path = gameDir_ + name;
   const auto found = fs_.stat(path);
   if (name.empty() || !found || found->isDirectory()) {
-    std::string text = kToolMissing;
-    text.replace(text.find("%s"), 2, path);
+    const std::string_view format = kToolMissing;
+    const size_t at = format.find("%s");
+    std::string text(format.substr(0, at));
+    text.append(path).append(format.substr(at + 2));
     prompter_.tell(text);
     return std::nullopt;
   }
@@ -51,13 +53,24 @@ bool ContentTools::extract(const std::vector<std::string>& patterns,
   if (!extractor) return false;
   const std::string target =
       targetDir.empty() ? gameDir_ : platform::dos::withTrailingSeparator(targetDir);
-  const std::string group =
-      platform::dos::containsIgnoreCase(platform::dos::fileNameOf(selectedFile), ".GRP")
-          ? selectedFile
-          : gameDir_ + data_.get(gd::ConfigFileCopy, kGameGroupFile);
+  std::string group = selectedFile;
+  if (!platform::dos::containsIgnoreCase(platform::dos::fileNameOf(selectedFile), ".GRP")) {
+    std::string name = data_.get(gd::ConfigFileCopy, kGameGroupFile);
+    // A game whose definition names no group file: the one in its directory.
+    if (name.empty())
+      for (const platform::FindData& found : fs_.find(gameDir_ + "*.GRP"))
+        if (!found.isDirectory()) {
+          name = found.shortName;
+          break;
+        }
+    group = gameDir_ + name;
+  }
   // Blood's extractor takes "-x" before the pattern.
-  for (const std::string& pattern : patterns)
-    runIn(target, *extractor + " " + group + (blood_ ? " -x " : " ") + pattern);
+  for (const std::string& pattern : patterns) {
+    std::string command = *extractor;
+    command.append(" ").append(group).append(blood_ ? " -x " : " ").append(pattern);
+    runIn(target, command);
+  }
   return true;
 }
 

@@ -57,6 +57,12 @@ TEST_F(ContentToolsTest, ExtractionTakesThePickedGroupFileOrTheGamesOne) {
   ASSERT_TRUE(tools().extract({"*.MAP"}, "", ""));
   EXPECT_EQ(commands().back(), "C:\\DUKE3D\\kextract.exe C:\\DUKE3D\\DUKE3D.GRP -x *.MAP");
 
+  // No group file named by the game's definition: the one in its directory.
+  data.set(gd::ConfigFileCopy, "", 2);
+  fs.putFile("C:\\DUKE3D\\STOCK.GRP", "grp");
+  ASSERT_TRUE(tools().extract({"*.CON"}, "", ""));
+  EXPECT_EQ(commands().back(), "C:\\DUKE3D\\kextract.exe C:\\DUKE3D\\STOCK.GRP -x *.CON");
+
   game.set(gi::ContentToolField, "gone.exe", 1);
   EXPECT_FALSE(tools().extract({"*.MAP"}, "", ""));
   EXPECT_EQ(prompter.texts().back(),
