@@ -224,6 +224,7 @@ FeatureSet builtFeatures(BuildParts parts) {
     set.add(F::kNumberList);
     set.add(F::kUserCon);
     set.add(F::kWeaponsOption);
+    set.add(F::kRtsEditor);
   }
   if (parts.fileManager) {
     set.add(F::kTextTabMode);

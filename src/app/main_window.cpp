@@ -326,6 +326,9 @@ bool MainWindow::execute(int id) {
     case Feature::kArtEditor:
       editArt(id == kCmdEditArtSelected);
       return true;
+    case Feature::kRtsEditor:
+      rtsCommand(id);
+      return true;
     case Feature::kWeaponsOption:
       weaponsOption();
       return true;
@@ -399,6 +402,42 @@ void MainWindow::editArt(bool inListDirectory) {
   content::ContentTools tools(services_.fs, services_.processes, services_.prompter, cat_.current(),
                               cat_.gameData());
   tools.editArt(inListDirectory ? host_.currentListDirectory() : tools.gameDirectory());
+  host_.refreshFileManager();
+}
+
+void MainWindow::rtsCommand(int id) {
+  const std::string gameDir = platform::dos::withTrailingSeparator(cat_.current().get(gi::GameDir));
+  std::string dir, name;
+  if (id == kCmdEditRts) {
+    const std::string selected = cat_.gameData().get(gd::SelectedFile);
+    if (!platform::dos::endsWithIgnoreCase(selected, ".RTS")) {
+      services_.prompter.tell(kNoRtsSelected);
+      return;
+    }
+    dir = platform::dos::directoryOf(selected);
+    name = platform::dos::fileNameOf(selected);
+  } else {
+    // A copy of the game's own RTS file to start from, in the list's directory.
+    dir = platform::dos::withTrailingSeparator(host_.currentListDirectory());
+    if (dir.empty() || dir == "\\") dir = gameDir;
+    name = "new.rts";
+    std::string stock = cat_.gameData().get(gd::ConfigFileCopy, 3);
+    if (stock.empty())
+      for (const platform::FindData& found : services_.fs.find(gameDir + "*.RTS"))
+        if (!found.isDirectory()) {
+          stock = found.shortName;
+          break;
+        }
+    services_.fs.copyFile(gameDir + stock, dir + name, /*failIfExists=*/false);
+  }
+  content::RtsEditor editor(services_.fs, services_.processes, services_.prompter, cat_.current(),
+                            dir, name);
+  if (!editor.failed()) {
+    if (host_.runRtsEditor(editor))
+      editor.finish();
+    else
+      editor.cancel();
+  }
   host_.refreshFileManager();
 }
 

@@ -19,6 +19,7 @@
 #include "catalogue/catalogue.h"
 #include "content/con_editor.h"
 #include "content/content_tools.h"
+#include "content/rts_editor.h"
 #include "content/weapon_order.h"
 #include "files/file_manager.h"
 #include "files/file_manager_settings.h"
@@ -41,6 +42,8 @@ inline constexpr const char* kExpertWarning =
     "Warning: This setting will remove all prompts from the copy, move, and delete functions";
 // What the status bar says when the multiplayer selections ask for the coordination of a
 // network start, which this version does not carry out.
+inline constexpr const char* kNoRtsSelected =
+    "No RTS file is selected.  To edit one, select it in the file list.";
 inline constexpr const char* kNoCoordinationStatus =
     "Auto-launch: starting a game together with other copies over the network is not available "
     "in this version.";
@@ -81,6 +84,8 @@ class MainWindowHost {
   // "ConEditor" until Finish or Cancel; "Weapons Option" until OK or Cancel.
   virtual void runConEditor(content::ConEditor& /*editor*/) {}
   virtual void runWeaponOrderDialog(content::WeaponOrder& /*order*/) {}
+  // "RTS Editor": true for Finish, false for Cancel.
+  virtual bool runRtsEditor(content::RtsEditor& /*editor*/) { return false; }
   virtual void applyToolbarLayout(const ToolbarLayout& layout) = 0;
   virtual bool toolbarShown() const = 0;
   virtual void showToolbar(bool shown) = 0;
@@ -221,6 +226,8 @@ class MainWindow : public catalogue::MainViewRefresher {
   // The EditTools menu's extraction commands and the art editor.
   void extractFromGroupFile(int id);
   void editArt(bool inListDirectory);
+  // "&Edit Selected RTS File" and "&Create New RTS File".
+  void rtsCommand(int id);
 
   launch::LaunchServices services_;
   catalogue::Catalogue& cat_;

@@ -53,12 +53,16 @@ std::vector<std::string> ConEditor::fileEntries() const {
   const std::string pattern = mode_ == Mode::kMaps ? "*.map" : "*.mid";
   for (const platform::FindData& found : fs_.find(listDirectory_ + "*.*")) {
     if (found.isDirectory()) {
-      if (found.longName != ".") directories.push_back("[" + found.longName + "]");
+      if (found.longName != "." && found.longName != "..")
+        directories.push_back("[" + found.longName + "]");
     }
   }
   for (const platform::FindData& found : fs_.find(listDirectory_ + pattern))
     if (!found.isDirectory()) files.push_back(found.longName);
   std::sort(directories.begin(), directories.end());
+  // The way up, wherever the list is below a drive's root.
+  if (std::count(listDirectory_.begin(), listDirectory_.end(), '\\') > 1)
+    directories.insert(directories.begin(), "[..]");
   std::sort(files.begin(), files.end(), [](const std::string& a, const std::string& b) {
     return platform::dos::toLower(a) < platform::dos::toLower(b);
   });

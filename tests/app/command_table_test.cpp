@@ -88,14 +88,14 @@ TEST(CommandTable, WithoutDialogsAndFileManagerTheirCommandsAreNotBuilt) {
 TEST(CommandTable, FeaturesOfOtherSubsystemsStayDisabled) {
   const app::FeatureSet full = app::builtFeatures({true, true});
   // File operations, editors, extraction, joystick, viewers, map directories.
-  for (int id : {32801, 32933, 32771, 32784, 32804, 32927, 32924, 32926, 32813, 32918, 32939,
-                 32940, 32988, 32992, 32818, 32819})
+  for (int id : {32801, 32933, 32771, 32804, 32927, 32924, 32926, 32813, 32918, 32939, 32940, 32988,
+                 32992, 32818, 32819})
     EXPECT_FALSE(app::commandBuilt(id, full)) << id;
   // The extraction commands and the art editor need no dialogs.
   for (int id : {32775, 32777, 32812})
     EXPECT_TRUE(app::commandBuilt(id, app::builtFeatures({false, false}))) << id;
   // The CON editor and the weapon order come with the dialogs.
-  for (int id : {32920, 32941}) {
+  for (int id : {32920, 32941, 32784}) {
     EXPECT_TRUE(app::commandBuilt(id, full)) << id;
     EXPECT_FALSE(app::commandBuilt(id, app::builtFeatures({false, true}))) << id;
   }

@@ -249,8 +249,8 @@ TEST_F(RoutingTest, EditUserConOpensThePickedConOrTheListDirectorysWithTheGamesF
   host.listDirectory = "D:\\ADDON\\";
   std::string opened;
   host.onConEditor = [&](content::ConEditor& editor) {
-    opened = editor.data().conDirectory + editor.data().userConName + " " +
-             editor.data().volumeName[0];
+    opened =
+        editor.data().conDirectory + editor.data().userConName + " " + editor.data().volumeName[0];
   };
   const int refreshes = host.fileListRefreshes;
   ASSERT_TRUE(w.execute(app::kCmdEditUserCon));
@@ -264,6 +264,20 @@ TEST_F(RoutingTest, EditUserConOpensThePickedConOrTheListDirectorysWithTheGamesF
   ASSERT_TRUE(w.execute(app::kCmdEditUserCon));
   EXPECT_EQ(opened, "D:\\OTHER\\XUSER.CON OTHER");
   EXPECT_FALSE(fs.exists("D:\\OTHER\\GAME.CON"));
+}
+
+TEST_F(RoutingTest, ANewRtsFileIsTheGamesOwnCopiedIntoTheListDirectory) {
+  app::MainWindow& w = startWindow();
+  ASSERT_TRUE(w.execute(app::kCmdEditRts));  // nothing picked
+  EXPECT_EQ(prompter.texts().back(), app::kNoRtsSelected);
+  fs.putFile(std::string(kDukeDir) + "DUKE.RTS", std::string(200, 'r'));
+  fs.makeDirectories("D:\\ADDON");
+  host.listDirectory = "D:\\ADDON\\";
+  ASSERT_TRUE(w.execute(app::kCmdCreateRts));
+  EXPECT_EQ(fs.readWhole("D:\\ADDON\\new.rts"), fs.readWhole(std::string(kDukeDir) + "DUKE.RTS"));
+  // The game's definition names no RTS tool: said, and the form stays closed.
+  EXPECT_NE(prompter.texts().back().find("program is not in the Game directory"),
+            std::string::npos);
 }
 
 TEST_F(RoutingTest, RunStartsTheGameAndRefreshesAfterwards) {
@@ -393,9 +407,9 @@ TEST_F(RoutingTest, AFailedSaveAtExitIsShownAndTheOldFileKept) {
   cat->univ().set(ui::FileManagerExpertMode, 1);
   w.closeView();
   ASSERT_FALSE(prompter.texts().empty());
-  EXPECT_EQ(prompter.texts().back().rfind(
-                "Could not save " + startupFile(catalogue::kUnivInfoFile), 0),
-            0u)
+  EXPECT_EQ(
+      prompter.texts().back().rfind("Could not save " + startupFile(catalogue::kUnivInfoFile), 0),
+      0u)
       << prompter.texts().back();
   auto univ = fs.readWhole(startupFile(catalogue::kUnivInfoFile));
   ASSERT_TRUE(univ);

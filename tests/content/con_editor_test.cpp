@@ -47,14 +47,14 @@ TEST_F(ConEditorTest, TabsRowsAndAssigningFilesInBothModes) {
   EXPECT_EQ(editor.tabs(), (Rows{"Vol0 : L.A. MELTDOWN", "Vol1 : LUNAR APOCALYPSE", "Vol2 : "}));
   EXPECT_EQ(editor.levelRows()[0], "E1L1.MAP : HOLLYWOOD HOLOCAUST");
   EXPECT_EQ(editor.levelRows()[2], " : ");
-  EXPECT_EQ(editor.fileEntries(), (Rows{"[MORE]", "MYMAP.MAP"}));
+  EXPECT_EQ(editor.fileEntries(), (Rows{"[..]", "[MORE]", "MYMAP.MAP"}));
   editor.openFileEntry("MYMAP.MAP", -1);  // no row picked: nothing
   EXPECT_EQ(editor.levelRows()[0], "E1L1.MAP : HOLLYWOOD HOLOCAUST");
   editor.openFileEntry("MYMAP.MAP", 0);
   EXPECT_EQ(editor.levelRows()[0], "MYMAP.MAP : MYMAP.MAP");
 
   editor.setMode(ConEditor::Mode::kMusic);
-  EXPECT_EQ(editor.fileEntries(), (Rows{"[MORE]", "TUNE.MID"}));
+  EXPECT_EQ(editor.fileEntries(), (Rows{"[..]", "[MORE]", "TUNE.MID"}));
   EXPECT_EQ(editor.levelRows()[1], "dethtoll.mid : RED LIGHT DISTRICT");
   editor.openFileEntry("TUNE.MID", 1);
   EXPECT_EQ(editor.levelRows()[1], "TUNE.MID : RED LIGHT DISTRICT");

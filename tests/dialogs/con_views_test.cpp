@@ -6,6 +6,7 @@
 
 #include "dialogs_fixture.h"
 #include "gui/dialogs/con_editor_views.h"
+#include "platform/fake/fake_processes.h"
 #include "platform/fake/scripted_prompter.h"
 #include "view_helpers.h"
 
@@ -52,12 +53,12 @@ TEST_F(ConViewsTest, TheEditorShowsVolumesAndLevelsAssignsRenamesAndFinishes) {
   ASSERT_EQ(levels->GetCount(), 11u);
   EXPECT_EQ(fromWx(levels->GetString(1)), "E1L2.MAP : RED LIGHT DISTRICT");
   auto* files = control<wxListBox>(&view, kIdConFiles);
-  ASSERT_EQ(files->GetCount(), 2u);
-  EXPECT_EQ(fromWx(files->GetString(1)), "TOWER.MAP");
+  ASSERT_EQ(files->GetCount(), 3u);
+  EXPECT_EQ(fromWx(files->GetString(2)), "TOWER.MAP");
   EXPECT_EQ(viewtest::textOf(&view, kIdConDirectory), "D:\\ADDON\\");
 
   levels->SetSelection(2);
-  doubleClick(files, 1);
+  doubleClick(files, 2);
   EXPECT_EQ(fromWx(levels->GetString(2)), "TOWER.MAP : TOWER.MAP");
   doubleClick(levels, 2);
   EXPECT_EQ(fromWx(levels->GetString(2)), "TOWER.MAP : THE TOWER");
@@ -90,6 +91,36 @@ TEST_F(ConViewsTest, TheWeaponOrderMovesTheSelectedWeaponAndTheEditorFormOpensEm
   WeaponsEditorView form(nullptr);
   show(&form, "weapons_editor");
   EXPECT_EQ(fromWx(form.GetTitle()), content::WeaponsEditorForm::kTitle);
+}
+
+TEST_F(ConViewsTest, TheRtsEditorReplacesThePickedSoundAndFinishes) {
+  fs.putFile("D:\\ADDON\\RTSTOOL.EXE", "MZ");
+  fs.putFile("D:\\ADDON\\DUKE.RTS", std::string(300, 'r'));
+  fs.putFile("D:\\ADDON\\SOUNDS\\CHEER.WAV", "w");
+  catalogue::GameInfoRecord game;
+  game.set(catalogue::game_info::GameDir, "D:\\ADDON\\");
+  const std::string tool = "rtstool.exe";
+  std::copy(tool.begin(), tool.end(), game.region(catalogue::game_info::RtsEditorArea).begin());
+  platform::FakeProcesses processes;
+  content::RtsEditor editor(fs, processes, boxes, game, "D:\\ADDON\\", "DUKE.RTS");
+  ASSERT_FALSE(editor.failed());
+  RtsEditorView view(nullptr, editor);
+  show(&view, "rts_editor");
+  auto* sounds = control<wxListBox>(&view, kIdRtsSounds);
+  ASSERT_EQ(sounds->GetCount(), 10u);
+  auto* files = control<wxListBox>(&view, kIdRtsFiles);
+  ASSERT_GT(files->GetCount(), 0u);
+  doubleClick(files, 0);  // "[..]": the RTS file's directory
+  EXPECT_EQ(viewtest::textOf(&view, kIdRtsDirectory), "D:\\ADDON\\");
+  const int soundsDir = files->FindString("[SOUNDS]");
+  ASSERT_NE(soundsDir, wxNOT_FOUND);
+  doubleClick(files, soundsDir);
+  sounds->SetSelection(3);
+  ASSERT_NE(files->FindString("CHEER.WAV"), wxNOT_FOUND);
+  doubleClick(files, files->FindString("CHEER.WAV"));
+  EXPECT_EQ(fromWx(sounds->GetString(3)), "CHEER.WAV");
+  click(&view, wxID_OK);
+  EXPECT_FALSE(view.IsShown());
 }
 
 }  // namespace

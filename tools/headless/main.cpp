@@ -375,6 +375,29 @@ class RecordingHost : public app::MainWindowHost,
         },
         show);
   }
+  // "RTS Editor": "Sound" picks a row (1-10), "File" double clicks a file list entry; OK is
+  // Finish.
+  bool runRtsEditor(content::RtsEditor& editor) override {
+    int sound = -1;
+    headless::DialogForm form;
+    form.field("Sound", [&](const std::string& v) { sound = fillNumber(v, 1, 10) - 1; });
+    form.field("File", [&](const std::string& v) {
+      const std::vector<std::string> entries = editor.fileEntries();
+      editor.openFileEntry(entries[size_t(headless::DialogForm::entryIndex(entries, v))], sound);
+    });
+    auto show = [&] {
+      for (const std::string& name : editor.soundNames()) out_ << "  sound " << name << "\n";
+    };
+    bool finished = false;
+    runDialog(
+        content::RtsEditor::kTitle, form,
+        [&] {
+          show();
+          finished = true;
+        },
+        show);
+    return finished;
+  }
   // "Weapons Option": "Weapon" picks a row by its weapon, "Move" is up or down.
   void runWeaponOrderDialog(content::WeaponOrder& order) override {
     int row = -1;

@@ -240,6 +240,10 @@ void CMainFrame::runConEditor(content::ConEditor& editor) {
   gui::runConEditor(this, editor);
 }
 
+bool CMainFrame::runRtsEditor(content::RtsEditor& editor) {
+  return gui::runRtsEditor(this, editor);
+}
+
 void CMainFrame::runWeaponOrderDialog(content::WeaponOrder& order) {
   gui::runWeaponOrderDialog(this, order);
 }

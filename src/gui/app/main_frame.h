@@ -73,6 +73,7 @@ class CMainFrame : public wxDocParentFrame,
   std::string currentListDirectory() const override;
   void runConEditor(content::ConEditor& editor) override;
   void runWeaponOrderDialog(content::WeaponOrder& order) override;
+  bool runRtsEditor(content::RtsEditor& editor) override;
   void showAbout() override;
   void showDefaultFiles(const std::vector<app::DefaultFileRow>& rows) override;
 

@@ -193,6 +193,51 @@ void WeaponOrderView::show(int selection) {
   if (selection != wxNOT_FOUND) list_->SetSelection(selection);
 }
 
+RtsEditorView::RtsEditorView(wxWindow* parent, content::RtsEditor& editor)
+    : View(parent, wxID_ANY, content::RtsEditor::kTitle), editor_(editor) {
+  auto* top = new wxBoxSizer(wxVERTICAL);
+  auto* row = new wxBoxSizer(wxHORIZONTAL);
+  auto* soundBox = new wxStaticBoxSizer(wxVERTICAL, this, "Current Sound Files");
+  sounds_ =
+      new wxListBox(soundBox->GetStaticBox(), kIdRtsSounds, wxDefaultPosition,
+                    wxSize(GetCharWidth() * 20, GetCharHeight() * 12), 0, nullptr, wxLB_SINGLE);
+  soundBox->Add(sounds_, 1, wxEXPAND | wxALL, 4);
+  row->Add(soundBox, 0, wxEXPAND | wxRIGHT, 8);
+  auto* right = new wxBoxSizer(wxVERTICAL);
+  auto* directoryBox = new wxStaticBoxSizer(wxVERTICAL, this, "Current Directory");
+  directory_ = new wxTextCtrl(directoryBox->GetStaticBox(), kIdRtsDirectory, "", wxDefaultPosition,
+                              wxSize(GetCharWidth() * 40, -1), wxTE_READONLY);
+  directoryBox->Add(directory_, 0, wxEXPAND | wxALL, 4);
+  right->Add(directoryBox, 0, wxEXPAND);
+  files_ = new wxListBox(this, kIdRtsFiles, wxDefaultPosition, wxSize(-1, GetCharHeight() * 10), 0,
+                         nullptr, wxLB_SINGLE);
+  right->Add(files_, 1, wxEXPAND | wxTOP, 6);
+  row->Add(right, 1, wxEXPAND);
+  top->Add(row, 1, wxEXPAND | wxALL, 8);
+  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+  buttons->AddStretchSpacer();
+  buttons->Add(new wxButton(this, wxID_OK, "Finish"), 0, wxRIGHT, 6);
+  buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"), 0, wxRIGHT, 6);
+  // The program has no help topics to open yet.
+  auto* help = new wxButton(this, wxID_HELP, "Help");
+  help->Disable();
+  buttons->Add(help);
+  top->Add(buttons, 0, wxEXPAND | wxALL, 8);
+  SetSizerAndFit(top);
+  files_->Bind(wxEVT_LISTBOX_DCLICK, [this](wxCommandEvent& e) {
+    editor_.openFileEntry(fromWx(e.GetString()), sounds_->GetSelection());
+    refresh();
+  });
+  bindOkCancel([] {}, [] {});
+  refresh();
+}
+
+void RtsEditorView::refresh() {
+  setLines(sounds_, {editor_.soundNames().begin(), editor_.soundNames().end()});
+  directory_->ChangeValue(toWx(editor_.listDirectory()));
+  files_->Set(wxLines(editor_.fileEntries()));
+}
+
 WeaponsEditorView::WeaponsEditorView(wxWindow* parent)
     : View(parent, wxID_ANY, content::WeaponsEditorForm::kTitle) {
   auto* top = new wxBoxSizer(wxVERTICAL);

@@ -8,6 +8,7 @@
 #include <wx/textctrl.h>
 
 #include "content/con_editor.h"
+#include "content/rts_editor.h"
 #include "content/weapon_order.h"
 #include "content/weapons_editor_form.h"
 #include "gui/dialogs/view_support.h"
@@ -46,6 +47,20 @@ class WeaponOrderView : public View {
 
   content::WeaponOrder& order_;
   wxListBox* list_ = nullptr;
+};
+
+// "RTS Editor": the ten sounds, the directory and its sound files; a double click on a file
+// replaces the picked sound. Finish ends with OK, Cancel with Cancel.
+class RtsEditorView : public View {
+ public:
+  RtsEditorView(wxWindow* parent, content::RtsEditor& editor);
+
+ private:
+  void refresh();
+
+  content::RtsEditor& editor_;
+  wxListBox *sounds_ = nullptr, *files_ = nullptr;
+  wxTextCtrl* directory_ = nullptr;
 };
 
 // Shown, but it edits nothing yet: every field opens empty and neither button stores anything.

@@ -45,6 +45,11 @@ void runWeaponOrderDialog(wxWindow* parent, content::WeaponOrder& order) {
   view.ShowModal();
 }
 
+bool runRtsEditor(wxWindow* parent, content::RtsEditor& editor) {
+  dialogs::RtsEditorView view(parent, editor);
+  return view.ShowModal() == wxID_OK;
+}
+
 void runServerDialog(wxWindow* parent, lan::ServerDialog& dialog) {
   dialogs::ServerView view(parent, dialog);
   if (dialog.result() == lan::ServerDialog::Result::kRunning) view.ShowModal();

@@ -7,6 +7,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_hooks.h"
 #include "content/con_editor.h"
+#include "content/rts_editor.h"
 #include "content/weapon_order.h"
 #include "gui/dialogs/dialog_paths.h"
 #include "lan/client_dialog.h"
@@ -41,6 +42,8 @@ void runDownloadDialog(wxWindow* parent, lan::DownloadDialog& dialog);
 // "ConEditor" and "Weapons Option".
 void runConEditor(wxWindow* parent, content::ConEditor& editor);
 void runWeaponOrderDialog(wxWindow* parent, content::WeaponOrder& order);
+// "RTS Editor": true for Finish.
+bool runRtsEditor(wxWindow* parent, content::RtsEditor& editor);
 // "Drives"; true when a drive was changed.
 bool runDrivesDialog(wxWindow* parent, platform::DriveMap& map);
 

@@ -77,6 +77,9 @@ inline constexpr int kIdConWeapons = 3006;
 inline constexpr int kIdWeaponList = 3010;
 inline constexpr int kIdWeaponUp = 3011;
 inline constexpr int kIdWeaponDown = 3012;
+inline constexpr int kIdRtsSounds = 3020;
+inline constexpr int kIdRtsDirectory = 3021;
+inline constexpr int kIdRtsFiles = 3022;
 // Control ids of the network start's dialogs.
 inline constexpr int kIdLanStatus = 2900;
 inline constexpr int kIdLanLog = 2901;
