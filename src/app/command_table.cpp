@@ -229,6 +229,7 @@ FeatureSet builtFeatures(BuildParts parts) {
     set.add(F::kTextTabMode);
     set.add(F::kFileListHome);
     set.add(F::kFavorites);
+    set.add(F::kFileOperations);
   }
   return set;
 }
