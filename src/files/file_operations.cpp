@@ -11,8 +11,8 @@ using platform::Buttons;
 
 namespace {
 
-constexpr const char* kNoSourceMessage =
-    "Select a file in the LEFT list box first.  (%s is not a file.)";
+constexpr const char* kNoSourceMessage = "Select a file in the LEFT list box first.";
+constexpr const char* kNotAFileMessage = "%s is not a file.  Select a file in the LEFT list box.";
 constexpr const char* kRefusedNameMessage =
     "\"%s\" cannot be used: give a name only, without a drive (\":\"), a directory (\"\\\" or "
     "\"/\") or \"..\".";
@@ -87,7 +87,8 @@ void FileOperations::failed(const std::string& what) {
 bool FileOperations::sourceIsFile(const std::string& source) {
   const auto found = source.empty() ? std::nullopt : fs_.stat(source);
   if (found && !found->isDirectory()) return true;
-  prompter_.tell(formatMessage(kNoSourceMessage, source.empty() ? "Nothing" : source));
+  prompter_.tell(source.empty() ? std::string(kNoSourceMessage)
+                                : formatMessage(kNotAFileMessage, source));
   return false;
 }
 

@@ -113,8 +113,8 @@ TEST_F(RoutingTest, WithoutACoordinationEndpointTheStatusBarSaysSo) {
 TEST_F(RoutingTest, ACommandThatIsNotBuiltDoesNothing) {
   app::MainWindow& w = startWindow();
   const size_t boxes = prompter.boxes().size();
-  for (int id : {app::kCmdFileCopy, app::kCmdEditSelectedMap, app::kCmdJoystickToggle,
-                 app::kCmdOverrideMapDir, app::kCmdWhatAreFaqs, 4711}) {
+  for (int id : {app::kCmdEditSelectedMap, app::kCmdJoystickToggle, app::kCmdOverrideMapDir,
+                 app::kCmdWhatAreFaqs, 4711}) {
     EXPECT_FALSE(w.isEnabled(id)) << id;
     EXPECT_FALSE(w.execute(id)) << id;
   }
@@ -249,8 +249,8 @@ TEST_F(RoutingTest, EditUserConOpensThePickedConOrTheListDirectorysWithTheGamesF
   host.listDirectory = "D:\\ADDON\\";
   std::string opened;
   host.onConEditor = [&](content::ConEditor& editor) {
-    opened = editor.data().conDirectory + editor.data().userConName + " " +
-             editor.data().volumeName[0];
+    opened =
+        editor.data().conDirectory + editor.data().userConName + " " + editor.data().volumeName[0];
   };
   const int refreshes = host.fileListRefreshes;
   ASSERT_TRUE(w.execute(app::kCmdEditUserCon));
@@ -393,9 +393,9 @@ TEST_F(RoutingTest, AFailedSaveAtExitIsShownAndTheOldFileKept) {
   cat->univ().set(ui::FileManagerExpertMode, 1);
   w.closeView();
   ASSERT_FALSE(prompter.texts().empty());
-  EXPECT_EQ(prompter.texts().back().rfind(
-                "Could not save " + startupFile(catalogue::kUnivInfoFile), 0),
-            0u)
+  EXPECT_EQ(
+      prompter.texts().back().rfind("Could not save " + startupFile(catalogue::kUnivInfoFile), 0),
+      0u)
       << prompter.texts().back();
   auto univ = fs.readWhole(startupFile(catalogue::kUnivInfoFile));
   ASSERT_TRUE(univ);
