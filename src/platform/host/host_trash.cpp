@@ -24,8 +24,13 @@ std::string dataHome() {
   return homeDir + "/.local/share";
 }
 
-bool makeFolder(const std::string& path) {
-  return ::mkdir(path.c_str(), 0700) == 0 || errno == EEXIST;
+// The folder and every missing one above it, private as the trash is.
+bool makeFolders(const std::string& path) {
+  for (size_t at = path.find('/', 1);; at = path.find('/', at + 1)) {
+    const std::string part = path.substr(0, at);
+    if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    if (at == std::string::npos) return true;
+  }
 }
 
 // Path= holds the original path URL-escaped: every byte but the unreserved ones and "/".
@@ -78,18 +83,16 @@ TrashResult moveToHomeTrash(const std::string& hostFile, std::string& why) {
   struct stat file {};
   if (::lstat(hostFile.c_str(), &file) != 0) return fail(why, errno);
   const std::string trash = homeTrashDirectory();
-  const std::string data = dataHome();
-  // The data folder may itself be missing on a fresh account.
+  // The trash may not be made yet: its nearest folder that is tells the file system.
+  std::string existing = trash;
   struct stat home {};
-  if (::stat(data.c_str(), &home) != 0) {
-    const size_t slash = data.rfind('/');
-    if (slash == std::string::npos || ::stat(data.substr(0, slash).c_str(), &home) != 0)
-      return fail(why, errno);
+  while (::stat(existing.c_str(), &home) != 0) {
+    const size_t up = existing.rfind('/');
+    if (up == std::string::npos || up == 0) return fail(why, errno);
+    existing.resize(up);
   }
   if (home.st_dev != file.st_dev) return TrashResult::kOtherFileSystem;
-  if (!makeFolder(data) || !makeFolder(trash) || !makeFolder(trash + "/files") ||
-      !makeFolder(trash + "/info"))
-    return fail(why, errno);
+  if (!makeFolders(trash + "/files") || !makeFolders(trash + "/info")) return fail(why, errno);
 
   const size_t slash = hostFile.rfind('/');
   const std::string leaf = hostFile.substr(slash == std::string::npos ? 0 : slash + 1);
