@@ -371,14 +371,14 @@ void MainWindow::fileOperation(int id) {
       break;
     case kCmdFileDelete:
     case kCmdToolDelete:
-      ops.remove(source);
+      ops.deleteWithCompanions(source);
       break;
     case kCmdFileRename:
     case kCmdToolRename: {
       if (!ops.hasSource(source)) break;
       files::NameDialog dialog(files::NameDialog::kRenameTitle,
                                files::renameParts(platform::dos::fileNameOf(source)).stem);
-      if (host_.runNameDialog(dialog)) ops.rename(source, dialog.name());
+      if (host_.runNameDialog(dialog)) ops.renameFile(source, dialog.name());
       break;
     }
     default: {

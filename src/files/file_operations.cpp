@@ -150,7 +150,7 @@ bool FileOperations::copyThenDelete(const std::string& source, const std::string
   return true;
 }
 
-bool FileOperations::remove(const std::string& source) {
+bool FileOperations::deleteWithCompanions(const std::string& source) {
   if (!sourceIsFile(source)) return false;
   if (!confirm(formatMessage(kDeleteQuestion, source), Buttons::kYesNo)) return false;
   if (!fs_.moveToTrash(source)) {
@@ -167,7 +167,7 @@ bool FileOperations::remove(const std::string& source) {
   return true;
 }
 
-bool FileOperations::rename(const std::string& source, const std::string& newStem) {
+bool FileOperations::renameFile(const std::string& source, const std::string& newStem) {
   if (!sourceIsFile(source)) return false;
   if (const auto refused = refusedName(newStem)) {
     prompter_.tell(*refused);

@@ -58,9 +58,9 @@ class FileOperations {
   // Each returns true when the file system changed.
   bool copy(const std::string& source, const std::string& destinationDir);
   bool move(const std::string& source, const std::string& destinationDir);
-  bool remove(const std::string& source);
+  bool deleteWithCompanions(const std::string& source);
   // `newStem` is the name without the extension, which the file keeps.
-  bool rename(const std::string& source, const std::string& newStem);
+  bool renameFile(const std::string& source, const std::string& newStem);
   bool createDirectory(const std::string& parentDir, const std::string& name);
   bool removeBackup(const std::string& source);
   bool restoreBackup(const std::string& source);

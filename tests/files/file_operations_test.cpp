@@ -37,7 +37,7 @@ TEST_F(FileOperationsTest, DeleteOffersTheCompanionsInOrderAndSendsThemToTheTras
   fs.putFile("C:\\MAPS\\MAP01.TXT", "desc");
   fs.putFile("C:\\MAPS\\MAP01.ZIP", "zip");
   prompter.script({Answer::kYes, Answer::kYes, Answer::kNo});
-  EXPECT_TRUE(ops().remove(kMap));
+  EXPECT_TRUE(ops().deleteWithCompanions(kMap));
   EXPECT_EQ(prompter.texts(),
             (Texts{"Are you sure you want to DELETE:\n\rC:\\MAPS\\MAP01.MAP",
                    "Do you want to delete the text file (C:\\MAPS\\MAP01.txt) associated with "
@@ -51,12 +51,12 @@ TEST_F(FileOperationsTest, DeleteOffersTheCompanionsInOrderAndSendsThemToTheTras
 
 TEST_F(FileOperationsTest, DeleteWithoutCompanionsAsksOnceAndNoKeepsTheFile) {
   prompter.script({Answer::kNo});
-  EXPECT_FALSE(ops().remove(kMap));
+  EXPECT_FALSE(ops().deleteWithCompanions(kMap));
   EXPECT_EQ(prompter.boxes().size(), 1u);
   EXPECT_TRUE(fs.exists(kMap));
 
   prompter.script({Answer::kYes});
-  EXPECT_TRUE(ops().remove(kMap));
+  EXPECT_TRUE(ops().deleteWithCompanions(kMap));
   EXPECT_EQ(prompter.boxes().size(), 2u);
   EXPECT_FALSE(fs.exists(kMap));
 }
@@ -66,7 +66,7 @@ TEST_F(FileOperationsTest, ExpertModeDeletesTheFileAndEveryCompanionWithoutAQues
   fs.putFile("C:\\MAPS\\MAP01.ZIP");
   fs.putFile("C:\\MAPS\\MAP01.BCK");
   fs.putFile("C:\\MAPS\\MAP02.TXT");
-  EXPECT_TRUE(ops(true).remove(kMap));
+  EXPECT_TRUE(ops(true).deleteWithCompanions(kMap));
   EXPECT_TRUE(prompter.boxes().empty());
   EXPECT_EQ(fs.trashed().size(), 4u);
   EXPECT_TRUE(fs.exists("C:\\MAPS\\MAP02.TXT"));
@@ -139,7 +139,7 @@ TEST_F(FileOperationsTest, RenameKeepsTheExtensionAndTheDirectory) {
   EXPECT_EQ(files::renameParts("MAP01.MAP").stem, "MAP01");
   EXPECT_EQ(files::renameParts("README").extension, "");
   EXPECT_EQ(files::renameParts("A.B.C").extension, ".C");
-  EXPECT_TRUE(ops().rename(kMap, "Big City"));
+  EXPECT_TRUE(ops().renameFile(kMap, "Big City"));
   EXPECT_EQ(text("C:\\MAPS\\Big City.MAP"), "map data");
   EXPECT_FALSE(fs.exists(kMap));
   EXPECT_TRUE(prompter.boxes().empty());
@@ -147,7 +147,7 @@ TEST_F(FileOperationsTest, RenameKeepsTheExtensionAndTheDirectory) {
 
 TEST_F(FileOperationsTest, NamesWithADriveDirectoryOrParentAreRefused) {
   for (const char* name : {"..\\..\\X", "SUB/X", "D:X", "..", "   ", "A*"}) {
-    EXPECT_FALSE(ops().rename(kMap, name)) << name;
+    EXPECT_FALSE(ops().renameFile(kMap, name)) << name;
     EXPECT_FALSE(ops().createDirectory(kMaps, name)) << name;
   }
   EXPECT_EQ(prompter.boxes().size(), 12u);
@@ -166,7 +166,7 @@ TEST_F(FileOperationsTest, CreateDirectoryMakesItInTheGivenDirectoryOnce) {
 }
 
 TEST_F(FileOperationsTest, ADirectoryOrNothingIsNoSource) {
-  EXPECT_FALSE(ops(true).remove(""));
+  EXPECT_FALSE(ops(true).deleteWithCompanions(""));
   EXPECT_FALSE(ops(true).copy("C:\\GAMES", kMaps));
   EXPECT_EQ(prompter.boxes().size(), 2u);
   EXPECT_TRUE(fs.exists("C:\\GAMES\\"));
