@@ -695,7 +695,8 @@ bool HostFileSystem::deleteFile(const std::string& path) {
 bool HostFileSystem::moveToTrash(const std::string& path) {
   try {
     auto at = HostLookup(*this, *cache_).locate(path);
-    if (!at || !at->existsAsFile() || isReadOnly(at->st)) return false;
+    if (!at || !at->existsAsFile()) return failed(false, "no such file");
+    if (isReadOnly(at->st)) return failed(false, "the file is read-only");
     const std::string real = hostPath(path).value_or(at->host);
     std::string why;
     const TrashResult result = moveToHomeTrash(real, why);
