@@ -230,6 +230,7 @@ FeatureSet builtFeatures(BuildParts parts) {
     set.add(F::kTextTabMode);
     set.add(F::kFileListHome);
     set.add(F::kFavorites);
+    set.add(F::kFileOperations);
   }
   return set;
 }

@@ -6,6 +6,7 @@
 #include "app/launch_names.h"
 #include "catalogue/catalogue_files.h"
 #include "catalogue/game_types.h"
+#include "files/file_operations.h"
 #include "input/space_orb_check.h"
 #include "launch/saved_game.h"
 #include "multiplayer/network_check.h"
@@ -332,6 +333,9 @@ bool MainWindow::execute(int id) {
     case Feature::kWeaponsOption:
       weaponsOption();
       return true;
+    case Feature::kFileOperations:
+      fileOperation(id);
+      return true;
     case Feature::kDrives:
       // The file lists show the drives.
       if (host_.runDrivesDialog()) host_.refreshFileManager();
@@ -437,6 +441,40 @@ void MainWindow::rtsCommand(int id) {
       editor.finish();
     else
       editor.cancel();
+  }
+  host_.refreshFileManager();
+}
+
+void MainWindow::fileOperation(int id) {
+  files::FileManager* fm = host_.fileManager();
+  if (!fm || fm->disabled()) return;
+  files::FileOperations ops(services_.fs, services_.prompter, fileManagerSettings().expertMode());
+  const std::string source = fm->leftListFile();
+  switch (id) {
+    case kCmdFileCopy:
+    case kCmdToolCopy:
+      ops.copy(source, fm->longNameDirectory());
+      break;
+    case kCmdFileMove:
+    case kCmdToolMove:
+      ops.move(source, fm->longNameDirectory());
+      break;
+    case kCmdFileDelete:
+    case kCmdToolDelete:
+      ops.deleteWithCompanions(source);
+      break;
+    case kCmdFileRename:
+    case kCmdToolRename: {
+      if (!ops.hasSource(source)) break;
+      files::NameDialog dialog(files::NameDialog::kRenameTitle,
+                               files::renameParts(platform::dos::fileNameOf(source)).stem);
+      if (host_.runNameDialog(dialog)) ops.renameFile(source, dialog.name());
+      break;
+    }
+    default: {
+      files::NameDialog dialog(files::NameDialog::kCreateDirectoryTitle, "");
+      if (host_.runNameDialog(dialog)) ops.createDirectory(fm->currentDirectory(), dialog.name());
+    }
   }
   host_.refreshFileManager();
 }

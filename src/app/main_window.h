@@ -23,6 +23,7 @@
 #include "content/weapon_order.h"
 #include "files/file_manager.h"
 #include "files/file_manager_settings.h"
+#include "files/name_dialog.h"
 #include "launch/launch_pipeline.h"
 #include "launch/launch_state.h"
 #include "multiplayer/auto_launch_options_dialog.h"
@@ -105,6 +106,10 @@ class MainWindowHost {
   virtual void showAbout() = 0;
   // The read-only "Default Files and Directories" box.
   virtual void showDefaultFiles(const std::vector<DefaultFileRow>& rows) = 0;
+  // The file manager the window shows, for the file operations; none: they do nothing.
+  virtual files::FileManager* fileManager() { return nullptr; }
+  // "Rename" and "Create New Directory", shown modally: true when the user pressed OK.
+  virtual bool runNameDialog(files::NameDialog& /*dialog*/) { return false; }
   // The main panel's list selections go into the settings record.
   virtual void storeListSelections() {}
 };
@@ -228,6 +233,8 @@ class MainWindow : public catalogue::MainViewRefresher {
   void editArt(bool inListDirectory);
   // "&Edit Selected RTS File" and "&Create New RTS File".
   void rtsCommand(int id);
+  // Copy, move, delete, rename and create directory on the file manager's picks.
+  void fileOperation(int id);
 
   launch::LaunchServices services_;
   catalogue::Catalogue& cat_;

@@ -93,6 +93,7 @@ void FileManager::resetToGameDirectory() {
     catalogue_.gameData().set(gd::WorkDir, home, i);
     lists_[i].setWorkDir(catalogue_.gameData().get(gd::WorkDir, i));
   }
+  leftListFile_.clear();
   refreshLists();
 }
 
@@ -103,6 +104,7 @@ bool FileManager::openEntry(size_t list, size_t index) {
   auto path = navigate(lists_[list].workDir(), entry->text);
   if (!path || path->size() > kWorkDirMax) return false;
   activeList_ = list;
+  if (list == kShortDirList) leftListFile_.clear();
   lists_[list].setWorkDir(*path);
   catalogue_.gameData().set(gd::WorkDir, *path, list);
   if (list == kShortDirList) {
@@ -119,6 +121,7 @@ Selection FileManager::select(size_t list, size_t index) {
   if (entry == nullptr) return {};
   activeList_ = list;
   if (entry->kind != EntryKind::kFile) {
+    if (list == kShortDirList) leftListFile_.clear();
     Selection s;
     s.status = PickStatus::kDirectory;
     s.list = list;
@@ -126,6 +129,7 @@ Selection FileManager::select(size_t list, size_t index) {
     return s;
   }
   const ListEntry file = *entry;  // the refresh below may replace the entries
+  if (list == kShortDirList) leftListFile_ = withSeparator(lists_[list].workDir()) + file.longName;
   return pick(list, withSeparator(lists_[list].workDir()), file.longName, file.shortName,
               file.fileKind);
 }
@@ -195,6 +199,11 @@ void FileManager::readDescription(const std::string& directory, const std::strin
   if (!file) return;
   description_.resize(kDescriptionMax);
   description_.resize(file->read(description_.data(), description_.size()));
+}
+
+std::string FileManager::longNameDirectory() const {
+  const std::string& dir = lists_[kLongDirList].workDir();
+  return dir.empty() ? std::string(kDefaultDirectory) : withSeparator(dir);
 }
 
 std::string FileManager::currentDirectory() const {

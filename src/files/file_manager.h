@@ -76,6 +76,12 @@ class FileManager {
   // A click: picks a file entry (see PickStatus) and shows its description.
   Selection select(size_t list, size_t entry);
 
+  // The full path of the file last clicked in the left list, the source of the file
+  // operations; empty when none is picked there (or the list walked elsewhere since).
+  const std::string& leftListFile() const { return leftListFile_; }
+  // The directory of the "Long Name Dir" list, where copies and moves go ("C:\" when none).
+  std::string longNameDirectory() const;
+
   // The list last clicked or walked, and its directory ("C:\" when it has none): where the
   // file operations work.
   size_t activeList() const { return activeList_; }
@@ -131,6 +137,7 @@ class FileManager {
   FavouritesSource favouritesSource_;
   std::vector<Favourite> favourites_;
   std::optional<std::string> gameLevelFile_;
+  std::string leftListFile_;
 };
 
 }  // namespace files

@@ -147,6 +147,9 @@ class FileSystem {
   // MoveFileA: fails when the target exists.
   virtual bool moveFile(const std::string& from, const std::string& to) = 0;
   virtual bool deleteFile(const std::string& path) = 0;
+  // Deletes a file the player asked to delete: into the desktop's trash, where it can be had
+  // back, when the trash is on the same file system as the file; otherwise for good.
+  virtual bool moveToTrash(const std::string& path) { return deleteFile(path); }
   // SetFileAttributesA(FILE_ATTRIBUTE_NORMAL): the file becomes writable.
   virtual bool setAttributesNormal(const std::string& path) = 0;
   virtual bool createDirectory(const std::string& path) = 0;

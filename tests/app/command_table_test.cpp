@@ -87,9 +87,9 @@ TEST(CommandTable, WithoutDialogsAndFileManagerTheirCommandsAreNotBuilt) {
 
 TEST(CommandTable, FeaturesOfOtherSubsystemsStayDisabled) {
   const app::FeatureSet full = app::builtFeatures({true, true});
-  // File operations, editors, extraction, joystick, viewers, map directories.
-  for (int id : {32801, 32933, 32771, 32804, 32927, 32924, 32926, 32813, 32918, 32939, 32940, 32988,
-                 32992, 32818, 32819})
+  // Editors, joystick, viewers, map directories.
+  for (int id :
+       {32771, 32804, 32927, 32924, 32926, 32813, 32918, 32939, 32940, 32988, 32992, 32818, 32819})
     EXPECT_FALSE(app::commandBuilt(id, full)) << id;
   // The extraction commands and the art editor need no dialogs.
   for (int id : {32775, 32777, 32812})
@@ -98,6 +98,11 @@ TEST(CommandTable, FeaturesOfOtherSubsystemsStayDisabled) {
   for (int id : {32920, 32941, 32784}) {
     EXPECT_TRUE(app::commandBuilt(id, full)) << id;
     EXPECT_FALSE(app::commandBuilt(id, app::builtFeatures({false, true}))) << id;
+  }
+  // The file operations come with the file manager.
+  for (int id : {32801, 32793, 32794, 32795, 32796, 32933, 32937}) {
+    EXPECT_TRUE(app::commandBuilt(id, full)) << id;
+    EXPECT_FALSE(app::commandBuilt(id, app::builtFeatures({true, false}))) << id;
   }
   // Items without a command never are.
   for (int id : {32869, 32870, 32879, 32942, 32943, 32944, 32945})

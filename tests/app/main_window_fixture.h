@@ -56,6 +56,11 @@ class RecordingHost : public app::MainWindowHost {
   void showDefaultFiles(const std::vector<app::DefaultFileRow>& rows) override {
     defaultFiles = rows;
   }
+  files::FileManager* fileManager() override { return files; }
+  bool runNameDialog(files::NameDialog& dialog) override {
+    nameDialogs.push_back(dialog.title() + ": " + dialog.name());
+    return onNameDialog ? onNameDialog(dialog) : false;
+  }
 
   app::WindowRect rect{10, 20, 810, 620};
   std::vector<app::WindowRect> moves;
@@ -81,6 +86,9 @@ class RecordingHost : public app::MainWindowHost {
   std::string listDirectory;
   std::function<void(content::ConEditor&)> onConEditor;
   std::function<void(content::WeaponOrder&)> onWeaponOrder;
+  files::FileManager* files = nullptr;
+  std::vector<std::string> nameDialogs;  // "title: offered name"
+  std::function<bool(files::NameDialog&)> onNameDialog;
 };
 
 class MainWindowTest : public testsupport::CatalogueTest {

@@ -22,6 +22,7 @@
 #include "gui/dialogs/game_select_view.h"
 #include "gui/dialogs/launch_option_views.h"
 #include "gui/dialogs/multiplayer_views.h"
+#include "gui/dialogs/name_view.h"
 #include "gui/dialogs/option_page_view.h"
 #include "platform/fake/fake_network.h"
 #include "view_helpers.h"
@@ -289,6 +290,20 @@ TEST_F(DialogViewsTest, NewNumberShowsThePromptOfItsList) {
   control<wxTextCtrl>(&view, kIdNumberNumber)->SetValue("10.0.0.7");
   click(&view, wxID_OK);
   EXPECT_EQ(dialog.number(), "10.0.0.7");
+}
+
+TEST_F(DialogViewsTest, RenameOffersTheNameAndHandsBackWhatWasTyped) {
+  files::NameDialog dialog(files::NameDialog::kRenameTitle, "MAP01");
+  NameView view(nullptr, dialog);
+  show(&view, "rename");
+  EXPECT_EQ(fromWx(view.GetTitle()), "Rename");
+  EXPECT_EQ(textOf(&view, kIdNameField), "MAP01");
+  control<wxTextCtrl>(&view, kIdNameField)->SetValue("Big City");
+  click(&view, wxID_CANCEL);
+  EXPECT_EQ(dialog.name(), "MAP01");
+  control<wxTextCtrl>(&view, kIdNameField)->SetValue("Big City");
+  click(&view, wxID_OK);
+  EXPECT_EQ(dialog.name(), "Big City");
 }
 
 }  // namespace

@@ -89,6 +89,20 @@ TEST_F(FileManagerTest, WalkingAListKeepsItsDirectoryInTheGameData) {
   EXPECT_FALSE(manager().openEntry(files::kShortDirList, at(files::kShortDirList, "E1L1.MAP")));
 }
 
+// The file operations work on the left list's pick and copy into the long-name list's directory.
+TEST_F(FileManagerTest, TheLeftListsPickIsForgottenWhenThatListWalksAway) {
+  manager().refreshForGame();
+  manager().select(files::kLongDirList, at(files::kLongDirList, "E1L1.MAP"));
+  EXPECT_EQ(manager().leftListFile(), "");
+  manager().select(files::kShortDirList, at(files::kShortDirList, "E1L1.MAP"));
+  EXPECT_EQ(manager().leftListFile(), "D:\\GAMES\\DUKE3D\\E1L1.MAP");
+  ASSERT_TRUE(manager().openEntry(files::kLongDirList, at(files::kLongDirList, "[MAPS]")));
+  EXPECT_EQ(manager().longNameDirectory(), "D:\\GAMES\\DUKE3D\\MAPS\\");
+  EXPECT_EQ(manager().leftListFile(), "D:\\GAMES\\DUKE3D\\E1L1.MAP");
+  ASSERT_TRUE(manager().openEntry(files::kShortDirList, at(files::kShortDirList, "[MAPS]")));
+  EXPECT_EQ(manager().leftListFile(), "");
+}
+
 TEST_F(FileManagerTest, ADirectoryTooLongToKeepIsNotEntered) {
   const std::string deep = "D:\\" + std::string(123, 'X') + "\\";
   fs.putFile(deep + "Y\\Z.MAP");

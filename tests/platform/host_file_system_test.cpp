@@ -403,5 +403,31 @@ TEST_F(DirectoryCacheTest, KeepsFewDirectories) {
   EXPECT_EQ(small->size(), 1u);
 }
 
+// The home trash is the desktop's: a trashed file can be put back from its info file.
+TEST_F(HostFileSystemTest, DeletedFilesGoToTheHomeTrashWithTheirOrigin) {
+  const std::string saved = ::getenv("XDG_DATA_HOME") ? ::getenv("XDG_DATA_HOME") : "";
+  ::setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
+  writeHostFile(driveC / "MAPS/Big City.map", "one");
+  HostFileSystem fs(dir.path());
+  ASSERT_TRUE(fs.moveToTrash("C:\\MAPS\\BIGCIT~1.MAP"));
+  writeHostFile(driveC / "MAPS/Big City.map", "two");
+  ASSERT_TRUE(fs.moveToTrash("C:\\MAPS\\Big City.map"));
+  EXPECT_FALSE(fs.exists("C:\\MAPS\\Big City.map"));
+  EXPECT_FALSE(fs.moveToTrash("C:\\MAPS\\Big City.map"));
+
+  const stdfs::path trash = dir / "data/Trash";
+  EXPECT_EQ(readHostFile(trash / "files/Big City.map"), "one");
+  EXPECT_EQ(readHostFile(trash / "files/Big City.map.2"), "two");
+  const std::string info = readHostFile(trash / "info/Big City.map.trashinfo");
+  const std::string origin = stdfs::canonical(driveC).string() + "/MAPS/Big%20City.map";
+  EXPECT_EQ(info.rfind("[Trash Info]\nPath=" + origin + "\nDeletionDate=", 0), 0u) << info;
+  EXPECT_TRUE(stdfs::exists(trash / "info/Big City.map.2.trashinfo"));
+  if (saved.empty()) {
+    ::unsetenv("XDG_DATA_HOME");
+  } else {
+    ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
+  }
+}
+
 }  // namespace
 }  // namespace platform

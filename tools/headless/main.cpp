@@ -336,6 +336,16 @@ class RecordingHost : public app::MainWindowHost,
     return runDialog(AutoLaunchOptionsDialog::kTitle, form);
   }
   std::string currentListDirectory() const override { return files_.currentDirectory(); }
+  files::FileManager* fileManager() override { return &files_; }
+  // "Rename" and "Create New Directory": the one field is "Name".
+  bool runNameDialog(files::NameDialog& dialog) override {
+    headless::DialogForm form;
+    form.field("Name", [&dialog](const std::string& value) { dialog.setName(value); });
+    // The name the dialog offers is on its line: "dialog Rename offering MAP01".
+    const std::string label =
+        dialog.title() + (dialog.name().empty() ? "" : " offering " + dialog.name());
+    return runDialog(label.c_str(), form);
+  }
   // "ConEditor" filled as a player works it: a tab, the file type, a level row, a double
   // click on a file list entry, a new name for the volume or the row; OK is Finish.
   void runConEditor(content::ConEditor& editor) override {
@@ -606,6 +616,20 @@ bool walkTo(files::FileManager& fm, size_t list, const std::string& dir) {
     if (!entry || !fm.openEntry(list, *entry)) return false;
   }
   return false;
+}
+
+// The destination of copies and moves: the "Long Name Dir" tab in front, its list walked to
+// `path` by double-clicks.
+void selectDirectory(files::FileManager& fm, const std::string& path, std::ostream& out) {
+  if (path.size() < 3 || path[1] != ':' || path[2] != '\\')
+    throw ScriptFault("select-dir takes a full DOS path");
+  fm.chooseTab(files::kLongNameDirTab);
+  const std::string dir = platform::dos::withTrailingSeparator(path);
+  if (!walkTo(fm, files::kLongDirList, dir)) {
+    out << "dir not-reached " << dir << "\n";
+    throw ScriptFault("the Long Name Dir list cannot be walked to " + dir);
+  }
+  out << "dir " << fm.longNameDirectory() << "\n";
 }
 
 // A click on the file in the first list that shows it; a list is walked to the file's
@@ -879,6 +903,9 @@ int main(int argc, char** argv) {
           }
           case headless::Directive::Kind::kSelectFile:
             selectFile(fileManager, d.path, out);
+            break;
+          case headless::Directive::Kind::kSelectDir:
+            selectDirectory(fileManager, d.path, out);
             break;
           case headless::Directive::Kind::kSelectFavourite: {
             // A click on the favourites tab's line, as the window shows the tab now.

@@ -116,6 +116,10 @@ Script readScript(std::istream& in) {
       if (rest.empty()) return fail("select-file takes a DOS path"), script;
       d.kind = Directive::Kind::kSelectFile;
       d.path = rest;
+    } else if (word == "select-dir") {
+      if (rest.empty()) return fail("select-dir takes a DOS path"), script;
+      d.kind = Directive::Kind::kSelectDir;
+      d.path = rest;
     } else if (word == "set") {
       const size_t cut = rest.find_first_of(" \t");
       d.what = rest.substr(0, cut);

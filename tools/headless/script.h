@@ -15,6 +15,7 @@ struct Directive {
     kAnswer,
     kCommand,
     kSelectFile,
+    kSelectDir,
     kSelectFavourite,
     kSet,
     kType,
@@ -29,8 +30,9 @@ struct Directive {
   Kind kind = Kind::kCommand;
   int line = 0;
   platform::Answer answer = platform::Answer::kOk;
-  int command = 0;      // command: the id; select-favourite: the line, from 1
-  std::string path;     // select-file: the DOS path; choose-folder, drives: the host folder
+  int command = 0;  // command: the id; select-favourite: the line, from 1
+  std::string
+      path;  // select-file, select-dir: the DOS path; choose-folder, drives: the host folder
   bool cancel = false;  // choose-folder: the chooser is cancelled
   std::string action;   // drives: add, change or remove
   char letter = 0;      // drives change|remove: the drive, upper case

@@ -252,6 +252,14 @@ bool CMainFrame::runNewNumberDialog(multiplayer::NewNumberDialog& dialog) {
   return gui::runNewNumberDialog(this, dialog);
 }
 
+files::FileManager* CMainFrame::fileManager() {
+  return panel_ ? panel_->fileManager() : nullptr;
+}
+
+bool CMainFrame::runNameDialog(files::NameDialog& dialog) {
+  return gui::runNameDialog(this, dialog);
+}
+
 void CMainFrame::runLaunchOptionsDialog() {
   gui::runLaunchOptionsDialog(this, services_.cat);
 }

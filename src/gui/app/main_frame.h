@@ -70,6 +70,8 @@ class CMainFrame : public wxDocParentFrame,
   bool runOtherOptionsDialog(multiplayer::OtherOptionsDialog& dialog) override;
   bool runAutoLaunchOptionsDialog(multiplayer::AutoLaunchOptionsDialog& dialog) override;
   bool runNewNumberDialog(multiplayer::NewNumberDialog& dialog) override;
+  files::FileManager* fileManager() override;
+  bool runNameDialog(files::NameDialog& dialog) override;
   std::string currentListDirectory() const override;
   void runConEditor(content::ConEditor& editor) override;
   void runWeaponOrderDialog(content::WeaponOrder& order) override;

@@ -185,6 +185,10 @@ void MainPanel::resetFileLists() {
   if (files_) files_->resetToGameDirectory();
 }
 
+files::FileManager* MainPanel::fileManager() {
+  return files_ ? &files_->fileManager() : nullptr;
+}
+
 std::string MainPanel::currentListDirectory() const {
   return files_ ? files_->fileManager().currentDirectory() : std::string();
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/launch_selections.h"
+#include "files/file_manager.h"
 
 class wxButton;
 class wxCheckBox;
@@ -39,6 +40,8 @@ class MainPanel : public wxPanel {
   void showFavourites();
   // The directory of the file list last clicked; empty without the file manager.
   std::string currentListDirectory() const;
+  // The file manager's rules, for the file operations; none without the file manager.
+  files::FileManager* fileManager();
   MultiplayerBox* multiplayerBox() { return multiplayer_; }
 
  private:

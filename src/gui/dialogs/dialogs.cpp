@@ -9,6 +9,7 @@
 #include "gui/dialogs/lan_views.h"
 #include "gui/dialogs/launch_option_views.h"
 #include "gui/dialogs/multiplayer_views.h"
+#include "gui/dialogs/name_view.h"
 
 namespace gui {
 
@@ -67,6 +68,11 @@ void runDownloadDialog(wxWindow* parent, lan::DownloadDialog& dialog) {
 
 bool runNewNumberDialog(wxWindow* parent, multiplayer::NewNumberDialog& dialog) {
   dialogs::NewNumberView view(parent, dialog);
+  return view.ShowModal() == wxID_OK;
+}
+
+bool runNameDialog(wxWindow* parent, files::NameDialog& dialog) {
+  dialogs::NameView view(parent, dialog);
   return view.ShowModal() == wxID_OK;
 }
 

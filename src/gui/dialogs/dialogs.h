@@ -9,6 +9,7 @@
 #include "content/con_editor.h"
 #include "content/rts_editor.h"
 #include "content/weapon_order.h"
+#include "files/name_dialog.h"
 #include "gui/dialogs/dialog_paths.h"
 #include "lan/client_dialog.h"
 #include "lan/download_dialog.h"
@@ -35,6 +36,8 @@ void runDemoRespawnOptionsDialog(wxWindow* parent, catalogue::Catalogue& cat);
 bool runOtherOptionsDialog(wxWindow* parent, multiplayer::OtherOptionsDialog& dialog);
 bool runAutoLaunchOptionsDialog(wxWindow* parent, multiplayer::AutoLaunchOptionsDialog& dialog);
 bool runNewNumberDialog(wxWindow* parent, multiplayer::NewNumberDialog& dialog);
+// "Rename" and "Create New Directory": true for OK, the name is in `dialog` then.
+bool runNameDialog(wxWindow* parent, files::NameDialog& dialog);
 // The network start's dialogs: each runs until its dialog has a result.
 void runServerDialog(wxWindow* parent, lan::ServerDialog& dialog);
 void runClientDialog(wxWindow* parent, lan::ClientDialog& dialog);

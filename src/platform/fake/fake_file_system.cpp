@@ -167,6 +167,7 @@ struct FakeFileSystem::Impl {
   // What a file opened for writing is stamped with: the machine has no clock of its own.
   int64_t now = 946684800;  // 2000-01-01
   std::set<std::string> failingReplaces;
+  std::set<std::string> failingCopies;
 
   // A DOS path in the tree: the nodes of the components that exist.
   struct Located {
@@ -383,6 +384,10 @@ void FakeFileSystem::failReplace(const std::string& path) {
   impl_->failingReplaces.insert(impl_->keyOf(path));
 }
 
+void FakeFileSystem::failCopy(const std::string& path) {
+  impl_->failingCopies.insert(impl_->keyOf(path));
+}
+
 std::vector<char> FakeFileSystem::drives() const {
   std::vector<char> letters;
   for (const auto& [letter, root] : impl_->drives) {
@@ -512,6 +517,7 @@ bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bo
     if (!source || !source->existsAsFile()) return false;
     auto target = impl_->locate(to);
     if (!target || target->isRoot()) return false;
+    if (impl_->failingCopies.count(impl_->keyOf(to))) return false;
     Node* node = nullptr;
     if (target->exists()) {
       node = target->node();
@@ -565,6 +571,12 @@ bool FakeFileSystem::deleteFile(const std::string& path) {
   } catch (...) {
     return false;
   }
+}
+
+bool FakeFileSystem::moveToTrash(const std::string& path) {
+  if (!deleteFile(path)) return false;
+  trashed_.push_back(path);
+  return true;
 }
 
 bool FakeFileSystem::setAttributesNormal(const std::string& path) {

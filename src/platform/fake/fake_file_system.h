@@ -36,6 +36,10 @@ class FakeFileSystem : public FileSystem, public DriveMap {
   void failOpen(const std::string& path);
   // Every replaceWhole of this path fails from now on.
   void failReplace(const std::string& path);
+  // Every copyFile to this path fails from now on (a full disk, a gone drive).
+  void failCopy(const std::string& path);
+  // The files moveToTrash took, as they were named, in order.
+  const std::vector<std::string>& trashed() const { return trashed_; }
   // The time stamped on every file opened for writing from now on (seconds since 1970).
   void setNow(int64_t seconds);
   // Number of calls to find(), for tests that count directory searches.
@@ -56,6 +60,7 @@ class FakeFileSystem : public FileSystem, public DriveMap {
   bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override;
   bool moveFile(const std::string& from, const std::string& to) override;
   bool deleteFile(const std::string& path) override;
+  bool moveToTrash(const std::string& path) override;
   bool setAttributesNormal(const std::string& path) override;
   bool createDirectory(const std::string& path) override;
   bool removeDirectory(const std::string& path) override;
@@ -79,6 +84,7 @@ class FakeFileSystem : public FileSystem, public DriveMap {
   mutable size_t findCalls_ = 0;
   mutable size_t searchCalls_ = 0;
   size_t driveChanges_ = 0;
+  std::vector<std::string> trashed_;
 };
 
 }  // namespace platform

@@ -18,6 +18,7 @@
 #include "platform/directory_search.h"
 #include "platform/dos_path.h"
 #include "platform/host/directory_cache.h"
+#include "platform/host/host_trash.h"
 #include "platform/short_names.h"
 
 namespace platform {
@@ -686,6 +687,26 @@ bool HostFileSystem::deleteFile(const std::string& path) {
     bool deleted = ::unlink(at->host.c_str()) == 0;
     cache_->forget(at->parentHost);
     return deleted;
+  } catch (...) {
+    return false;
+  }
+}
+
+bool HostFileSystem::moveToTrash(const std::string& path) {
+  try {
+    auto at = HostLookup(*this, *cache_).locate(path);
+    if (!at || !at->existsAsFile()) return failed(false, "no such file");
+    if (isReadOnly(at->st)) return failed(false, "the file is read-only");
+    const std::string real = hostPath(path).value_or(at->host);
+    std::string why;
+    const TrashResult result = moveToHomeTrash(real, why);
+    bool done = result == TrashResult::kTrashed;
+    if (result == TrashResult::kOtherFileSystem) {
+      done = ::unlink(at->host.c_str()) == 0;
+      if (!done) why = std::strerror(errno);
+    }
+    cache_->forget(at->parentHost);
+    return done ? true : failed(false, why);
   } catch (...) {
     return false;
   }

@@ -47,6 +47,7 @@ class HostFileSystem : public FileSystem, public DriveMap {
   bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override;
   bool moveFile(const std::string& from, const std::string& to) override;
   bool deleteFile(const std::string& path) override;
+  bool moveToTrash(const std::string& path) override;
   bool setAttributesNormal(const std::string& path) override;
   bool createDirectory(const std::string& path) override;
   bool removeDirectory(const std::string& path) override;
