@@ -306,7 +306,10 @@ void CMainFrame::showAbout() {
 
 void CMainFrame::onCommand(wxCommandEvent& event) {
   const int id = gui::commandOf(event.GetId());
-  if (!app::findCommand(id) || !window_.execute(id)) event.Skip();
+  ++commandsRunning_;
+  const bool handled = app::findCommand(id) && window_.execute(id);
+  --commandsRunning_;
+  if (!handled) event.Skip();
 }
 
 void CMainFrame::onUpdateUi(wxUpdateUIEvent& event) {

@@ -85,6 +85,8 @@ class CMainFrame : public wxDocParentFrame,
   void runDownloadDialog(lan::DownloadDialog& dialog) override;
   // Network starts: the window listens for servers while it is idle.
   void enableLanStart();
+  // A command, the idle listener or a game session is running: the frame must not go now.
+  bool busy() const { return commandsRunning_ > 0 || listening_ || waitingForGame_ != nullptr; }
 
   // platform::SessionWatcher: while a game runs the window keeps drawing and says so, and
   // takes no input (the records are the launch's until it returns).
@@ -110,6 +112,7 @@ class CMainFrame : public wxDocParentFrame,
   // The idle listener's beat; it stays quiet while a dialog, a launch or a game has the window.
   wxTimer listener_;
   bool listening_ = false;
+  int commandsRunning_ = 0;
   std::unique_ptr<wxWindowDisabler> waitingForGame_;
   app::MainWindow window_;
   // Offered by a first start that finds no game.

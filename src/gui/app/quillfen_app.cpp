@@ -121,7 +121,7 @@ bool CQuillfen95App::OnInit() {
   frame->Show();
   s.locationDialog->setParent(frame);
   frame->initialUpdate();
-  gui::installTermination();
+  gui::installTermination([frame] { return frame->busy(); });
 #ifdef QF95_TEST_HOOKS
   gui::installTestHooks(frame);
 #endif

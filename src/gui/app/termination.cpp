@@ -27,6 +27,11 @@ wxDialog* innermostModal() {
 // would; once the loops have unwound the program closes as "Exit" closes it. A command that
 // opens another box after one was ended gets that box ended too. Idle, not a queued call: the
 // queue is worked off inside the loop that is being left, before it can return.
+std::function<bool()>& busyCheck() {
+  static std::function<bool()> busy;
+  return busy;
+}
+
 void closeStep(wxIdleEvent& event) {
   event.Skip();
   if (wxDialog* dialog = innermostModal()) {
@@ -34,7 +39,9 @@ void closeStep(wxIdleEvent& event) {
     event.RequestMore();
     return;
   }
-  if (wxEventLoopBase::GetActive() != wxTheApp->GetMainLoop()) {
+  // The busy check asks the top window, so only while there is one.
+  const bool busy = wxTheApp->GetTopWindow() && busyCheck() && busyCheck()();
+  if (wxEventLoopBase::GetActive() != wxTheApp->GetMainLoop() || busy) {
     event.RequestMore();
     return;
   }
@@ -55,7 +62,8 @@ void onTerminate(int) {
 
 }  // namespace
 
-void installTermination() {
+void installTermination(std::function<bool()> busy) {
+  busyCheck() = std::move(busy);
   wxTheApp->SetSignalHandler(SIGTERM, onTerminate);
 }
 

@@ -3,8 +3,12 @@
 // ended first, each as Cancel ends it.
 #pragma once
 
+#include <functional>
+
 namespace gui {
 
-void installTermination();
+// `busy`: while it says so (a command or a game session is on the stack), the close waits; a
+// close then would delete the frame under the code that is running.
+void installTermination(std::function<bool()> busy = {});
 
 }  // namespace gui
