@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "content/editor_file_list.h"
 #include "content/key_scanner.h"
 #include "platform/dos_path.h"
 #include "platform/dos_text.h"
@@ -49,37 +50,12 @@ std::vector<std::string> ConEditor::levelRows() const {
 }
 
 std::vector<std::string> ConEditor::fileEntries() const {
-  std::vector<std::string> directories, files;
-  const std::string pattern = mode_ == Mode::kMaps ? "*.map" : "*.mid";
-  for (const platform::FindData& found : fs_.find(listDirectory_ + "*.*")) {
-    if (found.isDirectory()) {
-      if (found.longName != "." && found.longName != "..")
-        directories.push_back("[" + found.longName + "]");
-    }
-  }
-  for (const platform::FindData& found : fs_.find(listDirectory_ + pattern))
-    if (!found.isDirectory()) files.push_back(found.longName);
-  std::sort(directories.begin(), directories.end());
-  // The way up, wherever the list is below a drive's root.
-  if (std::count(listDirectory_.begin(), listDirectory_.end(), '\\') > 1)
-    directories.insert(directories.begin(), "[..]");
-  std::sort(files.begin(), files.end(), [](const std::string& a, const std::string& b) {
-    return platform::dos::toLower(a) < platform::dos::toLower(b);
-  });
-  directories.insert(directories.end(), files.begin(), files.end());
-  return directories;
+  return editorFileEntries(fs_, listDirectory_, {mode_ == Mode::kMaps ? ".map" : ".mid"});
 }
 
 void ConEditor::openFileEntry(const std::string& entry, int row) {
-  if (entry.size() > 2 && entry.front() == '[' && entry.back() == ']') {
-    const std::string name = entry.substr(1, entry.size() - 2);
-    if (name == "..") {
-      const std::string parent =
-          platform::dos::directoryOf(listDirectory_.substr(0, listDirectory_.size() - 1));
-      if (!parent.empty()) listDirectory_ = parent;
-    } else {
-      listDirectory_ += name + "\\";
-    }
+  if (const auto walked = walkedDirectory(listDirectory_, entry)) {
+    listDirectory_ = *walked;
     return;
   }
   if (row < 0 || row >= int(EpisodeData::kLevels)) return;

@@ -1,8 +1,10 @@
 #include "content/rts_editor.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "content/content_tools.h"
+#include "content/editor_file_list.h"
 #include "platform/byte_cursor.h"
 #include "platform/dos_path.h"
 #include "platform/dos_text.h"
@@ -40,6 +42,25 @@ RtsEditor::RtsEditor(platform::FileSystem& fs, platform::Processes& processes,
   prepare();
 }
 
+std::optional<std::array<std::string, RtsEditor::kSounds>> RtsEditor::soundNamesOf(
+    std::span<const uint8_t> file) {
+  if (file.size() < kNamesFromEnd) return std::nullopt;
+  platform::ByteCursor in(file);
+  in.seek(file.size() - kNamesFromEnd);
+  std::array<std::string, kSounds> names;
+  for (std::string& name : names) {
+    name = in.text(8).value_or("");
+    in.skip(8);
+    const bool plain =
+        name.find("..") == std::string::npos && std::all_of(name.begin(), name.end(), [](char c) {
+          return std::isalnum(static_cast<unsigned char>(c)) ||
+                 std::string_view("_-~!@#$%^&()").find(c) != std::string_view::npos;
+        });
+    if (!plain) name.clear();
+  }
+  return names;
+}
+
 std::string RtsEditor::toolName(const catalogue::GameInfoRecord& game) {
   const std::span<const uint8_t> area = game.get(gi::RtsEditorArea);
   const auto end = std::find(area.begin(), area.end(), uint8_t(0));
@@ -57,12 +78,13 @@ void RtsEditor::prepare() {
     failed_ = true;
     return;
   }
-  platform::ByteCursor in(*bytes);
-  if (bytes->size() >= kNamesFromEnd) in.seek(bytes->size() - kNamesFromEnd);
-  for (std::string& sound : sounds_) {
-    sound = in.text(8).value_or("");
-    in.skip(8);
+  const auto names = soundNamesOf(*bytes);
+  if (!names) {
+    prompter_.tell(kCannotOpen);
+    failed_ = true;
+    return;
   }
+  sounds_ = *names;
   fs_.createDirectory(workDirectory_.substr(0, workDirectory_.size() - 1));
   if (!fs_.copyFile(rtsDirectory_ + rtsName_, workDirectory_ + rtsName_, false)) {
     prompter_.tell(kCannotCopyTemp);
@@ -82,35 +104,12 @@ void RtsEditor::prepare() {
 }
 
 std::vector<std::string> RtsEditor::fileEntries() const {
-  std::vector<std::string> directories, files;
-  for (const platform::FindData& found : fs_.find(listDirectory_ + "*.*")) {
-    if (found.isDirectory()) {
-      if (found.longName != "." && found.longName != "..")
-        directories.push_back("[" + found.longName + "]");
-    } else if (platform::dos::endsWithIgnoreCase(found.longName, ".wav") ||
-               platform::dos::endsWithIgnoreCase(found.longName, ".voc")) {
-      files.push_back(found.longName);
-    }
-  }
-  std::sort(directories.begin(), directories.end());
-  // The way up, wherever the list is below a drive's root.
-  if (std::count(listDirectory_.begin(), listDirectory_.end(), '\\') > 1)
-    directories.insert(directories.begin(), "[..]");
-  std::sort(files.begin(), files.end());
-  directories.insert(directories.end(), files.begin(), files.end());
-  return directories;
+  return editorFileEntries(fs_, listDirectory_, {".wav", ".voc"});
 }
 
 void RtsEditor::openFileEntry(const std::string& entry, int sound) {
-  if (entry.size() > 2 && entry.front() == '[' && entry.back() == ']') {
-    const std::string name = entry.substr(1, entry.size() - 2);
-    if (name == "..") {
-      const std::string parent =
-          platform::dos::directoryOf(listDirectory_.substr(0, listDirectory_.size() - 1));
-      if (!parent.empty()) listDirectory_ = parent;
-    } else {
-      listDirectory_ += name + "\\";
-    }
+  if (const auto walked = walkedDirectory(listDirectory_, entry)) {
+    listDirectory_ = *walked;
     return;
   }
   if (sound < 0 || sound >= int(kSounds)) return;

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -49,6 +51,12 @@ class RtsEditor {
   void finish();
   // Leaves the RTS file as it was; the working directory is cleaned up.
   void cancel();
+
+  // The ten sound names in an RTS file's tail; nothing for a file too short to hold them. A
+  // name is cut at its NUL or its 8 bytes, and one that is no plain file name (a path, "..",
+  // bytes that are no name characters) is left empty.
+  static std::optional<std::array<std::string, kSounds>> soundNamesOf(
+      std::span<const uint8_t> file);
 
   // The RTS tool named by the game's definition: the name at the start of its RTS area.
   static std::string toolName(const catalogue::GameInfoRecord& game);

@@ -20,12 +20,7 @@ using platform::FakeProcesses;
 class RoutingTest : public apptest::MainWindowTest {
  protected:
   RoutingTest() { putDuke(); }
-  std::vector<std::string> commands() const {
-    std::vector<std::string> texts;
-    for (const FakeProcesses::Call& call : processes.calls())
-      if (call.kind == FakeProcesses::Kind::kCommand) texts.push_back(call.program);
-    return texts;
-  }
+  std::vector<std::string> commands() const { return processes.commandTexts(); }
   size_t sessions() const {
     size_t n = 0;
     for (const FakeProcesses::Call& call : processes.calls())

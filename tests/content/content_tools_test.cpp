@@ -30,12 +30,7 @@ class ContentToolsTest : public ::testing::Test {
     data.set(gd::ConfigFileCopy, "DUKE3D.GRP", 2);
   }
   ContentTools tools() { return ContentTools(fs, processes, prompter, game, data); }
-  std::vector<std::string> commands() const {
-    std::vector<std::string> texts;
-    for (const FakeProcesses::Call& call : processes.calls())
-      if (call.kind == FakeProcesses::Kind::kCommand) texts.push_back(call.program);
-    return texts;
-  }
+  std::vector<std::string> commands() const { return processes.commandTexts(); }
 
   platform::FakeFileSystem fs;
   FakeProcesses processes;

@@ -39,12 +39,7 @@ class RtsEditorTest : public ::testing::Test {
     const std::string tool = "rtstool.exe";
     std::copy(tool.begin(), tool.end(), game.region(gi::RtsEditorArea).begin());
   }
-  std::vector<std::string> commands() const {
-    std::vector<std::string> texts;
-    for (const FakeProcesses::Call& call : processes.calls())
-      if (call.kind == FakeProcesses::Kind::kCommand) texts.push_back(call.program);
-    return texts;
-  }
+  std::vector<std::string> commands() const { return processes.commandTexts(); }
 
   platform::FakeFileSystem fs;
   FakeProcesses processes;
@@ -103,6 +98,20 @@ TEST_F(RtsEditorTest, AMissingFileOrToolKeepsTheFormClosed) {
   RtsEditor editor(fs, processes, prompter, game, "C:\\DUKE3D\\", "DUKE.RTS");
   editor.cancel();
   EXPECT_EQ(fs.readWhole("C:\\DUKE3D\\DUKE.RTS"), rtsFile({"TAUNT01", "TAUNT02"}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(RtsSoundNames, ATailTooShortGivesNoneAndNamesThatArePathsAreLeftEmpty) {
+  EXPECT_FALSE(RtsEditor::soundNamesOf(std::vector<uint8_t>(167, 'a')));
+  const auto names = RtsEditor::soundNamesOf(rtsFile({"TAUNT01", "..\\EVIL", "FULLNAME", "a/b"}));
+  ASSERT_TRUE(names);
+  EXPECT_EQ((*names)[0], "TAUNT01");
+  EXPECT_EQ((*names)[1], "");
+  EXPECT_EQ((*names)[2], "FULLNAME");  // eight bytes without a NUL: cut to its room
+  EXPECT_EQ((*names)[3], "");
 }
 
 }  // namespace

@@ -28,6 +28,19 @@ void setLines(wxListBox* list, const std::vector<std::string>& lines) {
   if (selection != wxNOT_FOUND && selection < int(list->GetCount())) list->SetSelection(selection);
 }
 
+// The editors' "Finish", "Cancel" and "Help" (shown greyed: the program has no help topics to
+// open yet).
+wxSizer* finishCancelHelp(wxWindow* parent) {
+  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+  buttons->AddStretchSpacer();
+  buttons->Add(new wxButton(parent, wxID_OK, "Finish"), 0, wxRIGHT, 6);
+  buttons->Add(new wxButton(parent, wxID_CANCEL, "Cancel"), 0, wxRIGHT, 6);
+  auto* help = new wxButton(parent, wxID_HELP, "Help");
+  help->Disable();
+  buttons->Add(help);
+  return buttons;
+}
+
 }  // namespace
 
 ConEditorView::ConEditorView(wxWindow* parent, content::ConEditor& editor)
@@ -69,15 +82,7 @@ ConEditorView::ConEditorView(wxWindow* parent, content::ConEditor& editor)
   middle->Add(right, 0, wxEXPAND);
   top->Add(middle, 1, wxEXPAND | wxLEFT | wxRIGHT, 8);
 
-  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-  buttons->AddStretchSpacer();
-  buttons->Add(new wxButton(this, wxID_OK, "Finish"), 0, wxRIGHT, 6);
-  buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"), 0, wxRIGHT, 6);
-  // The program has no help topics to open yet.
-  auto* help = new wxButton(this, wxID_HELP, "Help");
-  help->Disable();
-  buttons->Add(help);
-  top->Add(buttons, 0, wxEXPAND | wxALL, 8);
+  top->Add(finishCancelHelp(this), 0, wxEXPAND | wxALL, 8);
   SetSizerAndFit(top);
 
   tabs_->Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, [this](wxBookCtrlEvent& e) {
@@ -214,15 +219,7 @@ RtsEditorView::RtsEditorView(wxWindow* parent, content::RtsEditor& editor)
   right->Add(files_, 1, wxEXPAND | wxTOP, 6);
   row->Add(right, 1, wxEXPAND);
   top->Add(row, 1, wxEXPAND | wxALL, 8);
-  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-  buttons->AddStretchSpacer();
-  buttons->Add(new wxButton(this, wxID_OK, "Finish"), 0, wxRIGHT, 6);
-  buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"), 0, wxRIGHT, 6);
-  // The program has no help topics to open yet.
-  auto* help = new wxButton(this, wxID_HELP, "Help");
-  help->Disable();
-  buttons->Add(help);
-  top->Add(buttons, 0, wxEXPAND | wxALL, 8);
+  top->Add(finishCancelHelp(this), 0, wxEXPAND | wxALL, 8);
   SetSizerAndFit(top);
   files_->Bind(wxEVT_LISTBOX_DCLICK, [this](wxCommandEvent& e) {
     editor_.openFileEntry(fromWx(e.GetString()), sounds_->GetSelection());

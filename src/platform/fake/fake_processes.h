@@ -44,6 +44,13 @@ class FakeProcesses : public Processes {
   // One line per call, for transcripts: "pif-wait D:\GAMES\DUKE.PIF -map E1L1.MAP", and
   // " (ipx)" at the end of a call made while the IPX network was on.
   std::vector<std::string> transcript() const;
+  // The texts of the commands run through the command interpreter, in order.
+  std::vector<std::string> commandTexts() const {
+    std::vector<std::string> texts;
+    for (const Call& call : calls_)
+      if (call.kind == Kind::kCommand) texts.push_back(call.program);
+    return texts;
+  }
 
  private:
   struct Outcome {
