@@ -149,11 +149,11 @@ constexpr CommandInfo kFixedRows[] = {
      F::kTextViewing},
     {kCmdResetDataFiles, "Reset Quillfen data files",
      "Install the factory game definitions and search the drives again", F::kResetDataFiles},
-    {kCmdUnzipProfile, "Unzip Profile", "Which unzip program opens archives", F::kTextViewing},
+    {kCmdUnzipProfile, "Unzip Profile", "Which unzip program opens archives", F::kUnzipProfile},
     {kCmdOverrideMapDir, "Set an override directory for map launching.",
      "Set an override directory for map launching.", F::kMapDirectories},
     {kCmdCheatCodes, "Cheat codes for selected game", "Cheat codes for selected game",
-     F::kTextViewing},
+     F::kCheatCodes},
     {kCmdTotalConversionDir, "Total Conversion Directory", "Total Conversion Directory",
      F::kMapDirectories},
     {kCmdDisplayDefaultFiles, "Display Default Files",
@@ -211,9 +211,10 @@ const Table& table() {
 
 FeatureSet builtFeatures(BuildParts parts) {
   FeatureSet set;
-  for (Feature f : {F::kLaunch, F::kSavedGameLaunch, F::kGamePick, F::kResetDataFiles, F::kExit,
-                    F::kShrink, F::kModeSwitch, F::kHelpFiles, F::kFileManagerSwitch, F::kBars,
-                    F::kSpaceOrbCheck, F::kAbout, F::kDefaultFiles, F::kExtraction, F::kArtEditor})
+  for (Feature f :
+       {F::kLaunch, F::kSavedGameLaunch, F::kGamePick, F::kResetDataFiles, F::kExit, F::kShrink,
+        F::kModeSwitch, F::kHelpFiles, F::kFileManagerSwitch, F::kBars, F::kSpaceOrbCheck,
+        F::kAbout, F::kDefaultFiles, F::kExtraction, F::kArtEditor, F::kTextViewing})
     set.add(f);
   if (parts.dialogs) {
     set.add(F::kDefineGame);
@@ -225,6 +226,8 @@ FeatureSet builtFeatures(BuildParts parts) {
     set.add(F::kUserCon);
     set.add(F::kWeaponsOption);
     set.add(F::kRtsEditor);
+    // The map editor's commands open the built-in editors' dialogs too.
+    set.add(F::kMapEditor);
   }
   if (parts.fileManager) {
     set.add(F::kTextTabMode);

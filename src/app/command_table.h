@@ -40,7 +40,9 @@ enum class Feature {
   kJoystick,
   kAutoDeathMatch,
   kNumberList,      // phone and InterNet numbers
-  kTextViewing,     // text of the selected file, cheat codes, unzip profile, game help
+  kTextViewing,     // the list directory's text file, the game's and the editor's help
+  kUnzipProfile,    // which unzip program opens archives
+  kCheatCodes,      // the cheat code text of the game
   kMapDirectories,  // override map directory, total conversion directory
   kDefaultFiles,    // "Display Default Files"
   kNoHandler,       // items that carry no command at all

@@ -336,6 +336,12 @@ bool MainWindow::execute(int id) {
     case Feature::kFileOperations:
       fileOperation(id);
       return true;
+    case Feature::kMapEditor:
+      mapEditorCommand(id);
+      return true;
+    case Feature::kTextViewing:
+      viewText(id);
+      return true;
     case Feature::kDrives:
       // The file lists show the drives.
       if (host_.runDrivesDialog()) host_.refreshFileManager();
@@ -434,15 +440,18 @@ void MainWindow::rtsCommand(int id) {
         }
     services_.fs.copyFile(gameDir + stock, dir + name, /*failIfExists=*/false);
   }
+  runRtsEditorOn(dir, name);
+  host_.refreshFileManager();
+}
+
+void MainWindow::runRtsEditorOn(const std::string& dir, const std::string& name) {
   content::RtsEditor editor(services_.fs, services_.processes, services_.prompter, cat_.current(),
                             dir, name);
-  if (!editor.failed()) {
-    if (host_.runRtsEditor(editor))
-      editor.finish();
-    else
-      editor.cancel();
-  }
-  host_.refreshFileManager();
+  if (editor.failed()) return;
+  if (host_.runRtsEditor(editor))
+    editor.finish();
+  else
+    editor.cancel();
 }
 
 void MainWindow::fileOperation(int id) {
@@ -538,13 +547,20 @@ void MainWindow::runLaunch() {
 
 void MainWindow::launchGame() {
   launch::LaunchPipeline pipeline(services_, cat_, session_);
-  if (launchCounter_)
-    pipeline.setLaunchRecorder([this](const std::string& file, const std::string& args) {
-      const std::string failure = launchCounter_(file, args);
-      if (!failure.empty()) host_.showStatus("The launch was not counted: " + failure);
-    });
+  countLaunches(pipeline);
   launch::LaunchState state = pipeline.newLaunchState();
-  const launch::LaunchOutcome outcome = pipeline.launchGame(state);
+  afterLaunch(pipeline.launchGame(state));
+}
+
+void MainWindow::countLaunches(launch::LaunchPipeline& pipeline) {
+  if (!launchCounter_) return;
+  pipeline.setLaunchRecorder([this](const std::string& file, const std::string& args) {
+    const std::string failure = launchCounter_(file, args);
+    if (!failure.empty()) host_.showStatus("The launch was not counted: " + failure);
+  });
+}
+
+void MainWindow::afterLaunch(launch::LaunchOutcome outcome) {
   if (outcome == launch::LaunchOutcome::kHandedOver) {
     host_.closeMainWindow();
     return;

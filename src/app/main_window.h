@@ -235,6 +235,17 @@ class MainWindow : public catalogue::MainViewRefresher {
   void rtsCommand(int id);
   // Copy, move, delete, rename and create directory on the file manager's picks.
   void fileOperation(int id);
+  // The map editor menu: the map editor on the picked map or a new one, the picked map's
+  // backup put back or deleted, and the picked file in the editor of its file kind.
+  void mapEditorCommand(int id);
+  void editSelectedFile();
+  void runRtsEditorOn(const std::string& dir, const std::string& name);
+  // The list directory's text file, or the game's or the editor's help file.
+  void viewText(int id);
+  // Every game start of `pipeline` is counted for the favourites.
+  void countLaunches(launch::LaunchPipeline& pipeline);
+  // After a launch: the window goes on, or ends when the launch handed the program over.
+  void afterLaunch(launch::LaunchOutcome outcome);
 
   launch::LaunchServices services_;
   catalogue::Catalogue& cat_;

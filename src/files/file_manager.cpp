@@ -18,18 +18,6 @@ std::string withSeparator(std::string dir) {
   return dir;
 }
 
-// The first kind whose extension (with a "." put in front when it has none) is in the name.
-int kindOfName(const catalogue::GameInfoRecord& game, const std::string& name) {
-  const std::string upper = platform::dos::toUpper(name);
-  for (size_t kind = 0; kind < kFileKinds; ++kind) {
-    std::string ext = platform::dos::toUpper(game.get(gi::FileKindExtension, kind));
-    if (ext.empty()) continue;
-    if (ext.front() != '.' && ext.find('.') == std::string::npos) ext.insert(0, ".");
-    if (upper.find(ext) != std::string::npos) return static_cast<int>(kind);
-  }
-  return -1;
-}
-
 }  // namespace
 
 FileManager::FileManager(catalogue::Catalogue& catalogue, platform::FileSystem& fs)
@@ -255,7 +243,7 @@ Selection FileManager::selectPath(const std::string& path) {
   if (platform::dos::directoryOf(path).empty() || !found || found->isDirectory()) return gone;
   const std::string longName =
       found->longName.empty() ? platform::dos::fileNameOf(path) : found->longName;
-  const int kind = kindOfName(catalogue_.current(), longName);
+  const int kind = fileKindOfName(catalogue_.current(), longName);
   if (kind < 0) return gone;
   return pick(activeList_, platform::dos::directoryOf(path), longName, found->shortName, kind);
 }

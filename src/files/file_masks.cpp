@@ -1,5 +1,7 @@
 #include "files/file_masks.h"
 
+#include "platform/dos_path.h"
+
 namespace files {
 
 namespace gi = catalogue::game_info;
@@ -40,6 +42,20 @@ std::vector<KindMask> masksForList(const catalogue::GameInfoRecord& game, size_t
       masks.push_back({std::move(mask), static_cast<int>(kind)});
   }
   return masks;
+}
+
+int fileKindOfName(const catalogue::GameInfoRecord& game, const std::string& name) {
+  const std::string upper = platform::dos::toUpper(name);
+  for (size_t kind = 0; kind < kFileKinds; ++kind) {
+    std::string ext =
+        platform::dos::toUpper(game.get(catalogue::game_info::FileKindExtension, kind));
+    if (ext.empty()) continue;
+    std::string dotted;
+    if (ext.find('.') == std::string::npos) dotted = ".";
+    dotted.append(ext);
+    if (upper.find(dotted) != std::string::npos) return static_cast<int>(kind);
+  }
+  return -1;
 }
 
 }  // namespace files

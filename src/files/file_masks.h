@@ -32,6 +32,10 @@ struct KindMask {
 // that "USERGAME.CON" is found too). An empty text gives nothing: the kind is not in use.
 std::vector<std::string> masksForExtension(std::string_view extension);
 
+// The first kind whose extension (with a "." put in front when it has none) is in the name,
+// compared without regard to case; -1 when none is.
+int fileKindOfName(const catalogue::GameInfoRecord& game, const std::string& name);
+
 // The masks of one list, in kind order.
 std::vector<KindMask> masksForList(const catalogue::GameInfoRecord& game, size_t list);
 

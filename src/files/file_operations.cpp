@@ -206,8 +206,18 @@ bool FileOperations::createDirectory(const std::string& parentDir, const std::st
   return true;
 }
 
+std::string FileOperations::backupOf(const std::string& source) const {
+  const std::string appended = source + ".bck";
+  if (fs_.exists(appended)) return appended;
+  const std::string name = platform::dos::fileNameOf(source);
+  const size_t dot = name.rfind('.');
+  if (dot == std::string::npos) return appended;
+  const std::string replaced = platform::dos::directoryOf(source) + name.substr(0, dot) + ".bck";
+  return fs_.exists(replaced) ? replaced : appended;
+}
+
 bool FileOperations::removeBackup(const std::string& source) {
-  const std::string backup = source + ".bck";
+  const std::string backup = backupOf(source);
   const auto found = fs_.stat(backup);
   if (!found || found->isDirectory()) {
     prompter_.tell(formatMessage(kNoBackupMessage, backup));
@@ -221,7 +231,7 @@ bool FileOperations::removeBackup(const std::string& source) {
 }
 
 bool FileOperations::restoreBackup(const std::string& source) {
-  const std::string backup = source + ".bck";
+  const std::string backup = backupOf(source);
   const auto found = fs_.stat(backup);
   const auto bytes = found && !found->isDirectory() ? fs_.readWhole(backup) : std::nullopt;
   if (!bytes) {

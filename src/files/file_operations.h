@@ -64,6 +64,9 @@ class FileOperations {
   bool createDirectory(const std::string& parentDir, const std::string& name);
   bool removeBackup(const std::string& source);
   bool restoreBackup(const std::string& source);
+  // The backup of `source`: its path + ".bck" (the copy made before an edit), else, when only
+  // that is there, the map editor's own, the extension replaced by ".bck".
+  std::string backupOf(const std::string& source) const;
 
  private:
   // Checks common to copy and move; the target path when the operation may go on.

@@ -13,7 +13,9 @@
 #include "launch/placeholders.h"
 #include "launch/registry_edits.h"
 #include "launch/space_orb_launch.h"
+#include "launch/template_markers.h"
 #include "platform/dos_path.h"
+#include "platform/dos_text.h"
 #include "platform/pif_fields.h"
 
 namespace launch {
@@ -165,8 +167,11 @@ bool LaunchPipeline::prepareHelpers(LaunchState& state) {
   if (!spaceOrb && !argPass) return true;
 
   std::string program = state.LaunchDir;
-  if (state.EditorLaunch)
-    program += game.get(game_info::FileKindEditProgram, size_t(state.EditorKind));
+  if (state.EditorLaunch) {
+    // The edit program's name ends at its first "|"; what follows are its markers.
+    const std::string editor = game.get(game_info::FileKindEditProgram, size_t(state.EditorKind));
+    program += editor.substr(0, editor.find('|'));
+  }
   if (spaceOrb) {
     const std::string comm = multiplayer() && !state.EditorLaunch ? commProgram() : "";
     SpaceOrbLaunch orb = prepareSpaceOrb(services_.fs, services_.prompter,
@@ -194,7 +199,7 @@ LaunchOutcome LaunchPipeline::launchGame(LaunchState& state) {
     state.OptionStart = 0;
     state.EditorLaunch = false;
     state.Args.args.assign(1, "");
-    if (state.EditSource != state.EditedMap)
+    if (!services_.fs.samePath(state.EditSource, state.EditedMap))
       services_.fs.copyFile(state.EditSource, state.EditedMap, /*failIfExists=*/false);
     const std::string keptFile = data.get(game_data::SelectedFile);
     data.set(game_data::SelectedFile, state.EditedMap);
@@ -212,6 +217,28 @@ LaunchOutcome LaunchPipeline::launchGame(LaunchState& state) {
     outcome = runOnce(state);
   }
   return outcome;
+}
+
+LaunchOutcome LaunchPipeline::launchEditor(LaunchState& state, int kind, const std::string& file,
+                                           const std::string& arguments,
+                                           const std::string& editedMap) {
+  state.EditorLaunch = true;
+  state.EditorKind = kind;
+  state.EditedMap = editedMap;
+  // A bare name is a file of the game directory.
+  state.EditSource = platform::dos::fileNameOf(file) == file ? state.LaunchDir + file : file;
+  // The editor's own arguments, from its template alone: no option line of the game is read.
+  OptionLines lines;
+  lines[0].Text = platform::dos::findIgnoreCase(arguments, markers::kCml) == std::string::npos
+                      ? std::string(markers::kCml) + arguments
+                      : arguments;
+  lines[0].Value = file;
+  state.Args.args.clear();
+  CommandLineComposer(services_.fs, LaunchRecords{catalogue_.current(), catalogue_.gameData()},
+                      state)
+      .composeCommandLine(lines, 0);
+  state.OptionStart = int(kOptionLineCount);
+  return launchGame(state);
 }
 
 // One launch, step by step; each step that can fail says so and ends the launch.

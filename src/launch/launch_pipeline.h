@@ -59,6 +59,11 @@ class LaunchPipeline {
   LaunchOutcome launchGame(LaunchState& state);
   // Places and patches the argument helper and the SpaceOrb files; false abandons the launch.
   bool prepareHelpers(LaunchState& state);
+  // Starts the edit program of file kind `kind` on `file` (a bare name in the game directory or
+  // a full path), its arguments made from the template `arguments` with the file as the value.
+  // `editedMap` is the file the player picked, when the editor works on a copy of it.
+  LaunchOutcome launchEditor(LaunchState& state, int kind, const std::string& file,
+                             const std::string& arguments, const std::string& editedMap);
   // Starts the map editor "Build.exe" of the launch directory, on `map` when it is not empty.
   LaunchOutcome launchMapEditor(LaunchState& state, const std::string& map);
 

@@ -5,6 +5,7 @@ namespace platform {
 FakeProcesses::Outcome FakeProcesses::next(Call call) {
   call.ipxNetwork = ipxNetwork_;
   calls_.push_back(std::move(call));
+  if (whileRunning_) whileRunning_(calls_.back());
   if (outcomes_.empty()) return {};
   Outcome outcome = outcomes_.front();
   outcomes_.pop_front();

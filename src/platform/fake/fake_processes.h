@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,8 @@ class FakeProcesses : public Processes {
                            const std::string& currentDirectory, std::string* error) override;
   int runCommand(const std::string& commandText) override;
   bool openTextViewer(const std::string& file) override;
+  // Does what the started program would do to the files (an editor's changes), at each call.
+  void whileRunning(std::function<void(const Call&)> action) { whileRunning_ = std::move(action); }
   void setIpxNetwork(bool on) override { ipxNetwork_ = on; }
   bool ipxNetwork() const { return ipxNetwork_; }
 
@@ -60,6 +63,7 @@ class FakeProcesses : public Processes {
   Outcome next(Call call);
 
   std::deque<Outcome> outcomes_;
+  std::function<void(const Call&)> whileRunning_;
   std::vector<Call> calls_;
   bool ipxNetwork_ = false;
 };

@@ -1,0 +1,135 @@
+// The main window's editing commands: the map editor, the picked file in the editor of its
+// file kind, backups, and the text and help files.
+#include <cstdio>
+
+#include "app/command_ids.h"
+#include "app/file_editing.h"
+#include "app/help_files.h"
+#include "app/main_window.h"
+#include "catalogue/game_types.h"
+#include "content/con_editor.h"
+#include "files/file_operations.h"
+#include "platform/dos_path.h"
+
+namespace app {
+
+namespace gi = catalogue::game_info;
+namespace gd = catalogue::game_data;
+
+namespace {
+
+constexpr const char* kEditsKeptMessage =
+    "The edited file could not be copied back to %s: your changes are in %s.";
+
+// The text file of a directory, as the player would look for it.
+constexpr const char* kTextFilePatterns[] = {"*.txt", "*.doc", "readme.*"};
+
+}  // namespace
+
+void MainWindow::mapEditorCommand(int id) {
+  if (id == kCmdFileEditor) {
+    editSelectedFile();
+    return;
+  }
+  if (id == kCmdUndoEdit || id == kCmdDeleteBackUp) {
+    files::FileManager* fm = host_.fileManager();
+    if (!fm || fm->disabled()) return;
+    files::FileOperations ops(services_.fs, services_.prompter, fileManagerSettings().expertMode());
+    const std::string source = fm->leftListFile();
+    if (!ops.hasSource(source)) return;
+    if (id == kCmdUndoEdit)
+      ops.restoreBackup(source);
+    else
+      ops.removeBackup(source);
+    host_.refreshFileManager();
+    return;
+  }
+  std::string map;
+  if (id == kCmdEditSelectedMap) {
+    map = cat_.gameData().get(gd::SelectedFile);
+    if (map.empty()) {
+      services_.prompter.tell(kNoFileForEditor);
+      return;
+    }
+  }
+  saveBeforeHandOff();
+  launch::LaunchPipeline pipeline(services_, cat_, session_);
+  countLaunches(pipeline);
+  launch::LaunchState state = pipeline.newLaunchState();
+  afterLaunch(pipeline.launchMapEditor(state, map));
+  host_.refreshFileManager();
+}
+
+void MainWindow::editSelectedFile() {
+  const std::string selected = cat_.gameData().get(gd::SelectedFile);
+  if (selected.empty()) {
+    services_.prompter.tell(kNoFileForEditor);
+    return;
+  }
+  platform::FileSystem& fs = services_.fs;
+  const std::string dir = platform::dos::directoryOf(selected);
+  const std::string name = platform::dos::fileNameOf(selected);
+  const std::string gameDir = platform::dos::withTrailingSeparator(cat_.current().get(gi::GameDir));
+  const EditPlan plan = planEdit(cat_.current(), dir, name, fs.samePath(dir, gameDir));
+  if (plan.editor == EditorChoice::kNone) return;
+  if (plan.editor == EditorChoice::kNoEditor) {
+    services_.prompter.tell(kNoValidEditor);
+    return;
+  }
+  if (cat_.gameData().get(gd::AutoBackupEditMap) != 0)
+    fs.copyFile(selected, selected + kBackupSuffix, /*failIfExists=*/false);
+
+  if (plan.editor == EditorChoice::kConEditor) {
+    content::ConEditor editor(fs, services_.prompter, name, dir,
+                              cat_.current().get(gi::GameKind) == catalogue::kKindDukeAtomic);
+    host_.runConEditor(editor);
+  } else if (plan.editor == EditorChoice::kRtsEditor) {
+    runRtsEditorOn(dir, name);
+  } else {
+    if (!plan.tempCopy.empty() && !fs.copyFile(selected, plan.tempCopy, /*failIfExists=*/false)) {
+      services_.prompter.tell("The file could not be copied to " + plan.tempCopy +
+                              " for its editor: " + fs.lastErrorText());
+      return;
+    }
+    saveBeforeHandOff();
+    launch::LaunchPipeline pipeline(services_, cat_, session_);
+    countLaunches(pipeline);
+    launch::LaunchState state = pipeline.newLaunchState();
+    const launch::LaunchOutcome outcome =
+        pipeline.launchEditor(state, plan.kind, plan.file, plan.arguments, selected);
+    if (!plan.tempCopy.empty()) {
+      // The copy goes only once the edits are back in the picked file: they are never lost.
+      if (fs.copyFile(plan.tempCopy, selected, /*failIfExists=*/false)) {
+        fs.deleteFile(plan.tempCopy);
+      } else {
+        char text[1024];
+        std::snprintf(text, sizeof text, kEditsKeptMessage, selected.c_str(),
+                      plan.tempCopy.c_str());
+        services_.prompter.tell(text);
+      }
+    }
+    afterLaunch(outcome);
+  }
+  host_.refreshFileManager();
+}
+
+void MainWindow::viewText(int id) {
+  if (id == kCmdGameHelp || id == kCmdEditorHelp) {
+    const std::string file =
+        cat_.current().get(id == kCmdGameHelp ? gi::GameHelpFile : gi::EditorHelpFile);
+    const std::string command = startFileCommand(cat_.current(), file);
+    if (!command.empty()) services_.processes.runCommand(command);
+    return;
+  }
+  std::string dir = platform::dos::withTrailingSeparator(host_.currentListDirectory());
+  if (dir.empty() || dir == "\\")
+    dir = platform::dos::withTrailingSeparator(cat_.current().get(gi::GameDir));
+  for (const char* pattern : kTextFilePatterns)
+    for (const platform::FindData& found : services_.fs.find(dir + pattern)) {
+      if (found.isDirectory()) continue;
+      services_.processes.openTextViewer(dir + found.longName);
+      return;
+    }
+}
+
+}  // namespace app
