@@ -234,6 +234,7 @@ FeatureSet builtFeatures(BuildParts parts) {
     set.add(F::kFileListHome);
     set.add(F::kFavorites);
     set.add(F::kFileOperations);
+    set.add(F::kMapDirectories);
   }
   return set;
 }

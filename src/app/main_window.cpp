@@ -342,6 +342,9 @@ bool MainWindow::execute(int id) {
     case Feature::kTextViewing:
       viewText(id);
       return true;
+    case Feature::kMapDirectories:
+      mapDirectoryCommand(id);
+      return true;
     case Feature::kDrives:
       // The file lists show the drives.
       if (host_.runDrivesDialog()) host_.refreshFileManager();

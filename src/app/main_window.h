@@ -242,6 +242,9 @@ class MainWindow : public catalogue::MainViewRefresher {
   void runRtsEditorOn(const std::string& dir, const std::string& name);
   // The list directory's text file, or the game's or the editor's help file.
   void viewText(int id);
+  // "Set an override directory for map launching." and "Total Conversion Directory", on the
+  // directory the file list shows.
+  void mapDirectoryCommand(int id);
   // Every game start of `pipeline` is counted for the favourites.
   void countLaunches(launch::LaunchPipeline& pipeline);
   // After a launch: the window goes on, or ends when the launch handed the program over.
@@ -262,6 +265,8 @@ class MainWindow : public catalogue::MainViewRefresher {
   std::unique_ptr<LanCoordination> lan_;
   LaunchCounter launchCounter_;
   FavouritesSource favouritesSource_;
+  // The drive of "?:\TC", found at the first use of the command in this run.
+  char tcDrive_ = 0;
 };
 
 }  // namespace app

@@ -9,6 +9,7 @@
 #include "catalogue/game_types.h"
 #include "content/con_editor.h"
 #include "files/file_operations.h"
+#include "launch/map_directory_policy.h"
 #include "platform/dos_path.h"
 
 namespace app {
@@ -130,6 +131,35 @@ void MainWindow::viewText(int id) {
       services_.processes.openTextViewer(dir + found.longName);
       return;
     }
+}
+
+void MainWindow::mapDirectoryCommand(int id) {
+  files::FileManager* fm = host_.fileManager();
+  if (!fm || fm->disabled()) return;
+  platform::FileSystem& fs = services_.fs;
+  launch::LaunchPipeline pipeline(services_, cat_, session_);
+  const launch::LaunchState state = pipeline.newLaunchState();
+  launch::MapDirectorySettings settings = launch::MapDirectorySettings::load(fs, state.ProgramDir);
+  launch::MapDirectoryPolicy policy(fs, services_.prompter, cat_.current(), state.LaunchDir,
+                                    settings);
+  if (id == kCmdTotalConversionDir) {
+    const std::string shown = fm->list(files::kShortDirList).workDir();
+    if (const auto dir = policy.tcDirectory(platform::dos::withTrailingSeparator(shown), tcDrive_))
+      fm->showDirectory(files::kShortDirList, *dir);
+    host_.refreshFileManager();
+    return;
+  }
+  // The launch compares the directory in the form the game gets, so it is kept in that form.
+  std::string shown = platform::dos::withTrailingSeparator(fm->currentDirectory());
+  if (const auto shortForm = fs.shortPathName(shown))
+    shown = platform::dos::withTrailingSeparator(*shortForm);
+  const launch::MapDirectorySettings before = settings;
+  policy.setOverrideMapDir(shown);
+  if (settings.userMapDir == before.userMapDir && settings.autoCopyMaps == before.autoCopyMaps)
+    return;
+  if (!settings.save(fs, state.ProgramDir))
+    services_.prompter.tell("The map directory setting could not be saved in " + state.ProgramDir +
+                            launch::MapDirectorySettings::kFileName + ": " + fs.lastErrorText());
 }
 
 }  // namespace app

@@ -90,11 +90,15 @@ bool FileManager::openEntry(size_t list, size_t index) {
   const ListEntry* entry = lists_[list].entry(index);
   if (entry == nullptr || entry->kind == EntryKind::kFile) return false;
   auto path = navigate(lists_[list].workDir(), entry->text);
-  if (!path || path->size() > kWorkDirMax) return false;
+  return path && showDirectory(list, *path);
+}
+
+bool FileManager::showDirectory(size_t list, const std::string& dir) {
+  if (settings_.disabled() || list >= kFileLists || dir.size() > kWorkDirMax) return false;
   activeList_ = list;
   if (list == kShortDirList) leftListFile_.clear();
-  lists_[list].setWorkDir(*path);
-  catalogue_.gameData().set(gd::WorkDir, *path, list);
+  lists_[list].setWorkDir(dir);
+  catalogue_.gameData().set(gd::WorkDir, dir, list);
   if (list == kShortDirList) {
     refill({list});
   } else {

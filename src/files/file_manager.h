@@ -73,6 +73,9 @@ class FileManager {
   // the game data record for the next start) and refills it and the left list. False when
   // nothing changed: a file entry, a root's parent, or a path too long to keep.
   bool openEntry(size_t list, size_t entry);
+  // The list shows `dir` (a full DOS path), as if walked there; false when it is too long to
+  // keep.
+  bool showDirectory(size_t list, const std::string& dir);
   // A click: picks a file entry (see PickStatus) and shows its description.
   Selection select(size_t list, size_t entry);
 

@@ -87,11 +87,11 @@ TEST(CommandTable, WithoutDialogsAndFileManagerTheirCommandsAreNotBuilt) {
 
 TEST(CommandTable, FeaturesOfOtherSubsystemsStayDisabled) {
   const app::FeatureSet full = app::builtFeatures({true, true});
-  // Joystick, setup programs, unzip profile, cheat codes, map directories.
-  for (int id : {32927, 32924, 32926, 32813, 32939, 32940, 32988, 32992})
+  // Joystick, setup programs, unzip profile, cheat codes.
+  for (int id : {32927, 32924, 32926, 32813, 32939, 32988})
     EXPECT_FALSE(app::commandBuilt(id, full)) << id;
   // The map editor's commands and the text and help files.
-  for (int id : {32771, 32772, 32773, 32774, 32804, 32918, 32818, 32819})
+  for (int id : {32771, 32772, 32773, 32774, 32804, 32918, 32818, 32819, 32940, 32992})
     EXPECT_TRUE(app::commandBuilt(id, full)) << id;
   // The extraction commands and the art editor need no dialogs.
   for (int id : {32775, 32777, 32812})
