@@ -68,17 +68,28 @@ void MainWindow::editSelectedFile() {
     return;
   }
   platform::FileSystem& fs = services_.fs;
-  const std::string dir = platform::dos::directoryOf(selected);
-  const std::string name = platform::dos::fileNameOf(selected);
   const std::string gameDir = platform::dos::withTrailingSeparator(cat_.current().get(gi::GameDir));
-  const EditPlan plan = planEdit(cat_.current(), dir, name, fs.samePath(dir, gameDir));
+  auto planFor = [&](const std::string& path) {
+    const std::string dir = platform::dos::directoryOf(path);
+    return planEdit(cat_.current(), dir, platform::dos::fileNameOf(path),
+                    fs.samePath(dir, gameDir));
+  };
+  EditPlan plan = planFor(selected);
   if (plan.editor == EditorChoice::kNone) return;
   if (plan.editor == EditorChoice::kNoEditor) {
     services_.prompter.tell(kNoValidEditor);
     return;
   }
+  // Copies go by the long name: a new file beside it may give the 8.3 alias to another file.
+  const std::string longPath = fs.longPathName(selected).value_or(selected);
   if (cat_.gameData().get(gd::AutoBackupEditMap) != 0)
-    fs.copyFile(selected, selected + kBackupSuffix, /*failIfExists=*/false);
+    fs.copyFile(longPath, longPath + kBackupSuffix, /*failIfExists=*/false);
+  // The file as the editor is to get it, with the alias it has now.
+  const bool dosProgram = cat_.current().get(gi::WindowsModeOnly) == 0;
+  const std::string current = dosProgram ? fs.shortPathName(longPath).value_or(selected) : longPath;
+  plan = planFor(current);
+  const std::string dir = platform::dos::directoryOf(current);
+  const std::string name = platform::dos::fileNameOf(current);
 
   if (plan.editor == EditorChoice::kConEditor) {
     content::ConEditor editor(fs, services_.prompter, name, dir,
@@ -87,7 +98,7 @@ void MainWindow::editSelectedFile() {
   } else if (plan.editor == EditorChoice::kRtsEditor) {
     runRtsEditorOn(dir, name);
   } else {
-    if (!plan.tempCopy.empty() && !fs.copyFile(selected, plan.tempCopy, /*failIfExists=*/false)) {
+    if (!plan.tempCopy.empty() && !fs.copyFile(longPath, plan.tempCopy, /*failIfExists=*/false)) {
       services_.prompter.tell("The file could not be copied to " + plan.tempCopy +
                               " for its editor: " + fs.lastErrorText());
       return;
@@ -97,14 +108,14 @@ void MainWindow::editSelectedFile() {
     countLaunches(pipeline);
     launch::LaunchState state = pipeline.newLaunchState();
     const launch::LaunchOutcome outcome =
-        pipeline.launchEditor(state, plan.kind, plan.file, plan.arguments, selected);
+        pipeline.launchEditor(state, plan.kind, plan.file, plan.arguments, current);
     if (!plan.tempCopy.empty()) {
       // The copy goes only once the edits are back in the picked file: they are never lost.
-      if (fs.copyFile(plan.tempCopy, selected, /*failIfExists=*/false)) {
+      if (fs.copyFile(plan.tempCopy, longPath, /*failIfExists=*/false)) {
         fs.deleteFile(plan.tempCopy);
       } else {
         char text[1024];
-        std::snprintf(text, sizeof text, kEditsKeptMessage, selected.c_str(),
+        std::snprintf(text, sizeof text, kEditsKeptMessage, longPath.c_str(),
                       plan.tempCopy.c_str());
         services_.prompter.tell(text);
       }
