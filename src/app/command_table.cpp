@@ -225,6 +225,8 @@ FeatureSet builtFeatures(BuildParts parts) {
     set.add(F::kUserCon);
     set.add(F::kWeaponsOption);
     set.add(F::kRtsEditor);
+    // The settings dialog is one of the dialogs.
+    set.add(F::kJoystick);
   }
   if (parts.fileManager) {
     set.add(F::kTextTabMode);

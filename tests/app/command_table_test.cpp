@@ -87,10 +87,14 @@ TEST(CommandTable, WithoutDialogsAndFileManagerTheirCommandsAreNotBuilt) {
 
 TEST(CommandTable, FeaturesOfOtherSubsystemsStayDisabled) {
   const app::FeatureSet full = app::builtFeatures({true, true});
-  // Editors, joystick, viewers, map directories.
-  for (int id :
-       {32771, 32804, 32927, 32924, 32926, 32813, 32918, 32939, 32940, 32988, 32992, 32818, 32819})
+  // Editors, viewers, map directories.
+  for (int id : {32771, 32804, 32813, 32918, 32939, 32940, 32988, 32992, 32818, 32819})
     EXPECT_FALSE(app::commandBuilt(id, full)) << id;
+  // The joystick commands come with the dialogs (its settings are one).
+  for (int id : {32927, 32924, 32926}) {
+    EXPECT_TRUE(app::commandBuilt(id, full)) << id;
+    EXPECT_FALSE(app::commandBuilt(id, app::builtFeatures({false, true}))) << id;
+  }
   // The extraction commands and the art editor need no dialogs.
   for (int id : {32775, 32777, 32812})
     EXPECT_TRUE(app::commandBuilt(id, app::builtFeatures({false, false}))) << id;
