@@ -2,6 +2,7 @@
 
 #include <wx/gdicmn.h>
 #include <wx/utils.h>
+#include <wx/window.h>
 
 namespace gui {
 
