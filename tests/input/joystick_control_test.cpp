@@ -96,19 +96,15 @@ TEST_F(JoystickControlTest, ToggleForgetsTheOldCentreAndSaysWhatHappened) {
   EXPECT_EQ(univ.get(ui::JoystickUserOff), 0);
 }
 
-TEST_F(JoystickControlTest, MenuStartsControlWhenOffAndAsksForSettingsWhenOn) {
-  EXPECT_FALSE(control.JoystickMenu());
-  EXPECT_TRUE(control.running());
-  EXPECT_TRUE(control.JoystickMenu());
-  EXPECT_EQ(prompter.texts(), Box{"Joystick On"});
-}
-
 TEST_F(JoystickControlTest, LargestThresholdPassedPicksTheSpeed) {
   started();
   univ.set(ui::LowSpeed, 0.01f);
   univ.set(ui::MidSpeed, 0.05f);
   univ.set(ui::HighSpeed, 0.1f);
   EXPECT_EQ(xAfterTick(0.05), 400);
+  stick.failReads = true;
+  EXPECT_EQ(xAfterTick(0.5), 400);
+  stick.failReads = false;
   EXPECT_EQ(pointer.moves, 0);
   EXPECT_EQ(xAfterTick(0.15), 404);
   EXPECT_EQ(xAfterTick(0.25), 420);
@@ -147,17 +143,6 @@ TEST_F(JoystickControlTest, PointerStaysOnTheScreen) {
   control.JoystickPoll();
   EXPECT_EQ(pointer.at.x, 400);
   EXPECT_EQ(pointer.at.y, 300);
-}
-
-TEST_F(JoystickControlTest, NothingHappensWhileOffOrWhenTheReadFails) {
-  started();
-  stick.deflect(0.5);
-  stick.failReads = true;
-  control.JoystickPoll();
-  stick.failReads = false;
-  control.JoystickToggle();
-  control.JoystickPoll();
-  EXPECT_EQ(pointer.moves, 0);
 }
 
 TEST_F(JoystickControlTest, AxisWithCentreZeroNeverMoves) {
@@ -245,16 +230,6 @@ TEST_F(JoystickSettingsTest, CancelRestoresWhatTheDialogOpenedWith) {
   EXPECT_FLOAT_EQ(univ.get(ui::LowSpeed), 0.005f);
   EXPECT_FLOAT_EQ(univ.get(ui::HighSpeed), 0.1f);
   EXPECT_EQ(dialog.slider(D::kLow), 50);
-}
-
-TEST_F(JoystickSettingsTest, TurnOffStopsControl) {
-  started();
-  D dialog(univ, prompter);
-  dialog.turnOff();
-  EXPECT_FALSE(control.running());
-  EXPECT_EQ(univ.get(ui::JoystickUserOff), 1);
-  EXPECT_EQ(prompter.texts(), Box{"Joystick Off"});
-  EXPECT_FALSE(control.JoystickStart());
 }
 
 }  // namespace
