@@ -5,6 +5,7 @@
 #include "app/command_ids.h"
 #include "main_window_fixture.h"
 #include "platform/fake/fake_joystick.h"
+#include "platform/fake/fake_pointer.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include "input/joystick_settings_dialog.h"
 #include "platform/fake/fake_joystick.h"
+#include "platform/fake/fake_pointer.h"
 #include "platform/fake/scripted_prompter.h"
 
 namespace {
