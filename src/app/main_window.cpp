@@ -72,7 +72,34 @@ void MainWindow::resetDataFiles() {
   host_.refreshView();
 }
 
+void MainWindow::setJoystick(platform::Joystick& joystick, platform::Pointer& pointer) {
+  joystick_ =
+      std::make_unique<input::JoystickControl>(joystick, pointer, services_.prompter, cat_.univ());
+}
+
+void MainWindow::pollJoystick() {
+  if (joystick_) joystick_->JoystickPoll();
+}
+
+void MainWindow::joystickCommand(int id) {
+  if (id != kCmdJoystickSettings) {
+    if (!joystick_) {
+      services_.prompter.tell(input::kJoystickStartFailed);
+      return;
+    }
+    if (id == kCmdJoystickToggle) {
+      joystick_->JoystickToggle();
+      return;
+    }
+    // The menu item switches control on when it is off, and shows the settings when it is on.
+    if (!joystick_->JoystickMenu()) return;
+  }
+  input::JoystickSettingsDialog dialog(cat_.univ(), services_.prompter);
+  host_.runJoystickSettingsDialog(dialog);
+}
+
 bool MainWindow::createView() {
+  if (joystick_) joystick_->CaptureCentre();
   host_.beginDriveSearch();
   services_.fs.setCurrentDirectory(cat_.startupDirectory());
   const bool loaded = cat_.LoadCatalogue();
@@ -92,6 +119,7 @@ bool MainWindow::createView() {
 void MainWindow::initialUpdate() {
   const WindowRect rect = storedWindowRect(cat_.univ());
   if (isUsableWindowRect(rect)) host_.moveWindow(rect);
+  if (joystick_) joystick_->JoystickStart();
 }
 
 void MainWindow::saveBeforeHandOff() {
@@ -344,6 +372,9 @@ bool MainWindow::execute(int id) {
       return true;
     case Feature::kMapDirectories:
       mapDirectoryCommand(id);
+      return true;
+    case Feature::kJoystick:
+      joystickCommand(id);
       return true;
     case Feature::kDrives:
       // The file lists show the drives.

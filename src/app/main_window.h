@@ -24,6 +24,8 @@
 #include "files/file_manager.h"
 #include "files/file_manager_settings.h"
 #include "files/name_dialog.h"
+#include "input/joystick_control.h"
+#include "input/joystick_settings_dialog.h"
 #include "launch/launch_pipeline.h"
 #include "launch/launch_state.h"
 #include "multiplayer/auto_launch_options_dialog.h"
@@ -112,6 +114,8 @@ class MainWindowHost {
   virtual bool runNameDialog(files::NameDialog& /*dialog*/) { return false; }
   // The main panel's list selections go into the settings record.
   virtual void storeListSelections() {}
+  // "Joystick Quillfen95 Settings", shown modally; its buttons act on `dialog` as pressed.
+  virtual void runJoystickSettingsDialog(input::JoystickSettingsDialog& /*dialog*/) {}
 };
 
 class MainWindow : public catalogue::MainViewRefresher {
@@ -168,6 +172,12 @@ class MainWindow : public catalogue::MainViewRefresher {
   // The idle listener's turn (about every 100 ms): true when it led to a launch.
   bool listenForServers();
   void setNetwork(platform::Network* network) { network_ = network; }
+  // The joystick that may drive the pointer; none: the joystick commands say it cannot start.
+  // Both outlive the window.
+  void setJoystick(platform::Joystick& joystick, platform::Pointer& pointer);
+  // The window's 100 ms joystick timer.
+  void pollJoystick();
+  bool joystickRunning() const { return joystick_ && joystick_->running(); }
   // Where "Auto DeathMatch Launch Options" keeps the IPX network's server; none: its box is
   // greyed.
   void setIpxServerChoice(multiplayer::IpxServerChoice* choice) { ipxServerChoice_ = choice; }
@@ -249,6 +259,7 @@ class MainWindow : public catalogue::MainViewRefresher {
   void countLaunches(launch::LaunchPipeline& pipeline);
   // After a launch: the window goes on, or ends when the launch handed the program over.
   void afterLaunch(launch::LaunchOutcome outcome);
+  void joystickCommand(int id);
 
   launch::LaunchServices services_;
   catalogue::Catalogue& cat_;
@@ -263,6 +274,7 @@ class MainWindow : public catalogue::MainViewRefresher {
   platform::Network* network_ = nullptr;
   multiplayer::IpxServerChoice* ipxServerChoice_ = nullptr;
   std::unique_ptr<LanCoordination> lan_;
+  std::unique_ptr<input::JoystickControl> joystick_;
   LaunchCounter launchCounter_;
   FavouritesSource favouritesSource_;
   // The drive of "?:\TC", found at the first use of the command in this run.

@@ -20,6 +20,7 @@
 #include "multiplayer/ipx_server_choice.h"
 #include "platform/host/host_clock.h"
 #include "platform/host/host_file_system.h"
+#include "platform/host/host_joystick.h"
 #include "platform/host/host_network.h"
 #include "platform/host/host_processes.h"
 #include "platform/host/wine_registry.h"
@@ -49,6 +50,7 @@ class HostServices : public SystemServices {
 
   platform::HostFileSystem& hostFileSystem() { return hostFs_; }
   platform::HostProcesses& hostProcesses() { return processes_; }
+  platform::HostJoystick& hostJoystick() { return joystick_; }
   platform::FileSystem& fileSystem() override { return wrapped_ ? *wrapped_ : hostFs_; }
   platform::Processes& processes() override { return processes_; }
   platform::Registry& registry() override { return registry_; }
@@ -62,6 +64,7 @@ class HostServices : public SystemServices {
   platform::WineRegistry registry_;
   platform::HostClock clock_;
   platform::HostNetwork network_;
+  platform::HostJoystick joystick_;
 };
 
 class QuillfenSystem {
@@ -78,6 +81,8 @@ class QuillfenSystem {
   // Only for a program on this machine.
   platform::HostFileSystem& hostFileSystem() { return host_->hostFileSystem(); }
   platform::HostProcesses& hostProcesses() { return host_->hostProcesses(); }
+  // The first joystick's device (QF95_JOYSTICK_DEVICE, else /dev/input/js0).
+  platform::HostJoystick& hostJoystick() { return host_->hostJoystick(); }
 
   // The file system the subsystems use (on this machine: the wrapper when one was asked for).
   platform::FileSystem& fileSystem() { return services_.fileSystem(); }

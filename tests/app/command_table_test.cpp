@@ -87,12 +87,17 @@ TEST(CommandTable, WithoutDialogsAndFileManagerTheirCommandsAreNotBuilt) {
 
 TEST(CommandTable, FeaturesOfOtherSubsystemsStayDisabled) {
   const app::FeatureSet full = app::builtFeatures({true, true});
-  // Joystick, setup programs, unzip profile, cheat codes.
-  for (int id : {32927, 32924, 32926, 32813, 32939, 32988})
+  // Setup programs, unzip profile, cheat codes.
+  for (int id : {32813, 32939, 32988})
     EXPECT_FALSE(app::commandBuilt(id, full)) << id;
   // The map editor's commands and the text and help files.
   for (int id : {32771, 32772, 32773, 32774, 32804, 32918, 32818, 32819, 32940, 32992})
     EXPECT_TRUE(app::commandBuilt(id, full)) << id;
+  // The joystick commands come with the dialogs (its settings are one).
+  for (int id : {32927, 32924, 32926}) {
+    EXPECT_TRUE(app::commandBuilt(id, full)) << id;
+    EXPECT_FALSE(app::commandBuilt(id, app::builtFeatures({false, true}))) << id;
+  }
   // The extraction commands and the art editor need no dialogs.
   for (int id : {32775, 32777, 32812})
     EXPECT_TRUE(app::commandBuilt(id, app::builtFeatures({false, false}))) << id;

@@ -61,6 +61,10 @@ class RecordingHost : public app::MainWindowHost {
     nameDialogs.push_back(dialog.title() + ": " + dialog.name());
     return onNameDialog ? onNameDialog(dialog) : false;
   }
+  void runJoystickSettingsDialog(input::JoystickSettingsDialog& dialog) override {
+    ++joystickSettings;
+    if (onJoystickSettings) onJoystickSettings(dialog);
+  }
 
   app::WindowRect rect{10, 20, 810, 620};
   std::vector<app::WindowRect> moves;
@@ -89,6 +93,8 @@ class RecordingHost : public app::MainWindowHost {
   files::FileManager* files = nullptr;
   std::vector<std::string> nameDialogs;  // "title: offered name"
   std::function<bool(files::NameDialog&)> onNameDialog;
+  int joystickSettings = 0;
+  std::function<void(input::JoystickSettingsDialog&)> onJoystickSettings;
 };
 
 class MainWindowTest : public testsupport::CatalogueTest {

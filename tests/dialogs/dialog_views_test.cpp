@@ -5,6 +5,7 @@
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/listctrl.h>
+#include <wx/slider.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/time.h>
@@ -20,11 +21,13 @@
 #include "gui/dialogs/drives_view.h"
 #include "gui/dialogs/game_location_view.h"
 #include "gui/dialogs/game_select_view.h"
+#include "gui/dialogs/joystick_settings_view.h"
 #include "gui/dialogs/launch_option_views.h"
 #include "gui/dialogs/multiplayer_views.h"
 #include "gui/dialogs/name_view.h"
 #include "gui/dialogs/option_page_view.h"
 #include "platform/fake/fake_network.h"
+#include "platform/fake/scripted_prompter.h"
 #include "view_helpers.h"
 
 namespace {
@@ -304,6 +307,34 @@ TEST_F(DialogViewsTest, RenameOffersTheNameAndHandsBackWhatWasTyped) {
   control<wxTextCtrl>(&view, kIdNameField)->SetValue("Big City");
   click(&view, wxID_OK);
   EXPECT_EQ(dialog.name(), "Big City");
+}
+
+TEST_F(DialogViewsTest, JoystickSlidersApplyInOrderAndCancelRestores) {
+  using Rules = input::JoystickSettingsDialog;
+  catalogue::UnivInfoRecord univ;
+  univ.set(univ_info::OverallSpeed, 1.0f);
+  univ.set(univ_info::LowSpeed, 0.005f);
+  univ.set(univ_info::MidSpeed, 0.05f);
+  univ.set(univ_info::HighSpeed, 0.1f);
+  platform::ScriptedPrompter prompter;
+  Rules dialog(univ, prompter);
+  JoystickSettingsView view(nullptr, dialog);
+  show(&view, "joystick_settings");
+  EXPECT_EQ(fromWx(view.GetTitle()), "Joystick Quillfen95 Settings");
+  auto slider = [&](Rules::Slider which) {
+    return control<wxSlider>(&view, kIdJoystickSlider + which);
+  };
+  EXPECT_EQ(slider(Rules::kOverall)->GetValue(), 5);
+  EXPECT_EQ(slider(Rules::kHigh)->GetMax(), 10000);
+  slider(Rules::kLow)->SetValue(200);
+  slider(Rules::kMid)->SetValue(100);
+  click(&view, kIdJoystickApply);
+  EXPECT_FLOAT_EQ(univ.get(univ_info::MidSpeed), 0.02f);
+  EXPECT_EQ(slider(Rules::kMid)->GetValue(), 200);
+  click(&view, wxID_CANCEL);
+  EXPECT_FLOAT_EQ(univ.get(univ_info::LowSpeed), 0.005f);
+  click(&view, kIdJoystickTurnOff);
+  EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Joystick Off"});
 }
 
 }  // namespace

@@ -18,7 +18,11 @@
 #   lan_client       the window idle in multiplayer mode with auto-launch on, our IPX relay and
 #                    two copies of the headless driver (a server for three players and a
 #                    client): the window hears the server, shows its join and wait dialog, and
-#                    starts the game with the others in a DOS session on the same network.
+#                    starts the game with the others in a DOS session on the same network;
+#   joystick         (asked for by name) a FIFO stands in for the joystick device and the test
+#                    writes the device's event records into it: the stick moves the X pointer
+#                    right and down, and button 1 over "Play" starts the game; the settings
+#                    dialog from its command is kept as a screenshot.
 # The program's ready file names the window in front, message boxes included: every wait is on
 # that file or on the process, each with a time limit.
 #   tests/gui/keyboard_session.sh QUILLFEN95 BUILD_DIR SHOT_DIR [CASE...]
@@ -352,6 +356,80 @@ listen 60"
   [ -e "$work/client.conf" ] || { echo "the other client started no game"; cat "$work/client.txt"; ok=1; }
   unset QF95_IPX_SERVER QF95_DOSBOX
   return $ok
+}
+
+# Event records of the joystick device into the FIFO open on descriptor 4: "VALUE TYPE NUMBER"
+# triples (type 1 a button, 2 an axis).
+js_events() {
+  python3 -c '
+import struct, sys
+a = [int(v) for v in sys.argv[1:]]
+sys.stdout.buffer.write(b"".join(struct.pack("IhBB", 0, a[i], a[i + 1], a[i + 2])
+                                 for i in range(0, len(a), 3)))' "$@" >&4
+}
+
+pointer_at() { eval "$(xdotool getmouselocation --shell)"; echo "$X $Y"; }
+
+case_joystick() {
+  fresh_machine
+  mkfifo "$work/js0"
+  # Held open for writing by the test, so the program never sees the writer go.
+  exec 4<>"$work/js0"
+  cat >"$work/m/play-dosbox" <<EOF2
+#!/bin/sh
+touch "$work/m/session-started"
+EOF2
+  chmod +x "$work/m/play-dosbox"
+  start QF95_JOYSTICK_DEVICE="$work/js0" QF95_DOSBOX="$work/m/play-dosbox" \
+    QF95_TEST_BUTTONS_FILE="$work/m/buttons"
+  wait_front "$main_title" || return 1
+  # The stick rests at its centre (the driver's first records), far right (high speed: a tenth
+  # of x each tick), back to rest.
+  js_events 0 130 0 0 130 1
+  xdotool mousemove 300 200
+  sleep 0.3
+  js_events 30000 2 0
+  sleep 0.5
+  js_events 0 2 0
+  sleep 0.3
+  local x y
+  read -r x y < <(pointer_at)
+  echo "pointer after the stick right: $x $y" >>"$log"
+  [ "$x" -gt 330 ] && [ "$y" -eq 200 ] || { echo "the stick right moved the pointer to $x $y"; return 1; }
+  # A quarter down: the mid speed, a twentieth of y each tick.
+  js_events 8000 2 1
+  sleep 0.5
+  js_events 0 2 1
+  sleep 0.3
+  local x2 y2
+  read -r x2 y2 < <(pointer_at)
+  [ "$x2" -eq "$x" ] && [ "$y2" -gt 200 ] || { echo "the stick down moved the pointer to $x2 $y2"; return 1; }
+  # Button 1 over Play: pressed, then let go.
+  local play
+  play=$(awk -F'\t' '$1 == "Play" { print $2 }' "$work/m/buttons")
+  [ -n "$play" ] || { echo "no Play button in: $(cat "$work/m/buttons")"; return 1; }
+  xdotool mousemove $play
+  sleep 0.3
+  js_events 1 1 0
+  sleep 0.3
+  js_events 0 1 0
+  for _ in $(seq 1 100); do
+    [ -e "$work/m/session-started" ] && break
+    sleep 0.1
+  done
+  [ -e "$work/m/session-started" ] || { echo "button 1 over Play started no game"; return 1; }
+  # The short session's question, then the settings.
+  wait_front "$box_title" || return 1
+  keys_to "$box_title" Escape || return 1
+  wait_front "$main_title" || return 1
+  close_by_sigterm || return 1
+  start QF95_JOYSTICK_DEVICE="$work/js0" QF95_TEST_COMMAND=32927
+  wait_front "Joystick Quillfen95 Settings" || return 1
+  shot joystick_settings_dialog
+  keys_to "Joystick Quillfen95 Settings" Escape || return 1
+  wait_front "$main_title" || return 1
+  close_by_sigterm || return 1
+  exec 4>&-
 }
 
 fail=0

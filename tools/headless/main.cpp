@@ -39,6 +39,7 @@
 #include "platform/host/host_file_system.h"
 #include "platform/host/host_processes.h"
 #include "platform/pif_fields.h"
+#include "platform/pointer.h"
 #include "script.h"
 #include "system/quillfen_system.h"
 
@@ -160,6 +161,34 @@ class RecordingProcesses : public platform::Processes {
   platform::Processes& inner_;
   platform::FileSystem& fs_;
   std::ostream& out_;
+};
+
+// The screen's pointer of a window that is not drawn: a 1280 x 1024 screen, every move and
+// button printed.
+class RecordingPointer : public platform::Pointer {
+ public:
+  explicit RecordingPointer(std::ostream& out) : out_(out) {}
+  platform::PointerPoint position() const override { return at_; }
+  void moveTo(platform::PointerPoint point) override {
+    at_ = platform::clampToScreen(point, screenSize());
+    out_ << "pointer " << at_.x << "," << at_.y << "\n";
+  }
+  platform::ScreenSize screenSize() const override { return {1280, 1024}; }
+  void buttonDown(platform::PointerButton button) override {
+    out_ << "pointer " << name(button) << " down\n";
+  }
+  void buttonUp(platform::PointerButton button) override {
+    out_ << "pointer " << name(button) << " up\n";
+  }
+
+ private:
+  static const char* name(platform::PointerButton button) {
+    return button == platform::PointerButton::kLeft    ? "left"
+           : button == platform::PointerButton::kRight ? "right"
+                                                       : "middle";
+  }
+  std::ostream& out_;
+  platform::PointerPoint at_{640, 512};
 };
 
 // The window: records instead of drawing. Dialogs cannot run here: each is printed and
@@ -432,6 +461,35 @@ class RecordingHost : public app::MainWindowHost,
                [&dialog](const std::string& value) { dialog.setNumber(value); });
     out_ << "  " << dialog.prompt() << "\n";
     return runDialog(multiplayer::NewNumberDialog::kTitle, form);
+  }
+  // "Joystick Quillfen95 Settings": the four sliders by their labels, "Apply" and "Turn Off
+  // Quillfen95 Joystick control" pressed where they come in the fields (any value).
+  void runJoystickSettingsDialog(input::JoystickSettingsDialog& dialog) override {
+    using Rules = input::JoystickSettingsDialog;
+    headless::DialogForm form;
+    for (int i = 0; i < Rules::kSliderCount; ++i) {
+      const auto which = Rules::Slider(i);
+      form.field(Rules::label(which), [&dialog, which](const std::string& v) {
+        dialog.setSlider(which, fillNumber(v, Rules::sliderMin(which), Rules::sliderMax(which)));
+      });
+    }
+    form.field(Rules::kApply, [&dialog](const std::string&) { dialog.apply(); });
+    form.field(Rules::kTurnOff, [&dialog](const std::string&) { dialog.turnOff(); });
+    auto show = [&] {
+      for (int i = 0; i < Rules::kSliderCount; ++i)
+        out_ << "  slider " << Rules::label(Rules::Slider(i)) << " "
+             << dialog.slider(Rules::Slider(i)) << "\n";
+    };
+    runDialog(
+        Rules::kTitle, form,
+        [&] {
+          dialog.ok();
+          show();
+        },
+        [&] {
+          dialog.cancel();
+          show();
+        });
   }
   bool pickFileForLaunch(const std::string& path) override {
     const files::Selection pick = files_.selectPath(path);
@@ -849,6 +907,8 @@ int main(int argc, char** argv) {
   });
   window.setFavouritesSource([&system] { return system.favourites(); });
   window.enableLanStart(host);
+  RecordingPointer pointer(out);
+  window.setJoystick(system.hostJoystick(), pointer);
   fileManager.setFavouritesSource([&window] { return window.favourites(); });
   if (!multiplayer::startNetworkLayer(system.network(), prompter)) return 1;
 
@@ -951,6 +1011,10 @@ int main(int argc, char** argv) {
               throw ScriptFault("no server was heard within " + std::to_string(d.command) + " s");
             break;
           }
+          case headless::Directive::Kind::kJoystick:
+            out << "joystick " << d.command << "\n";
+            for (int tick = 0; tick < d.command; ++tick) window.pollJoystick();
+            break;
           case headless::Directive::Kind::kOpen:
             if (!window.multiplayerView().multiplayer)
               throw ScriptFault("open other-options: the button shows in multiplayer mode only");

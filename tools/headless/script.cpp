@@ -164,6 +164,12 @@ Script readScript(std::istream& in) {
       if (!seconds || *seconds < 1) return fail("listen takes a number of seconds"), script;
       d.kind = Directive::Kind::kListen;
       d.command = *seconds;
+    } else if (word == "joystick") {
+      // Ticks of the window's 100 ms joystick timer.
+      const auto ticks = number(rest);
+      if (!ticks || *ticks < 1) return fail("joystick takes a number of ticks"), script;
+      d.kind = Directive::Kind::kJoystick;
+      d.command = *ticks;
     } else if (word == "open") {
       // A dialog the main panel opens with a button of its own.
       if (rest != "other-options") return fail("open takes other-options"), script;

@@ -25,12 +25,14 @@ struct Directive {
     kField,
     kPress,
     kChooseFolder,
-    kDrives
+    kDrives,
+    kJoystick
   };
   Kind kind = Kind::kCommand;
   int line = 0;
   platform::Answer answer = platform::Answer::kOk;
-  int command = 0;  // command: the id; select-favourite: the line, from 1
+  // command: the id; select-favourite: the line, from 1; listen: seconds; joystick: ticks
+  int command = 0;
   std::string
       path;  // select-file, select-dir: the DOS path; choose-folder, drives: the host folder
   bool cancel = false;  // choose-folder: the chooser is cancelled

@@ -74,6 +74,7 @@ CMainFrame::CMainFrame(wxDocManager* manager, Services services, app::FeatureSet
       services_(services),
       indicators_(this),
       listener_(this),
+      joystickTimer_(this),
       window_(services.launch, services.cat, services.session, features, *this) {
   SetMenuBar(gui::createMenuBar());
   aui_.SetManagedWindow(this);
@@ -108,12 +109,14 @@ CMainFrame::CMainFrame(wxDocManager* manager, Services services, app::FeatureSet
   Bind(wxEVT_TIMER, &CMainFrame::onIndicatorTimer, this, indicators_.GetId());
   indicators_.Start(250);
   Bind(wxEVT_TIMER, &CMainFrame::onListenTimer, this, listener_.GetId());
+  Bind(wxEVT_TIMER, &CMainFrame::onJoystickTimer, this, joystickTimer_.GetId());
 }
 
 CMainFrame::~CMainFrame() {
   services_.cat.setGameFolderChooser(nullptr);
   indicators_.Stop();
   listener_.Stop();
+  joystickTimer_.Stop();
   if (aui_.GetManagedWindow()) aui_.UnInit();
 }
 
@@ -343,6 +346,7 @@ void CMainFrame::onClose(wxCloseEvent& event) {
   window_.destroyFrame();
   indicators_.Stop();
   listener_.Stop();
+  joystickTimer_.Stop();
   aui_.UnInit();
   Destroy();
 }
@@ -371,6 +375,24 @@ void CMainFrame::onListenTimer(wxTimerEvent&) {
   listening_ = true;
   window_.listenForServers();
   listening_ = false;
+}
+
+void CMainFrame::enableJoystick(platform::Joystick& joystick) {
+  window_.setJoystick(joystick, pointer_);
+  joystickTimer_.Start(input::kJoystickPollMs);
+}
+
+void CMainFrame::onJoystickTimer(wxTimerEvent&) {
+  // The pointer works the dialogs and message boxes too; while a game runs it is the game's.
+  // A click the poll makes may run a command before the poll returns: no poll inside it.
+  if (polling_ || closing_ || waitingForGame_) return;
+  polling_ = true;
+  window_.pollJoystick();
+  polling_ = false;
+}
+
+void CMainFrame::runJoystickSettingsDialog(input::JoystickSettingsDialog& dialog) {
+  gui::runJoystickSettingsDialog(this, dialog);
 }
 
 void CMainFrame::runServerDialog(lan::ServerDialog& dialog) {

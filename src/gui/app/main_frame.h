@@ -11,6 +11,7 @@
 
 #include "app/lan_coordination.h"
 #include "app/main_window.h"
+#include "gui/app/wx_pointer.h"
 #include "gui/dialogs/dialog_paths.h"
 #include "platform/host/host_processes.h"
 
@@ -78,6 +79,7 @@ class CMainFrame : public wxDocParentFrame,
   bool runRtsEditor(content::RtsEditor& editor) override;
   void showAbout() override;
   void showDefaultFiles(const std::vector<app::DefaultFileRow>& rows) override;
+  void runJoystickSettingsDialog(input::JoystickSettingsDialog& dialog) override;
 
   // app::LanDialogHost
   void runServerDialog(lan::ServerDialog& dialog) override;
@@ -85,6 +87,9 @@ class CMainFrame : public wxDocParentFrame,
   void runDownloadDialog(lan::DownloadDialog& dialog) override;
   // Network starts: the window listens for servers while it is idle.
   void enableLanStart();
+  // The joystick drives the pointer (when it is there and the player has it on) from the
+  // view's initial update on; before the view is made.
+  void enableJoystick(platform::Joystick& joystick);
   // A command, the idle listener or a game session is running: the frame must not go now.
   bool busy() const { return commandsRunning_ > 0 || listening_ || waitingForGame_ != nullptr; }
 
@@ -101,6 +106,7 @@ class CMainFrame : public wxDocParentFrame,
   void onClose(wxCloseEvent& event);
   void onIndicatorTimer(wxTimerEvent& event);
   void onListenTimer(wxTimerEvent& event);
+  void onJoystickTimer(wxTimerEvent& event);
   void bindFlyByHelp(wxAuiToolBar* bar);
 
   Services services_;
@@ -112,6 +118,10 @@ class CMainFrame : public wxDocParentFrame,
   // The idle listener's beat; it stays quiet while a dialog, a launch or a game has the window.
   wxTimer listener_;
   bool listening_ = false;
+  // The joystick's beat; it keeps going while control is off, and the poll does nothing then.
+  wxTimer joystickTimer_;
+  gui::WxPointer pointer_;
+  bool polling_ = false;
   int commandsRunning_ = 0;
   std::unique_ptr<wxWindowDisabler> waitingForGame_;
   app::MainWindow window_;

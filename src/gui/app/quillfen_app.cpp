@@ -116,6 +116,7 @@ bool CQuillfen95App::OnInit() {
     return system.recordLaunch(file, args);
   });
   frame->window().setFavouritesSource([&system] { return system.favourites(); });
+  frame->enableJoystick(system.hostJoystick());
   system.hostProcesses().setSessionWatcher(frame);
   if (!s.docManager->CreateDocument(wxEmptyString, wxDOC_NEW)) return false;
   frame->Show();

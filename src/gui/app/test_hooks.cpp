@@ -1,6 +1,7 @@
 #include "gui/app/test_hooks.h"
 
 #include <wx/app.h>
+#include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/ffile.h>
 #include <wx/filefn.h>
@@ -39,6 +40,18 @@ void writeReady(const wxString& path, const wxString& title) {
   wxRenameFile(temporary, path, true);
 }
 
+// Every button shown in `window`, one line each: its label, a tab, the screen point of its
+// middle ("Play\t812 540").
+void listButtons(wxWindow* window, wxString& lines) {
+  for (wxWindow* child : window->GetChildren()) {
+    if (auto* button = dynamic_cast<wxButton*>(child); button && button->IsShownOnScreen()) {
+      const wxRect r = button->GetScreenRect();
+      lines << button->GetLabel() << "\t" << r.x + r.width / 2 << " " << r.y + r.height / 2 << "\n";
+    }
+    listButtons(child, lines);
+  }
+}
+
 }  // namespace
 
 void installTestHooks(CMainFrame* frame) {
@@ -54,6 +67,20 @@ void installTestHooks(CMainFrame* frame) {
       *last = title;
       front->Update();
       writeReady(readyFile, title);
+    });
+  }
+
+  // Where the main window's buttons are, for tests that point at them.
+  wxString buttonsFile;
+  if (wxGetEnv("QF95_TEST_BUTTONS_FILE", &buttonsFile) && !buttonsFile.empty()) {
+    auto done = std::make_shared<bool>(false);
+    frame->Bind(wxEVT_IDLE, [frame, buttonsFile, done](wxIdleEvent& event) {
+      event.Skip();
+      if (*done || !frame->IsShownOnScreen()) return;
+      *done = true;
+      wxString lines;
+      listButtons(frame, lines);
+      writeReady(buttonsFile, lines);
     });
   }
 

@@ -6,6 +6,7 @@
 #include "gui/dialogs/dialog_prompter.h"
 #include "gui/dialogs/drives_view.h"
 #include "gui/dialogs/game_location_view.h"
+#include "gui/dialogs/joystick_settings_view.h"
 #include "gui/dialogs/lan_views.h"
 #include "gui/dialogs/launch_option_views.h"
 #include "gui/dialogs/multiplayer_views.h"
@@ -74,6 +75,11 @@ bool runNewNumberDialog(wxWindow* parent, multiplayer::NewNumberDialog& dialog) 
 bool runNameDialog(wxWindow* parent, files::NameDialog& dialog) {
   dialogs::NameView view(parent, dialog);
   return view.ShowModal() == wxID_OK;
+}
+
+void runJoystickSettingsDialog(wxWindow* parent, input::JoystickSettingsDialog& dialog) {
+  dialogs::JoystickSettingsView view(parent, dialog);
+  view.ShowModal();
 }
 
 void runLaunchOptionsDialog(wxWindow* parent, catalogue::Catalogue& cat) {

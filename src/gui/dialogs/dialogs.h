@@ -11,6 +11,7 @@
 #include "content/weapon_order.h"
 #include "files/name_dialog.h"
 #include "gui/dialogs/dialog_paths.h"
+#include "input/joystick_settings_dialog.h"
 #include "lan/client_dialog.h"
 #include "lan/download_dialog.h"
 #include "lan/server_dialog.h"
@@ -38,6 +39,8 @@ bool runAutoLaunchOptionsDialog(wxWindow* parent, multiplayer::AutoLaunchOptions
 bool runNewNumberDialog(wxWindow* parent, multiplayer::NewNumberDialog& dialog);
 // "Rename" and "Create New Directory": true for OK, the name is in `dialog` then.
 bool runNameDialog(wxWindow* parent, files::NameDialog& dialog);
+// "Joystick Quillfen95 Settings": its buttons act on `dialog` as they are pressed.
+void runJoystickSettingsDialog(wxWindow* parent, input::JoystickSettingsDialog& dialog);
 // The network start's dialogs: each runs until its dialog has a result.
 void runServerDialog(wxWindow* parent, lan::ServerDialog& dialog);
 void runClientDialog(wxWindow* parent, lan::ClientDialog& dialog);

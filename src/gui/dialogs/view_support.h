@@ -93,6 +93,10 @@ inline constexpr int kIdLanHeading = 2908;
 inline constexpr int kIdLanInformation = 2909;
 inline constexpr int kIdLanPacket = 2910;
 inline constexpr int kIdLanLocation = 2911;
+// Control ids of the joystick settings: the sliders in the order of the dialog's rules.
+inline constexpr int kIdJoystickSlider = 3200;  // + JoystickSettingsDialog::Slider
+inline constexpr int kIdJoystickApply = 3210;
+inline constexpr int kIdJoystickTurnOff = 3211;
 
 // A modal view that tests can also show without a modal loop.
 class View : public wxDialog {
