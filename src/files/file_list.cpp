@@ -127,4 +127,17 @@ std::vector<std::string> FileList::texts() const {
   return out;
 }
 
+bool FileList::toggleMembers(size_t index, const std::vector<ListEntry>& members) {
+  if (index >= entries_.size()) return false;
+  const auto first = entries_.begin() + std::ptrdiff_t(index) + 1;
+  auto last = first;
+  while (last != entries_.end() && last->kind == EntryKind::kArchiveMember) ++last;
+  if (last != first) {
+    entries_.erase(first, last);
+    return false;
+  }
+  entries_.insert(first, members.begin(), members.end());
+  return true;
+}
+
 }  // namespace files

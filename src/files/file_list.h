@@ -14,7 +14,7 @@
 
 namespace files {
 
-enum class EntryKind { kParent, kDirectory, kDrive, kFile };
+enum class EntryKind { kParent, kDirectory, kDrive, kFile, kArchiveMember };
 
 struct ListEntry {
   EntryKind kind = EntryKind::kFile;
@@ -23,7 +23,14 @@ struct ListEntry {
   std::string shortName;  // files: the 8.3 name, or the long one when the file has none
   int fileKind = -1;      // files: the kind whose mask listed it
   char drive = 0;         // drives: the letter
+  // Archive members, listed under their archive: the archive's names (longName is the
+  // member's name in the archive).
+  std::string archiveLong;
+  std::string archiveShort;
 };
+
+// What a member of an archive shows under it.
+inline constexpr const char* kMemberIndent = "    ";
 
 // The entry of a found file. A file the file system reports no 8.3 name for goes by its long
 // name in both modes.
@@ -60,6 +67,9 @@ class FileList {
     return index < entries_.size() ? &entries_[index] : nullptr;
   }
   std::vector<std::string> texts() const;
+  // The archive at `index` shown open: its members listed under it (true), or closed again
+  // when they were (false).
+  bool toggleMembers(size_t index, const std::vector<ListEntry>& members);
 
  private:
   void listFilesOfMask(const platform::FileSystem& fs, const std::string& mask, int kind);

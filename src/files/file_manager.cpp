@@ -1,6 +1,7 @@
 #include "files/file_manager.h"
 
 #include "catalogue/game_types.h"
+#include "content/zip_members.h"
 #include "files/directory_navigation.h"
 #include "files/level_files.h"
 #include "files/selected_file.h"
@@ -88,7 +89,8 @@ void FileManager::resetToGameDirectory() {
 bool FileManager::openEntry(size_t list, size_t index) {
   if (settings_.disabled() || list >= kFileLists) return false;
   const ListEntry* entry = lists_[list].entry(index);
-  if (entry == nullptr || entry->kind == EntryKind::kFile) return false;
+  if (entry == nullptr || entry->kind == EntryKind::kArchiveMember) return false;
+  if (entry->kind == EntryKind::kFile) return toggleArchive(list, index);
   auto path = navigate(lists_[list].workDir(), entry->text);
   return path && showDirectory(list, *path);
 }
@@ -120,10 +122,68 @@ Selection FileManager::select(size_t list, size_t index) {
     s.directory = withSeparator(lists_[list].workDir());
     return s;
   }
+  if (entry->kind == EntryKind::kArchiveMember) return pickMember(list, *entry);
   const ListEntry file = *entry;  // the refresh below may replace the entries
   if (list == kShortDirList) leftListFile_ = withSeparator(lists_[list].workDir()) + file.longName;
   return pick(list, withSeparator(lists_[list].workDir()), file.longName, file.shortName,
               file.fileKind);
+}
+
+bool FileManager::toggleArchive(size_t list, size_t index) {
+  const ListEntry archive = *lists_[list].entry(index);
+  if (classify(archive.longName) != FileCategory::kZip) return false;
+  const std::string dir = withSeparator(lists_[list].workDir());
+  std::vector<ListEntry> members;
+  if (const auto found = content::readZipMembers(fs_, dir + archive.longName)) {
+    for (const content::ZipMember& m : *found) {
+      if (m.directory) continue;
+      ListEntry e;
+      e.kind = EntryKind::kArchiveMember;
+      e.text = kMemberIndent + m.name;
+      e.longName = m.name;
+      e.shortName = m.name;
+      e.fileKind = fileKindOfName(catalogue_.current(), m.name);
+      e.archiveLong = archive.longName;
+      e.archiveShort = archive.shortName;
+      members.push_back(std::move(e));
+    }
+  }
+  activeList_ = list;
+  lists_[list].toggleMembers(index, members);
+  return true;
+}
+
+Selection FileManager::pickMember(size_t list, const ListEntry& member) {
+  const catalogue::GameInfoRecord& game = catalogue_.current();
+  Selection s;
+  s.list = list;
+  s.directory = withSeparator(lists_[list].workDir());
+  s.longName = member.archiveLong + "\\" + member.longName;
+  s.shortName = s.longName;
+  s.fileKind = member.fileKind;
+  s.category = classify(member.longName);
+  activeList_ = list;
+  if (s.fileKind < 0) {
+    s.status = PickStatus::kUnknownKind;
+    return s;
+  }
+  if (game.get(gi::FileKindSetOnly, size_t(s.fileKind)) != 0) {
+    s.status = PickStatus::kSetOnly;
+    return s;
+  }
+  const bool dosProgram = game.get(gi::WindowsModeOnly) == 0;
+  const auto archive =
+      selectedFilePath(fs_, s.directory, member.archiveLong, member.archiveShort, dosProgram);
+  if (!archive || archive->size() + 1 + member.longName.size() > kSelectedFileMax) {
+    s.status = PickStatus::kPathTooLong;
+    return s;
+  }
+  s.path = *archive + "\\" + member.longName;
+  catalogue_.gameData().set(gd::SelectedFile, s.path);
+  catalogue_.gameData().set(gd::SelectedFileTemplate,
+                            game.get(gi::FileKindLoadCommand, size_t(s.fileKind)));
+  s.status = PickStatus::kPicked;
+  return s;
 }
 
 Selection FileManager::pick(size_t list, std::string directory, const std::string& longName,

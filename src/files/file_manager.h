@@ -70,8 +70,9 @@ class FileManager {
   const FileList& list(size_t index) const { return lists_[index < kFileLists ? index : 0]; }
 
   // A double-click: a directory or drive entry walks that list there (the directory is kept in
-  // the game data record for the next start) and refills it and the left list. False when
-  // nothing changed: a file entry, a root's parent, or a path too long to keep.
+  // the game data record for the next start) and refills it and the left list; a ZIP archive
+  // shows its members under it, or hides them again. False when nothing changed: another
+  // file entry, a root's parent, or a path too long to keep.
   bool openEntry(size_t list, size_t entry);
   // The list shows `dir` (a full DOS path), as if walked there; false when it is too long to
   // keep.
@@ -124,6 +125,9 @@ class FileManager {
  private:
   Selection pick(size_t list, std::string directory, const std::string& longName,
                  const std::string& shortName, int kind);
+  // An archive entry opened or closed; false for a file that is no archive.
+  bool toggleArchive(size_t list, size_t index);
+  Selection pickMember(size_t list, const ListEntry& member);
   void readDescription(const std::string& directory, const std::string& longName);
   void readContentNames(const std::string& path, FileCategory category);
   void refill(std::initializer_list<size_t> lists);

@@ -12,6 +12,7 @@
 #include "launch/option_lines.h"
 #include "launch/placeholders.h"
 #include "launch/registry_edits.h"
+#include "launch/selected_file_preparation.h"
 #include "launch/space_orb_launch.h"
 #include "launch/template_markers.h"
 #include "platform/dos_path.h"
@@ -241,8 +242,32 @@ LaunchOutcome LaunchPipeline::launchEditor(LaunchState& state, int kind, const s
   return launchGame(state);
 }
 
-// One launch, step by step; each step that can fail says so and ends the launch.
+// A file inside an archive is taken out first; the launch runs with that file picked and the
+// pick goes back to the archive's member afterwards.
 LaunchOutcome LaunchPipeline::runOnce(LaunchState& state) {
+  GameDataRecord& data = catalogue_.gameData();
+  const std::string picked = data.get(game_data::SelectedFile);
+  if (picked.empty() || state.EditorLaunch) return runSteps(state);
+  SelectedFilePreparation preparation(services_.fs, services_.processes, services_.prompter,
+                                      catalogue_.univ(), state.LaunchDir);
+  const std::optional<std::string> file = preparation.prepare(picked);
+  if (!file) return LaunchOutcome::kAbandoned;
+  if (*file == picked) return runSteps(state);
+  data.set(game_data::SelectedFile, *file);
+  const std::string pickedDir = state.SelectedDir;
+  const bool dosProgram = catalogue_.current().get(game_info::WindowsModeOnly) == 0;
+  const std::string dir = platform::dos::directoryOf(*file);
+  state.SelectedDir = platform::dos::withTrailingSeparator(
+      (dosProgram ? services_.fs.shortPathName(dir) : services_.fs.longPathName(dir))
+          .value_or(dir));
+  const LaunchOutcome outcome = runSteps(state);
+  data.set(game_data::SelectedFile, picked);
+  state.SelectedDir = pickedDir;
+  return outcome;
+}
+
+// One launch, step by step; each step that can fail says so and ends the launch.
+LaunchOutcome LaunchPipeline::runSteps(LaunchState& state) {
   // Nothing is written or renamed for a launch that cannot happen.
   if (!namesFitDos(state)) return LaunchOutcome::kAbandoned;
   if (!placeSelectedFile(state)) return LaunchOutcome::kAbandoned;

@@ -80,6 +80,7 @@ class LaunchPipeline {
     bool editorElsewhere = false;  // an editor in a directory of its own: the session runs there
   };
   LaunchOutcome runOnce(LaunchState& state);
+  LaunchOutcome runSteps(LaunchState& state);
   bool prepareContent(LaunchState& state);
   // The picked file where the game loads it; false: the player abandoned the launch.
   bool placeSelectedFile(LaunchState& state);

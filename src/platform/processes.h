@@ -26,6 +26,12 @@ class Processes {
   virtual int runCommand(const std::string& commandText) = 0;
   // Opens a text file in the text viewer without waiting.
   virtual bool openTextViewer(const std::string& file) = 0;
+  // The machine's own unzip program: `member` (its name in the archive) of `archive` into the
+  // directory `targetDir` (both DOS paths), without the member's folders, an existing file
+  // overwritten; waits for it. 0 on success, the program's status, or -1 when it could not be
+  // started (the reason in `error`).
+  virtual int unzipMember(const std::string& archive, const std::string& member,
+                          const std::string& targetDir, std::string* error) = 0;
   // The DOS sessions started from now on join the IPX network the program's own endpoints use
   // (until it is turned off again), for a multiplayer game over IPX. Services that start no DOS
   // sessions of their own may ignore it.

@@ -33,6 +33,7 @@
 #include "launch/dialogs/launch_options.h"
 #include "launch/dialogs/sound_video_memory_options.h"
 #include "launch/launch_state.h"
+#include "launch/selected_file_preparation.h"
 #include "multiplayer/network_check.h"
 #include "platform/dos_path.h"
 #include "platform/dos_text.h"
@@ -139,6 +140,13 @@ class RecordingProcesses : public platform::Processes {
     out_ << "start viewer " << quoted(file) << " in " << fs_.currentDirectory() << "\n";
     out_.flush();
     return inner_.openTextViewer(file);
+  }
+  int unzipMember(const std::string& archive, const std::string& member,
+                  const std::string& targetDir, std::string* error) override {
+    out_ << "start unzip " << quoted(archive) << " " << quoted(member) << " into " << targetDir
+         << "\n";
+    out_.flush();
+    return inner_.unzipMember(archive, member, targetDir, error);
   }
   void setIpxNetwork(bool on) override { inner_.setIpxNetwork(on); }
 
@@ -693,10 +701,13 @@ void selectDirectory(files::FileManager& fm, const std::string& path, std::ostre
 // A click on the file in the first list that shows it; a list is walked to the file's
 // directory when none is there.
 void selectFile(files::FileManager& fm, const std::string& path, std::ostream& out) {
-  const std::string dir = platform::dos::directoryOf(path);
+  // A member of an archive: the archive's plus sign opens it, then the member is clicked.
+  const auto inArchive = launch::archivePickOf(path);
+  const std::string listed = inArchive && !inArchive->member.empty() ? inArchive->archive : path;
+  const std::string dir = platform::dos::directoryOf(listed);
   if (dir.empty() || path.size() < 3 || path[1] != ':')
     throw ScriptFault("select-file takes a full DOS path");
-  const std::string name = platform::dos::fileNameOf(path);
+  const std::string name = platform::dos::fileNameOf(listed);
   std::optional<std::pair<size_t, size_t>> found;
   for (size_t list = 0; list < files::kFileLists && !found; ++list)
     if (platform::dos::equalsIgnoreCase(
@@ -708,6 +719,20 @@ void selectFile(files::FileManager& fm, const std::string& path, std::ostream& o
   if (!found) {
     out << "select not-listed " << path << "\n";
     throw ScriptFault("no file list shows " + path);
+  }
+  if (listed != path) {
+    const size_t archive = found->second;
+    if (!fm.openEntry(found->first, archive)) throw ScriptFault(listed + " does not open");
+    const auto& entries = fm.list(found->first).entries();
+    size_t at = archive + 1;
+    while (at < entries.size() && entries[at].kind == files::EntryKind::kArchiveMember &&
+           !platform::dos::equalsIgnoreCase(entries[at].longName, inArchive->member))
+      ++at;
+    if (at == entries.size() || entries[at].kind != files::EntryKind::kArchiveMember) {
+      out << "select not-listed " << path << "\n";
+      throw ScriptFault(listed + " does not hold " + inArchive->member);
+    }
+    found->second = at;
   }
   const files::Selection s = fm.select(found->first, found->second);
   out << "select " << statusName(s.status) << " "

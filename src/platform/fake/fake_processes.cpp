@@ -37,6 +37,13 @@ int FakeProcesses::runCommand(const std::string& commandText) {
   return next({Kind::kCommand, commandText, {}, {}}).status;
 }
 
+int FakeProcesses::unzipMember(const std::string& archive, const std::string& member,
+                               const std::string& targetDir, std::string* error) {
+  Outcome outcome = next({Kind::kUnzip, archive, {member, targetDir}, {}});
+  if (!outcome.error.empty() && error) *error = outcome.error;
+  return outcome.status;
+}
+
 bool FakeProcesses::openTextViewer(const std::string& file) {
   return next({Kind::kTextViewer, file, {}, {}}).error.empty();
 }
@@ -44,8 +51,8 @@ bool FakeProcesses::openTextViewer(const std::string& file) {
 std::vector<std::string> FakeProcesses::transcript() const {
   std::vector<std::string> lines;
   for (const Call& call : calls_) {
-    static const char* const kNames[] = {"pif-wait", "pif-exec", "windows", "command",
-                                         "text-viewer"};
+    static const char* const kNames[] = {"pif-wait", "pif-exec",    "windows",
+                                         "command",  "text-viewer", "unzip"};
     std::string line = std::string(kNames[static_cast<int>(call.kind)]) + " " + call.program;
     for (const std::string& arg : call.args) line += " " + arg;
     if (!call.directory.empty()) line += " (in " + call.directory + ")";

@@ -13,7 +13,7 @@ namespace platform {
 
 class FakeProcesses : public Processes {
  public:
-  enum class Kind { kPifWait, kPifExec, kWindowsProgram, kCommand, kTextViewer };
+  enum class Kind { kPifWait, kPifExec, kWindowsProgram, kCommand, kTextViewer, kUnzip };
   struct Call {
     Kind kind;
     std::string program;            // the PIF, the application, the command text or the file
@@ -38,6 +38,9 @@ class FakeProcesses : public Processes {
                            const std::string& currentDirectory, std::string* error) override;
   int runCommand(const std::string& commandText) override;
   bool openTextViewer(const std::string& file) override;
+  // Recorded with the archive as the program and the member and directory as its arguments.
+  int unzipMember(const std::string& archive, const std::string& member,
+                  const std::string& targetDir, std::string* error) override;
   // Does what the started program would do to the files (an editor's changes), at each call.
   void whileRunning(std::function<void(const Call&)> action) { whileRunning_ = std::move(action); }
   void setIpxNetwork(bool on) override { ipxNetwork_ = on; }

@@ -452,8 +452,8 @@ std::string readSmallHostFile(const std::string& path) {
 std::string notInstalledText(const std::string& program, const char* what, const char* package,
                              const char* variable) {
   return std::string(what) + " was not found: \"" + program + "\": " + systemText(ENOENT) +
-         ".\nInstall the package \"" + package + "\" (apt install " + package +
-         "), or set $" + variable + " to the command that starts it.";
+         ".\nInstall the package \"" + package + "\" (apt install " + package + "), or set $" +
+         variable + " to the command that starts it.";
 }
 
 // A path in a session's spelling back on our drives: the session letter of Z: is our Z:.
@@ -488,6 +488,7 @@ HostProcessOptions HostProcessOptions::fromEnvironment(const Lookup& lookup) {
   command("QF95_WINE", options.wine);
   command("QF95_OPENER", options.opener);
   command("QF95_TEXT_VIEWER", options.textViewer);
+  command("QF95_UNZIP", options.unzip);
   if (const char* log = lookup("QF95_LAUNCH_LOG")) options.launchLog = log;
   // Games get their sound unless the user turns it off.
   const char* sound = lookup("QF95_DOSBOX_SOUND");
@@ -549,7 +550,8 @@ bool HostProcesses::prepareSession(const std::string& program, const std::vector
   const std::optional<char> zLetter = sessionLetterForZ(fs_);
   out.directory = dosSessionPath(fs_, dirText).value_or(dirText);
   if (out.directory.size() >= 2 && out.directory[0] == 'Z' && out.directory[1] == ':') {
-    return fail("The directory " + dirText + " cannot be reached in a DOS session: every letter "
+    return fail("The directory " + dirText +
+                " cannot be reached in a DOS session: every letter "
                 "from D: to Y: is taken by a drive");
   }
 
@@ -828,6 +830,46 @@ int HostProcesses::runCommand(const std::string& commandText) {
   Prepared session;
   if (!prepareSession(verb, args, fs_.currentDirectory(), true, session, &lastError_)) return -1;
   return runSession("dos-command", session, &lastError_);
+}
+
+int HostProcesses::unzipMember(const std::string& archive, const std::string& member,
+                               const std::string& targetDir, std::string* error) {
+  auto hostArchive = fs_.hostPath(archive);
+  auto hostTarget = fs_.hostPath(targetDir);
+  if (!hostArchive || !fs_.exists(archive) || !hostTarget) {
+    if (error) *error = (hostArchive ? targetDir : archive) + ": " + systemText(ENOENT);
+    return -1;
+  }
+  // The member is a pattern to unzip: its wildcard characters stand for themselves only
+  // inside brackets. "-j" drops the member's folders, so nothing lands outside the target.
+  std::string pattern;
+  for (char c : member) {
+    if (c == '*' || c == '?' || c == '[') {
+      pattern += '[';
+      pattern += c;
+      pattern += ']';
+    } else {
+      pattern += c;
+    }
+  }
+  Command command{options_.unzip, options_.environment, "", options_.outputFile};
+  for (const char* option : {"-o", "-j", "-qq"}) command.argv.push_back(option);
+  command.argv.push_back(*hostArchive);
+  command.argv.push_back(pattern);
+  command.argv.push_back("-d");
+  command.argv.push_back(*hostTarget);
+  const pid_t pid = spawn(command, false, error);
+  if (pid < 0) return -1;
+  log("unzip", joinWords(options_.unzip), member, *hostTarget);
+  int status = 0;
+  if (waitChild(pid, &status) < 0) {
+    if (error) *error = "Cannot wait for " + options_.unzip[0] + ": " + systemText(errno);
+    return -1;
+  }
+  if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
+  if (WEXITSTATUS(status) != 0 && error)
+    *error = options_.unzip[0] + " ended with status " + std::to_string(WEXITSTATUS(status));
+  return WEXITSTATUS(status);
 }
 
 bool HostProcesses::openTextViewer(const std::string& file) {

@@ -21,6 +21,7 @@ struct HostProcessOptions {
   std::vector<std::string> wine{"wine"};
   std::vector<std::string> opener{"xdg-open"};
   std::vector<std::string> textViewer{"xdg-open"};
+  std::vector<std::string> unzip{"unzip"};
   // Appends one line per start when not empty.
   std::string launchLog;
   // Where the DOSBox configuration files go; must be ours alone.
@@ -39,8 +40,8 @@ struct HostProcessOptions {
   // The tunnel server the DOS sessions join while the IPX network is on.
   IpxServerSetting ipx;
 
-  // The defaults with $QF95_DOSBOX, $QF95_WINE, $QF95_OPENER, $QF95_TEXT_VIEWER (each split at
-  // blanks), $QF95_LAUNCH_LOG, sound on unless $QF95_DOSBOX_SOUND is "off", a runtime
+  // The defaults with $QF95_DOSBOX, $QF95_WINE, $QF95_OPENER, $QF95_TEXT_VIEWER, $QF95_UNZIP (each
+  // split at blanks), $QF95_LAUNCH_LOG, sound on unless $QF95_DOSBOX_SOUND is "off", a runtime
   // directory under $XDG_RUNTIME_DIR or /tmp, and the player's DOSBox configuration:
   // $QF95_DOSBOX_CONF, else the newest ~/.dosbox/dosbox*.conf (where DOSBox keeps it); the IPX
   // server of $QF95_IPX_SERVER.
@@ -74,6 +75,8 @@ class HostProcesses : public Processes {
   // status, 1 when the command itself failed, -1 when nothing could be started.
   int runCommand(const std::string& commandText) override;
   bool openTextViewer(const std::string& file) override;
+  int unzipMember(const std::string& archive, const std::string& member,
+                  const std::string& targetDir, std::string* error) override;
   // The sessions get ipx=true and "ipxnet connect" to the server of the options' ipx setting.
   void setIpxNetwork(bool on) override { ipxNetwork_ = on; }
   // The server the sessions join from now on.
