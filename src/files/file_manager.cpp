@@ -114,6 +114,7 @@ Selection FileManager::select(size_t list, size_t index) {
   const ListEntry* entry = lists_[list].entry(index);
   if (entry == nullptr) return {};
   activeList_ = list;
+  if (entry->kind == EntryKind::kArchiveMember) return pickMember(list, *entry);
   if (entry->kind != EntryKind::kFile) {
     if (list == kShortDirList) leftListFile_.clear();
     Selection s;
@@ -122,7 +123,6 @@ Selection FileManager::select(size_t list, size_t index) {
     s.directory = withSeparator(lists_[list].workDir());
     return s;
   }
-  if (entry->kind == EntryKind::kArchiveMember) return pickMember(list, *entry);
   const ListEntry file = *entry;  // the refresh below may replace the entries
   if (list == kShortDirList) leftListFile_ = withSeparator(lists_[list].workDir()) + file.longName;
   return pick(list, withSeparator(lists_[list].workDir()), file.longName, file.shortName,
