@@ -1,5 +1,7 @@
 #include "app/file_editing.h"
 
+#include <cstdio>
+
 #include "files/file_masks.h"
 #include "platform/dos_path.h"
 #include "platform/dos_text.h"
@@ -53,6 +55,28 @@ EditPlan planEdit(const catalogue::GameInfoRecord& game, const std::string& dir,
     plan.tempCopy = platform::dos::withTrailingSeparator(game.get(gi::GameDir)) + plan.file;
   }
   return plan;
+}
+
+bool offerDefaultFile(const catalogue::GameInfoRecord& game, int kind, const std::string& dir,
+                      const std::string& name, catalogue::ConfigWorkingCopies& copies,
+                      platform::Prompter& prompter) {
+  if (kind < 0 || size_t(kind) >= files::kFileKinds) return false;
+  const std::string load = game.get(gi::FileKindLoadCommand, size_t(kind));
+  bool launch = false;
+  for (int n = 1; n <= int(catalogue::kConfigFiles); ++n) {
+    if (load.find("@Default File" + std::to_string(n)) == std::string::npos) continue;
+    std::string& slotName = copies.names[size_t(n - 1)];
+    const std::string previous = slotName;
+    // Cut to what the slots hold, as the game data record keeps them.
+    slotName = name.substr(0, 13);
+    copies.dirs[size_t(n - 1)] = dir.substr(0, 127);
+    char text[512];
+    std::snprintf(text, sizeof text, kDefaultFileQuestion, n, previous.c_str(), n, name.c_str());
+    if (prompter.ask(platform::kCaptionAttension, text, platform::Buttons::kYesNo) ==
+        platform::Answer::kYes)
+      launch = true;
+  }
+  return launch;
 }
 
 }  // namespace app

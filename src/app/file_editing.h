@@ -6,6 +6,8 @@
 #include <string>
 
 #include "catalogue/game_info_record.h"
+#include "catalogue/launch_link.h"
+#include "platform/prompter.h"
 
 namespace app {
 
@@ -41,5 +43,17 @@ struct EditPlan {
 // `dir` ends in "\"; `inGameDir` tells whether it is the game directory.
 EditPlan planEdit(const catalogue::GameInfoRecord& game, const std::string& dir,
                   const std::string& name, bool inGameDir);
+
+inline constexpr const char* kDefaultFileQuestion =
+    "Previous default file%i = %s.\r\nChange default file%i to %s.\r\nDo you wish to launch this "
+    "file now?";
+
+// A file of a kind that only sets a default file: each configuration slot n whose
+// "@Default File<n>" the kind's template names takes the file's name and directory, and the
+// player is asked whether to launch now. True when an answer was Yes. The change stays either
+// way.
+bool offerDefaultFile(const catalogue::GameInfoRecord& game, int kind, const std::string& dir,
+                      const std::string& name, catalogue::ConfigWorkingCopies& copies,
+                      platform::Prompter& prompter);
 
 }  // namespace app

@@ -205,6 +205,9 @@ class MainWindow : public catalogue::MainViewRefresher {
   const FeatureSet& features() const { return features_; }
 
   void refreshAfterGamePick() override;
+  // After a click in a file list: a file of a kind that only sets a default file becomes the
+  // default, and the game starts with it when the player wants.
+  void filePicked(const files::Selection& selection);
 
  private:
   void runLaunch();

@@ -27,6 +27,14 @@ constexpr const char* kTextFilePatterns[] = {"*.txt", "*.doc", "readme.*"};
 
 }  // namespace
 
+void MainWindow::filePicked(const files::Selection& selection) {
+  if (selection.status != files::PickStatus::kSetOnly) return;
+  if (offerDefaultFile(cat_.current(), selection.fileKind, selection.directory,
+                       selection.shortName.empty() ? selection.longName : selection.shortName,
+                       cat_.launchLink().workingCopies(), services_.prompter))
+    runLaunch();
+}
+
 void MainWindow::mapEditorCommand(int id) {
   if (id == kCmdFileEditor) {
     editSelectedFile();

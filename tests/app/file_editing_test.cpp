@@ -209,3 +209,37 @@ TEST_F(EditCommandsTest, TheListDirectorysTextFileAndTheHelpFiles) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EditCommandsTest, AFileThatOnlySetsADefaultBecomesItAndMayStartTheGame) {
+  app::MainWindow& w = start();
+  catalogue::GameInfoRecord& game = cat->current();
+  game.set(gi::FileKindExtension, "CFG", 4);
+  game.set(gi::FileKindLoadCommand, "@Default File1|@Default File3", 4);
+  game.set(gi::FileKindSetOnly, 1, 4);
+  catalogue::ConfigWorkingCopies& copies = cat->launchLink().workingCopies();
+  copies.names[0] = "DUKE3D.CFG";
+  files::Selection pick;
+  pick.status = files::PickStatus::kSetOnly;
+  pick.fileKind = 4;
+  pick.directory = "D:\\CFGS\\";
+  pick.longName = "Tournament.cfg";
+  pick.shortName = "TOURNA~1.CFG";
+  prompter.script({platform::Answer::kNo, platform::Answer::kNo});
+  w.filePicked(pick);
+  ASSERT_EQ(prompter.boxes().size(), 2u);
+  EXPECT_EQ(prompter.boxes()[0].caption, "Attension Message");
+  EXPECT_EQ(prompter.boxes()[0].text,
+            "Previous default file1 = DUKE3D.CFG.\r\nChange default file1 to TOURNA~1.CFG.\r\nDo "
+            "you wish to launch this file now?");
+  EXPECT_EQ(copies.names[0], "TOURNA~1.CFG");
+  EXPECT_EQ(copies.dirs[2], "D:\\CFGS\\");
+  EXPECT_TRUE(processes.calls().empty());
+  // One Yes starts the game.
+  prompter.script({platform::Answer::kNo, platform::Answer::kYes});
+  w.filePicked(pick);
+  EXPECT_EQ(processes.calls().size(), 1u);
+}
+
+}  // namespace

@@ -700,7 +700,8 @@ void selectDirectory(files::FileManager& fm, const std::string& path, std::ostre
 
 // A click on the file in the first list that shows it; a list is walked to the file's
 // directory when none is there.
-void selectFile(files::FileManager& fm, const std::string& path, std::ostream& out) {
+void selectFile(files::FileManager& fm, app::MainWindow& window, const std::string& path,
+                std::ostream& out) {
   // A member of an archive: the archive's plus sign opens it, then the member is clicked.
   const auto inArchive = launch::archivePickOf(path);
   const std::string listed = inArchive && !inArchive->member.empty() ? inArchive->archive : path;
@@ -744,6 +745,7 @@ void selectFile(files::FileManager& fm, const std::string& path, std::ostream& o
       for (const std::string& level : item.levels) out << "    level " << level << "\n";
     }
   }
+  window.filePicked(s);
 }
 
 void setSelection(catalogue::Catalogue& cat, const app::LaunchSelectionView& view,
@@ -987,7 +989,7 @@ int main(int argc, char** argv) {
             break;
           }
           case headless::Directive::Kind::kSelectFile:
-            selectFile(fileManager, d.path, out);
+            selectFile(fileManager, window, d.path, out);
             break;
           case headless::Directive::Kind::kSelectDir:
             selectDirectory(fileManager, d.path, out);

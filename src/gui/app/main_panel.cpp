@@ -44,6 +44,7 @@ MainPanel::MainPanel(wxWindow* parent, app::MainWindow& window, platform::FileSy
   auto* columns = new wxBoxSizer(wxHORIZONTAL);
   files_ = new FileManagerPanel(this, window.catalogue(), fs);
   files_->setFavouritesSource([&window] { return window.favourites(); });
+  files_->setSelectionHandler([&window](const files::Selection& s) { window.filePicked(s); });
   columns->Add(files_, 3, wxEXPAND | wxALL, 6);
 
   auto* side = new wxBoxSizer(wxVERTICAL);

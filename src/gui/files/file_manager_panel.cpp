@@ -206,13 +206,17 @@ void FileManagerPanel::onListDoubleClick(wxCommandEvent& event) {
   const size_t list = listOfControl(event.GetId());
   const files::ListEntry* entry = manager_.list(list).entry(static_cast<size_t>(index));
   if (entry == nullptr) return;
-  if (entry->kind != files::EntryKind::kFile) {
-    if (manager_.openEntry(list, static_cast<size_t>(index))) showAll();
+  // A directory or drive is walked into, an archive opens under its plus sign or closes.
+  const bool fileToRun =
+      entry->kind == files::EntryKind::kFile || entry->kind == files::EntryKind::kArchiveMember;
+  if (manager_.openEntry(list, static_cast<size_t>(index))) {
+    showAll();
     return;
   }
+  if (!fileToRun) return;
   // The click before the double-click has picked it already.
   if (onActivated_ && lastSelection_.status == files::PickStatus::kPicked &&
-      lastSelection_.list == list && lastSelection_.longName == entry->longName)
+      lastSelection_.list == list && lastSelection_.longName.ends_with(entry->longName))
     onActivated_(lastSelection_);
 }
 
