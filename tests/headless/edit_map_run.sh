@@ -12,9 +12,7 @@ tools=$(cd "$(dirname "$0")/../../tools" && pwd)
 # shellcheck source=dos_session_env.sh
 source "$(dirname "$0")/dos_session_env.sh"
 
-demo="$work/demo"
-"$tools/make_demo_machine.sh" "$build" "$demo" >/dev/null
-duke="$demo/drive_d/GAMES/DUKE3D"
+demo_machine
 cp "$build/standin.com" "$duke/BUILD.EXE"
 maps="$demo/drive_d/Maps From Friends"
 mkdir -p "$maps"
@@ -29,10 +27,7 @@ select-file D:\Maps From Friends\Red Light City.MAP
 answer no
 command 32804
 SCRIPT
-run_headless "$demo" "$work/run.script" "$work/run.txt" --output "$work/run.out"
-rc=$?
-echo "--- transcript"; cat "$work/run.txt"
-[ "$rc" -eq 0 ] || fail "the run ended with $rc: $(cat "$work/run.txt.err")"
+run_script run
 grep -q '^start dos build.exe ~tmpQF95.MAP in ' "$work/run.txt" ||
   fail "the map editor was not started on the copy in the game directory"
 grep -q '^TAIL= ~tmpQF95.MAP' "$duke/QFRUN.TXT" 2>/dev/null ||

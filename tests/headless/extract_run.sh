@@ -11,9 +11,7 @@ tools=$(cd "$(dirname "$0")/../../tools" && pwd)
 # shellcheck source=dos_session_env.sh
 source "$(dirname "$0")/dos_session_env.sh"
 
-demo="$work/demo"
-"$tools/make_demo_machine.sh" "$build" "$demo" >/dev/null
-duke="$demo/drive_d/GAMES/DUKE3D"
+demo_machine
 cp "$build/standin.com" "$duke/KEXTRACT.EXE"
 printf 'KenSilverman' > "$duke/DUKE3D.GRP"
 
@@ -22,10 +20,7 @@ command 32846
 command 32777
 command 32776
 SCRIPT
-run_headless "$demo" "$work/run.script" "$work/run.txt" --output "$work/run.out"
-rc=$?
-echo "--- transcript"; cat "$work/run.txt"
-[ "$rc" -eq 0 ] || fail "the run ended with $rc: $(cat "$work/run.txt.err")"
+run_script run
 grep -q '^start command D:\\games\\Duke3d\\kextract.exe D:\\games\\Duke3d\\DUKE3D.GRP \*.MAP' \
   "$work/run.txt" || fail "the extractor was not run with the group file and the pattern"
 grep -q '^TAIL= D:\\GAMES\\DUKE3D\\DUKE3D.GRP \*.MAP' "$duke/QFRUN.TXT" 2>/dev/null ||

@@ -20,3 +20,19 @@ run_headless() {
   (cd "$prefix/drive_c/QF95" && timeout 150 "$exe" --prefix "$prefix/prefix" "$@" "$script") \
     >"$transcript" 2>"$transcript.err"
 }
+# demo_machine: the demo machine in $demo (needs $tools and $build), Duke Nukem 3D's directory
+# in $duke.
+demo_machine() {
+  demo="$work/demo"
+  "$tools/make_demo_machine.sh" "$build" "$demo" >/dev/null
+  duke="$demo/drive_d/GAMES/DUKE3D"
+}
+# run_script NAME: $work/NAME.script run on the demo machine, its transcript in $work/NAME.txt
+# and shown; a run that did not end normally is a failure.
+run_script() {
+  run_headless "$demo" "$work/$1.script" "$work/$1.txt" --output "$work/$1.out"
+  local rc=$?
+  echo "--- transcript $1"
+  cat "$work/$1.txt"
+  [ "$rc" -eq 0 ] || fail "the run ended with $rc: $(cat "$work/$1.txt.err")"
+}

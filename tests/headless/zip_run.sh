@@ -14,9 +14,7 @@ tools=$(cd "$(dirname "$0")/../../tools" && pwd)
 source "$(dirname "$0")/dos_session_env.sh"
 command -v unzip >/dev/null && command -v zip >/dev/null || { echo "no unzip or zip: skipped"; exit 77; }
 
-demo="$work/demo"
-"$tools/make_demo_machine.sh" "$build" "$demo" >/dev/null
-duke="$demo/drive_d/GAMES/DUKE3D"
+demo_machine
 friends="$demo/drive_d/Maps From Friends"
 mkdir -p "$work/pack/maps" "$friends"
 printf 'the red city' > "$work/pack/maps/REDCITY.MAP"
@@ -28,10 +26,7 @@ select-file D:\Maps From Friends\Friends Pack.zip\maps/REDCITY.MAP
 answer no
 command 32828
 SCRIPT
-run_headless "$demo" "$work/run.script" "$work/run.txt" --output "$work/run.out"
-rc=$?
-echo "--- transcript"; cat "$work/run.txt"
-[ "$rc" -eq 0 ] || fail "the run ended with $rc: $(cat "$work/run.txt.err")"
+run_script run
 expect "$work/run.txt" 'select picked D:\MAPSFR~1\FRIEND~1.ZIP\maps/REDCITY.MAP'
 grep -q '^start unzip D:\\MAPSFR~1\\FRIEND~1.ZIP maps/REDCITY.MAP into .*\\~.QF~\\$' "$work/run.txt" ||
   fail "the machine's unzip was not asked for the member"
