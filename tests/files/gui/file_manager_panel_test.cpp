@@ -16,6 +16,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "files_fixture.h"
@@ -177,6 +179,29 @@ TEST_F(FileManagerPanelTest, APickedUserConShowsItsEpisodeTreeAndAMapHidesIt) {
   }
   click(ids::kLeftList, "E1L1.MAP");
   EXPECT_FALSE(tree->IsShown());
+}
+
+TEST_F(FileManagerPanelTest, AnArchiveOpensUnderADoubleClickAndAMemberIsPicked) {
+  kind(5, "ZIP", {files::kShortDirList}, "");
+  std::ifstream in(QF95_SOURCE_DIR "/fuzz/corpus/zip_members/map_in_folder.zip", std::ios::binary);
+  fs.putFile("D:\\GAMES\\DUKE3D\\Friends Pack.zip",
+             std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {}));
+  panel->refreshForGame();
+  click(ids::kLeftList, "FRIEND~1.ZIP", true);
+  const std::vector<std::string> shown = items(ids::kLeftList);
+  ASSERT_EQ(shown.back(), "    maps/CITY.MAP");
+  click(ids::kLeftList, "    maps/CITY.MAP");
+  EXPECT_EQ(data().get(gd::SelectedFile), "D:\\GAMES\\DUKE3D\\FRIEND~1.ZIP\\maps/CITY.MAP");
+  runFor(400);
+  const std::string dir = QF95_SCREENSHOT_DIR;
+  if (std::system("command -v import > /dev/null") == 0) {
+    EXPECT_EQ(std::system(("mkdir -p '" + dir + "' && import -window root '" + dir +
+                           "/file_manager_zip_archive.png'")
+                              .c_str()),
+              0);
+  }
+  click(ids::kLeftList, "FRIEND~1.ZIP", true);
+  EXPECT_EQ(items(ids::kLeftList).back(), "FRIEND~1.ZIP");
 }
 
 TEST_F(FileManagerPanelTest, DisabledFileManagerIsGreyedAndEmpty) {
