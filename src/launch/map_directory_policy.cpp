@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "launch/settings_file.h"
 #include "platform/dos_path.h"
 #include "platform/dos_text.h"
 
@@ -66,29 +67,16 @@ bool hasEntries(platform::FileSystem& fs, const std::string& dir) {
 MapDirectorySettings MapDirectorySettings::load(platform::FileSystem& fs,
                                                 const std::string& programDir) {
   MapDirectorySettings settings;
-  const auto bytes = fs.readWhole(platform::dos::withTrailingSeparator(programDir) + kFileName);
-  if (!bytes) return settings;
-  std::string text(bytes->begin(), bytes->end());
-  size_t at = 0;
-  while (at < text.size()) {
-    size_t end = text.find('\n', at);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(at, end - at);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.starts_with("UserMapDir="))
-      settings.userMapDir = line.substr(11, 255);
-    else if (line.starts_with("AutoCopyMaps="))
-      settings.autoCopyMaps = line.substr(13) == "1";
-    at = end + 1;
-  }
+  auto values = readSettingsFile(fs, platform::dos::withTrailingSeparator(programDir) + kFileName);
+  settings.userMapDir = values["UserMapDir"];
+  settings.autoCopyMaps = values["AutoCopyMaps"] == "1";
   return settings;
 }
 
 bool MapDirectorySettings::save(platform::FileSystem& fs, const std::string& programDir) const {
-  const std::string text =
-      "UserMapDir=" + userMapDir + "\r\nAutoCopyMaps=" + (autoCopyMaps ? "1" : "0") + "\r\n";
-  return fs.replaceWhole(platform::dos::withTrailingSeparator(programDir) + kFileName,
-                         std::vector<uint8_t>(text.begin(), text.end()));
+  return writeSettingsFile(
+      fs, platform::dos::withTrailingSeparator(programDir) + kFileName,
+      {{"UserMapDir", userMapDir}, {"AutoCopyMaps", autoCopyMaps ? "1" : "0"}});
 }
 
 MapDirectoryPolicy::MapDirectoryPolicy(platform::FileSystem& fs, platform::Prompter& prompter,
