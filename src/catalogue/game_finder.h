@@ -12,9 +12,11 @@
 #include <vector>
 
 #include "catalogue/game_info_record.h"
+#include "catalogue/run_with.h"
 #include "catalogue/univ_info_record.h"
 #include "platform/dos_text.h"
 #include "platform/file_system.h"
+#include "platform/native_programs.h"
 #include "platform/prompter.h"
 
 namespace catalogue {
@@ -33,6 +35,14 @@ class GameFinder {
   // could not be written.
   bool InstallDefaultsAndSearch();
   void setFinalCheck(std::function<void()> check) { finalCheck_ = std::move(check); }
+  // After the game list, the native ports this machine has are looked for with their game
+  // data; none: not looked for.
+  void setNativePrograms(const platform::NativePrograms* programs) { native_ = programs; }
+
+  // The native ports' part of the search: each port and game data pair found is defined in the
+  // next free slot from 20 (after the game list's games), from the built-in definition of its
+  // game, to run with the port and "-iwad" and the data file.
+  void SearchNativePorts();
 
   // Searches every kept drive for one game; on a hit completes the working record, keeps it
   // for `slot` (the search writes the found games into the game file together) and returns
@@ -119,6 +129,11 @@ class GameFinder {
   std::map<int, GameInfoRecord> foundSlots_;
   bool found_ = false;
   bool gameFileFailed_ = false;
+  const platform::NativePrograms* native_ = nullptr;
+  // The next slot for a game of the list or a native port.
+  int nextListedSlot_ = 20;
+  // How the slots about to be written run; a written slot not here runs in DOSBox.
+  std::map<int, RunWith> runWith_;
   std::function<void()> finalCheck_;
 };
 

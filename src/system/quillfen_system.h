@@ -20,6 +20,7 @@
 #include "multiplayer/ipx_server_choice.h"
 #include "platform/host/host_clock.h"
 #include "platform/host/host_file_system.h"
+#include "platform/host/host_native_programs.h"
 #include "platform/host/host_network.h"
 #include "platform/host/host_processes.h"
 #include "platform/host/wine_registry.h"
@@ -37,6 +38,8 @@ struct SystemOptions {
   // Wraps the host file system for everything above the platform layer (the window shows the
   // drive search's progress through one); none: the host file system itself.
   std::function<std::unique_ptr<platform::FileSystem>(platform::HostFileSystem&)> wrapFileSystem;
+  // Where the first start looks for native ports and their game data.
+  platform::HostNativePrograms nativePrograms = platform::HostNativePrograms::fromEnvironment();
   // Runs after each drive search, before the silent SpaceOrb check.
   std::function<void()> afterSearch;
 };
@@ -54,6 +57,7 @@ class HostServices : public SystemServices {
   platform::Registry& registry() override { return registry_; }
   platform::Clock& clock() override { return clock_; }
   platform::Network& network() override { return network_; }
+  const platform::NativePrograms* nativePrograms() override { return &native_; }
 
  private:
   platform::HostFileSystem hostFs_;
@@ -62,6 +66,7 @@ class HostServices : public SystemServices {
   platform::WineRegistry registry_;
   platform::HostClock clock_;
   platform::HostNetwork network_;
+  platform::HostNativePrograms native_;
 };
 
 class QuillfenSystem {

@@ -26,6 +26,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/dialogs/drives_dialog.h"
 #include "catalogue/dialogs/game_location_dialog.h"
+#include "catalogue/dialogs/game_select_dialog.h"
 #include "dialog_fill.h"
 #include "files/episode_tree.h"
 #include "files/file_manager.h"
@@ -128,6 +129,13 @@ class RecordingProcesses : public platform::Processes {
          << currentDirectory << "\n";
     out_.flush();
     return inner_.startWindowsProgram(application, commandLine, currentDirectory, error);
+  }
+  int startNativeAndWait(const platform::NativeStart& start, std::string* error) override {
+    out_ << "start native " << quoted(start.program);
+    for (const std::string& arg : start.args) out_ << " " << quoted(arg);
+    out_ << " in " << start.directory << "\n";
+    out_.flush();
+    return inner_.startNativeAndWait(start, error);
   }
   int runCommand(const std::string& commandText) override {
     out_ << "start command " << commandText << " in " << fs_.currentDirectory() << "\n";
@@ -253,6 +261,34 @@ class RecordingHost : public app::MainWindowHost,
     // A define-game loop asks again while no game is current; a script cannot answer it.
     if (++locationRequests_ > 3) throw ScriptFault("the game location dialog keeps coming back");
     return cat_.currentSlot();
+  }
+  // The define-game dialog of `slot`, as a button of the game select dialog opens it, filled
+  // from the script: the name, the execution file and what the game runs with.
+  void defineGame(int slot) {
+    using catalogue::dialogs::DefineGameDialog;
+    catalogue::dialogs::GameSelectDialog select(cat_, /*protection=*/0, cat_.currentSlot(),
+                                                cat_.current());
+    select.defineSlot(slot, [this](DefineGameDialog& define) {
+      DefineGameDialog::Fields& f = define.fields();
+      headless::DialogForm form;
+      form.field("Game Name", [&f](const std::string& v) { f.name = v; });
+      form.field("Game Execution File", [&f](const std::string& v) { f.executionFile = v; });
+      form.field("Run with", [&f](const std::string& v) {
+        const std::vector<std::string> entries(DefineGameDialog::kRunWithNames.begin(),
+                                               DefineGameDialog::kRunWithNames.end());
+        f.runWith = headless::DialogForm::entryIndex(entries, v);
+      });
+      form.field("Native program", [&define](const std::string& v) {
+        if (!define.nativeFieldsEnabled()) throw headless::FillFault("the box is greyed");
+        define.fields().nativeProgram = v;
+      });
+      form.field("Fixed arguments", [&define](const std::string& v) {
+        if (!define.nativeFieldsEnabled()) throw headless::FillFault("the box is greyed");
+        define.fields().nativeArguments = v;
+      });
+      runDialog(
+          DefineGameDialog::kTitle, form, [&define] { define.ok(); }, [] {});
+    });
   }
   void runLaunchOptionsDialog() override {
     using launch::dialogs::LaunchOptions;
@@ -959,6 +995,11 @@ int main(int argc, char** argv) {
             break;
           case headless::Directive::Kind::kShow:
             printMultiplayer(out, window.multiplayerView(), window.numberLists());
+            break;
+          case headless::Directive::Kind::kDefineGame:
+            host.newCommand();
+            host.defineGame(d.command);
+            window.refreshView();
             break;
         }
       } catch (const ScriptFault& fault) {

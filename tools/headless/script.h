@@ -25,12 +25,13 @@ struct Directive {
     kField,
     kPress,
     kChooseFolder,
-    kDrives
+    kDrives,
+    kDefineGame
   };
   Kind kind = Kind::kCommand;
   int line = 0;
   platform::Answer answer = platform::Answer::kOk;
-  int command = 0;  // command: the id; select-favourite: the line, from 1
+  int command = 0;  // command: the id; select-favourite: the line, from 1; define-game: the slot
   std::string
       path;  // select-file, select-dir: the DOS path; choose-folder, drives: the host folder
   bool cancel = false;  // choose-folder: the chooser is cancelled

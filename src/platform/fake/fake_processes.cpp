@@ -32,6 +32,14 @@ bool FakeProcesses::startWindowsProgram(const std::string& application,
   return outcome.error.empty();
 }
 
+int FakeProcesses::startNativeAndWait(const NativeStart& start, std::string* error) {
+  Call call{Kind::kNative, start.program, start.args, start.directory};
+  call.package = start.package;
+  Outcome outcome = next(std::move(call));
+  if (!outcome.error.empty() && error) *error = outcome.error;
+  return outcome.status;
+}
+
 int FakeProcesses::runCommand(const std::string& commandText) {
   return next({Kind::kCommand, commandText, {}, {}}).status;
 }
@@ -43,8 +51,8 @@ bool FakeProcesses::openTextViewer(const std::string& file) {
 std::vector<std::string> FakeProcesses::transcript() const {
   std::vector<std::string> lines;
   for (const Call& call : calls_) {
-    static const char* const kNames[] = {"pif-wait", "pif-exec", "windows", "command",
-                                         "text-viewer"};
+    static const char* const kNames[] = {"pif-wait", "pif-exec",    "windows",
+                                         "command",  "text-viewer", "native"};
     std::string line = std::string(kNames[static_cast<int>(call.kind)]) + " " + call.program;
     for (const std::string& arg : call.args) line += " " + arg;
     if (!call.directory.empty()) line += " (in " + call.directory + ")";

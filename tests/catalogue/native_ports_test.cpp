@@ -1,0 +1,105 @@
+// The first start's look for native ports: each port found with its game data becomes a game
+// in the next free slot from 20, from the built-in definition of its game, run with the port.
+#include "catalogue/native_ports.h"
+#include "catalogue/run_with.h"
+#include "support/catalogue_fixture.h"
+
+namespace {
+
+using namespace catalogue;
+
+class NativePortsTest : public testsupport::CatalogueTest {
+ protected:
+  NativePortsTest() {
+    // The whole machine as Z:, as a new prefix has it.
+    EXPECT_EQ(fs.driveMap()->mapDrive('Z', "/"), "");
+    fs.putHostFile("/usr/share/games/doom/freedoom1.wad", "IWAD");
+    fs.putHostFile("/usr/share/games/doom/freedoom2.wad", "IWAD");
+    fs.putHostFile("/usr/share/games/heretic/HERETIC.WAD", "IWAD");
+    native().addProgram("chocolate-doom", "/usr/games/chocolate-doom");
+  }
+  platform::FakeNativePrograms& native() { return machine.fakeNativePrograms; }
+  void dataFiles(std::initializer_list<const char*> files) {
+    for (const char* file : files) native().addDataFile(file);
+  }
+};
+
+TEST_F(NativePortsTest, FreedoomIsDefinedFromTheDoomRecordsAndRunsWithThePort) {
+  dataFiles({"/usr/share/games/doom/freedoom1.wad", "/usr/share/games/doom/freedoom2.wad",
+             "/usr/share/games/heretic/HERETIC.WAD"});
+  ASSERT_TRUE(makeCatalogue().LoadCatalogue());
+  // No DOS game anywhere: the first game found is the one selected.
+  EXPECT_EQ(cat->currentSlot(), 20);
+  EXPECT_TRUE(prompter.boxes().empty());
+
+  // Phase 2 first: the port's main game.
+  const GameInfoRecord phase2 = cat->ReadGameRecord(20);
+  const GameInfoRecord doom2 = cat->ReadGameRecord(7);
+  EXPECT_EQ(phase2.get(game_info::GameName), "Freedoom: Phase 2");
+  EXPECT_EQ(phase2.get(game_info::GameDir), "Z:\\usr\\share\\games\\doom\\");
+  EXPECT_EQ(phase2.get(game_info::ExecuteFile), "freedoom2.wad");
+  EXPECT_EQ(phase2.get(game_info::IsDefined), 1);
+  EXPECT_EQ(phase2.get(game_info::GameKind), doom2.get(game_info::GameKind));
+  EXPECT_EQ(phase2.get(game_info::LevelCommand), doom2.get(game_info::LevelCommand));
+  EXPECT_EQ(phase2.get(game_info::FileKindLoadCommand, 0), "<cml>-file <var>");
+  EXPECT_EQ(cat->runWith(20), (RunWith{true,
+                                       "/usr/games/chocolate-doom",
+                                       {"-iwad", "/usr/share/games/doom/freedoom2.wad"}}));
+
+  const GameInfoRecord phase1 = cat->ReadGameRecord(21);
+  EXPECT_EQ(phase1.get(game_info::GameName), "Freedoom: Phase 1");
+  EXPECT_EQ(phase1.get(game_info::GameKind), cat->ReadGameRecord(8).get(game_info::GameKind));
+  EXPECT_EQ(cat->runWith(21).arguments.back(), "/usr/share/games/doom/freedoom1.wad");
+
+  // Heretic's data is there, its port is not.
+  EXPECT_EQ(cat->ReadGameRecord(22), GameInfoRecord());
+  EXPECT_EQ(cat->runWith(22), RunWith{});
+  // The built-in games run in DOSBox.
+  EXPECT_EQ(cat->runWith(7), RunWith{});
+}
+
+TEST_F(NativePortsTest, PortsComeAfterTheListedGamesAndADosGameStaysSelected) {
+  fs.putFile("D:\\Doom2\\doom2.exe", "MZ");
+  fs.putFile("D:\\TWO\\two.exe", "MZ");
+  fs.putFile(startupFile(kGameListFile), "[Two]\nExecuteFile=\"two.exe\"\nSearchDir=\"TWO\"\n");
+  native().addProgram("chocolate-heretic", "/usr/games/chocolate-heretic");
+  // A copy of the data elsewhere (first) and a file no game is.
+  fs.putHostFile("/opt/wads/freedoom2.wad", "IWAD");
+  fs.putHostFile("/opt/wads/readme.txt", "");
+  dataFiles({"/opt/wads/freedoom2.wad", "/opt/wads/readme.txt",
+             "/usr/share/games/doom/freedoom2.wad", "/usr/share/games/heretic/HERETIC.WAD"});
+  ASSERT_TRUE(makeCatalogue().LoadCatalogue());
+
+  EXPECT_EQ(cat->currentSlot(), 7);
+  EXPECT_EQ(cat->ReadGameRecord(20).get(game_info::GameName), "Two");
+  EXPECT_EQ(cat->runWith(20), RunWith{});
+  EXPECT_EQ(cat->ReadGameRecord(21).get(game_info::GameName), "Freedoom: Phase 2");
+  EXPECT_EQ(cat->ReadGameRecord(21).get(game_info::GameDir), "Z:\\opt\\wads\\");
+  EXPECT_EQ(cat->ReadGameRecord(22).get(game_info::GameName), "Heretic");
+  EXPECT_EQ(cat->ReadGameRecord(22).get(game_info::ExecuteFile), "HERETIC.WAD");
+  EXPECT_EQ(cat->runWith(22).program, "/usr/games/chocolate-heretic");
+  EXPECT_EQ(cat->ReadGameRecord(23), GameInfoRecord());
+}
+
+TEST_F(NativePortsTest, DataNoDriveReachesIsNotDefinedAndAResetForgetsTheBuiltInChoices) {
+  ASSERT_EQ(fs.driveMap()->removeDrive('Z'), "");
+  dataFiles({"/usr/share/games/doom/freedoom2.wad"});
+  makeCatalogue().LoadCatalogue();
+  EXPECT_EQ(cat->ReadGameRecord(20), GameInfoRecord());
+
+  // A player's choice for a built-in slot goes with the slot's reset.
+  fs.putFile("D:\\Doom2\\doom2.exe", "MZ");
+  ASSERT_TRUE(cat->setRunWith(7, RunWith{true, "/usr/games/chocolate-doom", {}}));
+  cat->ResetAllDataFiles();
+  EXPECT_EQ(cat->runWith(7), RunWith{});
+}
+
+TEST(NativePorts, PackagesOfTheKnownPorts) {
+  EXPECT_EQ(nativePortPackage("chocolate-hexen"), "chocolate-doom");
+  EXPECT_EQ(nativePortPackage("/usr/games/chocolate-strife"), "chocolate-doom");
+  EXPECT_EQ(nativePortPackage("/opt/my-port"), "");
+  EXPECT_EQ(nativeGameDataNamed("FREEDOOM2.WAD")->builtInSlot, 7);
+  EXPECT_EQ(nativeGameDataNamed("freedoom2.wad.bak"), nullptr);
+}
+
+}  // namespace
