@@ -267,7 +267,11 @@ void GameFinder::SearchNativePorts() {
     working_.set(game_info::Marker, kValidMarker);
     working_.set(game_info::GameName, data.name);
     working_.set(game_info::GameDir, platform::dos::withTrailingSeparator(*folder));
-    working_.set(game_info::ExecuteFile, file->substr(slash + 1));
+    // The field takes an 8.3 name: the data file's alias where its own name is longer.
+    const std::string dataFile =
+        platform::dos::withTrailingSeparator(*folder) + file->substr(slash + 1);
+    working_.set(game_info::ExecuteFile,
+                 platform::dos::fileNameOf(fs_.shortPathName(dataFile).value_or(dataFile)));
     working_.set(game_info::IsDefined, 1);
     found_ = true;
     if (univ_.get(univ_info::CurrentSlot) == kNoSlotSelected)

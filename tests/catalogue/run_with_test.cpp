@@ -14,6 +14,7 @@ using catalogue::splitArguments;
 
 TEST(RunWithSettings, SlotsRoundTripThroughTheFileWithBlanksKept) {
   platform::FakeFileSystem fs;
+  fs.makeDirectories("C:\\QF95");
   RunWithSettings settings;
   const RunWith native{true, "/opt/My Ports/port", {"-iwad", "/home/a b/x.wad", ""}};
   settings.set(20, native);

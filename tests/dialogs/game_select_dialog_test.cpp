@@ -125,7 +125,8 @@ namespace {
 TEST_F(GameSelectDialogTest, RunWithIsShownAndKeptPerSlotOnlyAfterOk) {
   Catalogue& c = started();
   putGame(20, "Freedoom: Phase 2");
-  ASSERT_TRUE(c.setRunWith(20, RunWith{true, "/usr/games/chocolate-doom", {"-iwad", "/a b/x.wad"}}));
+  ASSERT_TRUE(
+      c.setRunWith(20, RunWith{true, "/usr/games/chocolate-doom", {"-iwad", "/a b/x.wad"}}));
   GameSelectDialog d(c, 0, 0, buffer);
 
   d.defineSlot(20, [](DefineGameDialog& g) {
@@ -143,8 +144,7 @@ TEST_F(GameSelectDialogTest, RunWithIsShownAndKeptPerSlotOnlyAfterOk) {
     g.ok();
   });
   // DOSBox again; the program and its arguments stay for a switch back.
-  EXPECT_EQ(c.runWith(20),
-            (RunWith{false, "/usr/games/chocolate-doom", {"-iwad", "/a b/x.wad"}}));
+  EXPECT_EQ(c.runWith(20), (RunWith{false, "/usr/games/chocolate-doom", {"-iwad", "/a b/x.wad"}}));
   EXPECT_EQ(c.currentSlot(), 0);  // the current game is put back
 
   d.defineSlot(20, [](DefineGameDialog& g) {

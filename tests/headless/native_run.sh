@@ -73,7 +73,7 @@ command 32828
 SCRIPT
 run "$work/dos.script" "$work/dos.txt"
 grep -q '^RunWith=dosbox$' "$prefix/drive_c/QF95/Quillfen.Run" || fail "DOSBox was not kept"
-grep -q '^start dos DOOM2.EXE .*-warp 7 -skill 4 "-file Z:\\.*\\SOMEMA~1.WAD" in C:\\STANDIN$' "$work/dos.txt" ||
+grep -q '^start dos DOOM2.EXE .*"-warp 7" "-skill 4" "-file Z:\\.*\\SOMEMA~1.WAD" in C:\\STANDIN$' "$work/dos.txt" ||
   fail "no DOS session start"
 ran="$prefix/drive_c/STANDIN/QFRUN.TXT"
 [ -f "$ran" ] || fail "the stand-in did not run: $(tail -5 "$work/dos.txt.out")"

@@ -1,6 +1,9 @@
 // "Run" for a game that runs as a native program of this machine: the same option lines and
 // command line, every path in the machine's spelling, no PIF, helper or batch file, the program
 // started with its fixed arguments and waited for.
+#include <fstream>
+#include <iterator>
+
 #include "catalogue/run_with.h"
 #include "launch/launch_pipeline.h"
 #include "platform/fake/fake_clock.h"
@@ -14,9 +17,15 @@ using namespace catalogue;
 using launch::LaunchOutcome;
 using platform::FakeProcesses;
 
+std::vector<uint8_t> builtFile(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
 class NativeLaunchTest : public testsupport::CatalogueTest {
  protected:
   NativeLaunchTest() {
+    fs.putFile("C:\\QF95\\arg_pass.com", builtFile(QF95_ARG_PASS_PATH));
     fs.putFile("D:\\Doom2\\doom2.exe", "MZ");
     fs.putFile("D:\\My Maps\\Some Map.wad", "PWAD");
     EXPECT_TRUE(makeCatalogue().LoadCatalogue());
@@ -98,8 +107,8 @@ TEST_F(NativeLaunchTest, AFailedStartIsShownAndDosboxAgainStartsTheSession) {
 
   // Switched back: the DOS session's way, with 8.3 paths, the program and arguments kept.
   ASSERT_TRUE(cat->setRunWith(slot, RunWith{false, kPort.program, kPort.arguments}));
-  pick("D:\\My Maps\\Some Map.wad");
-  ASSERT_EQ(run(), LaunchOutcome::kReturned);
+  pick("D:\\MYMAPS~1\\SOMEMA~1.WAD");
+  ASSERT_EQ(run(), LaunchOutcome::kReturned) << ::testing::PrintToString(prompter.texts());
   const FakeProcesses::Call& call = processes.calls().back();
   EXPECT_EQ(call.kind, FakeProcesses::Kind::kPifWait);
   EXPECT_TRUE(fs.exists("D:\\Doom2\\dmpatch95.pif"));

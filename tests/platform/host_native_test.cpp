@@ -24,7 +24,7 @@ TEST_F(HostNativeTest, TheProgramGetsEachArgumentWholeAndIsWaitedFor) {
   options.environment.push_back({"FAKE_STATUS", "3"});
   HostProcesses processes(*fs, options);
   NativeStart start;
-  start.program = (dir / "bin/fake-port").string();
+  start.program = (dir / "bin/fake-port");
   start.args = {"-iwad", driveD() + "/Game Data/freedoom2.wad", "-skill", "4", "", "a \"q\" $HOME"};
   start.directory = "D:\\GAMEDA~1\\";
   std::string error;
@@ -52,9 +52,8 @@ TEST_F(HostNativeTest, AMissingProgramIsNamedWithItsPackage) {
   EXPECT_EQ(logText(), "");
 
   put("bin/fake-port", kFakePort, true);
-  EXPECT_EQ(processes.startNativeAndWait(
-                {(dir / "bin/fake-port").string(), {}, "D:\\NOWHERE\\", ""}, &error),
-            -1);
+  EXPECT_EQ(
+      processes.startNativeAndWait({(dir / "bin/fake-port"), {}, "D:\\NOWHERE\\", ""}, &error), -1);
   EXPECT_NE(error.find("Cannot change to D:\\NOWHERE\\"), std::string::npos) << error;
   EXPECT_FALSE(exists("port.txt"));
 }
@@ -66,8 +65,8 @@ TEST_F(HostNativeTest, ProgramsAndDataAreFoundWhereTheSettingsSay) {
   put("data/doom/freedoom1.wad", "IWAD");
   put("data/heretic/heretic.wad", "IWAD");
   std::filesystem::create_directories(dir / "data/doom/subfolder");
-  const std::string bin = (dir / "bin").string();
-  const std::string data = (dir / "data").string();
+  const std::string bin = (dir / "bin");
+  const std::string data = (dir / "data");
   HostNativePrograms native =
       HostNativePrograms::fromEnvironment([&](const char* name) -> const char* {
         static std::string path, folders;
@@ -86,8 +85,10 @@ TEST_F(HostNativeTest, ProgramsAndDataAreFoundWhereTheSettingsSay) {
                                       data + "/doom/freedoom2.wad"}));
 
   // Without settings: the system's PATH with /usr/games after it, and Debian's folders.
-  HostNativePrograms plain = HostNativePrograms::fromEnvironment(
-      [](const char* name) -> const char* { return std::string(name) == "PATH" ? "/a:/b" : nullptr; });
+  HostNativePrograms plain =
+      HostNativePrograms::fromEnvironment([](const char* name) -> const char* {
+        return std::string(name) == "PATH" ? "/a:/b" : nullptr;
+      });
   EXPECT_EQ(plain.programPath(), "/a:/b:/usr/games");
   EXPECT_EQ(plain.dataFolders().front(), "/usr/share/games/doom");
 }

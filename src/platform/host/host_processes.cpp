@@ -690,33 +690,35 @@ int HostProcesses::runSession(const char* kind, const Prepared& session, std::st
     return -1;
   }
   log(kind, session.program, session.tail, session.directory);
-  const int status = waitForProgram(pid, session.program, error);
+  const int status =
+      waitForProgram(pid, session.program, options_.dosbox[0], "The DOS session", error);
   ::unlink(conf->c_str());
   return status;
 }
 
-int HostProcesses::waitForProgram(pid_t pid, const std::string& program, std::string* error) {
+int HostProcesses::waitForProgram(pid_t pid, const std::string& watched, const std::string& name,
+                                  const std::string& running, std::string* error) {
   int status = 0;
   std::function<void()> idle;
   if (watcher_) {
-    watcher_->sessionStarted(program);
+    watcher_->sessionStarted(watched);
     idle = [this] { watcher_->sessionRunning(); };
   }
   WaitResult result = waitFor(pid, options_.timeout, &status, idle);
   if (watcher_) watcher_->sessionEnded();
   if (result == WaitResult::kTimedOut) {
     if (error) {
-      *error = program + " was still running after " + std::to_string(options_.timeout.count()) +
+      *error = running + " was still running after " + std::to_string(options_.timeout.count()) +
                " ms and was stopped";
     }
     return -1;
   }
   if (result == WaitResult::kFailed) {
-    if (error) *error = "Cannot wait for " + program + ": " + systemText(errno);
+    if (error) *error = "Cannot wait for " + name + ": " + systemText(errno);
     return -1;
   }
   if (WIFSIGNALED(status)) {
-    if (error) *error = program + " ended on signal " + std::to_string(WTERMSIG(status));
+    if (error) *error = name + " ended on signal " + std::to_string(WTERMSIG(status));
     return 128 + WTERMSIG(status);
   }
   return WEXITSTATUS(status);
@@ -742,7 +744,7 @@ int HostProcesses::startNativeAndWait(const NativeStart& start, std::string* err
   pid_t pid = spawn(command, false, error);
   if (pid < 0) return -1;
   log("native", *program, joinWords(start.args), start.directory);
-  return waitForProgram(pid, start.program, error);
+  return waitForProgram(pid, *program, *program, *program, error);
 }
 
 int HostProcesses::startPifAndWait(const std::string& pifPath, const std::vector<std::string>& args,

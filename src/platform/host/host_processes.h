@@ -55,6 +55,7 @@ struct HostProcessOptions {
 class SessionWatcher {
  public:
   virtual ~SessionWatcher() = default;
+  // `program` is the DOS program of a session, or the path of a native program (with a "/").
   virtual void sessionStarted(const std::string& program) = 0;
   // Called about twenty times a second while the session runs.
   virtual void sessionRunning() = 0;
@@ -101,8 +102,10 @@ class HostProcesses : public Processes {
   bool preparePif(const std::string& pifPath, const std::vector<std::string>& args, Prepared& out,
                   std::string* error);
   int runSession(const char* kind, const Prepared& session, std::string* error);
-  // Waits for a started program as for a DOS session: the watcher told, the timeout kept.
-  int waitForProgram(pid_t pid, const std::string& program, std::string* error);
+  // Waits for a started program: the watcher told of `watched`, the timeout kept; the errors
+  // name the program `name`, a timeout says that `running` was still running.
+  int waitForProgram(pid_t pid, const std::string& watched, const std::string& name,
+                     const std::string& running, std::string* error);
   int deleteFiles(const std::vector<std::string>& words);
   bool openDetached(const char* kind, const std::vector<std::string>& command,
                     const std::string& file, std::string* error);
