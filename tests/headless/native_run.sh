@@ -30,7 +30,7 @@ wad_dos="Z:$(printf '%s' "$work/My Maps/Some Map.wad" | tr / '\\')"
 
 run() {  # run SCRIPT TRANSCRIPT: the driver in C:\QF95\ of the prefix, the port's output kept
   (cd "$prefix/drive_c/QF95" &&
-    timeout 150 "$exe" --prefix "$prefix" --output "$2.out" "$1") >"$2" 2>"$2.err"
+    timeout 150 "$exe" --prefix "$prefix" --output "$2.out" --timeout 60 "$1") >"$2" 2>"$2.err"
   local rc=$?
   echo "--- $2"; cat "$2"
   [ "$rc" -eq 0 ] || fail "$1 ended with $rc: $(cat "$2.err")"

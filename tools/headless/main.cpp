@@ -3,13 +3,14 @@
 // do, message boxes are answered from the script, and every program start is printed before
 // it happens.
 //
-//   qf95-headless [--prefix DIR] [--output FILE] [SCRIPT]
+//   qf95-headless [--prefix DIR] [--output FILE] [--timeout SECONDS] [SCRIPT]
 //
 // The script is read from standard input when no file is given. The started programs' own
 // output goes to FILE, standard error when none is given, so that standard output holds the
 // transcript alone.
 // The start-up directory is the current directory, as for the program.
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <fstream>
@@ -836,15 +837,20 @@ int main(int argc, char** argv) {
   std::string prefix = platform::HostFileSystem::defaultPrefix();
   std::string scriptPath;
   std::string programOutput = "/dev/stderr";
+  std::chrono::milliseconds programTimeout{0};
   for (int i = 1; i < argc; ++i) {
     if (!std::strcmp(argv[i], "--prefix") && i + 1 < argc) {
       prefix = argv[++i];
     } else if (!std::strcmp(argv[i], "--output") && i + 1 < argc) {
       programOutput = argv[++i];
+    } else if (!std::strcmp(argv[i], "--timeout") && i + 1 < argc && std::atoi(argv[i + 1]) > 0) {
+      // A game still running after this long is stopped (a test must not wait for ever).
+      programTimeout = std::chrono::seconds(std::atoi(argv[++i]));
     } else if (argv[i][0] != '-' && scriptPath.empty()) {
       scriptPath = argv[i];
     } else {
-      std::cerr << "usage: qf95-headless [--prefix DIR] [--output FILE] [SCRIPT]\n";
+      std::cerr << "usage: qf95-headless [--prefix DIR] [--output FILE] [--timeout SECONDS] "
+                   "[SCRIPT]\n";
       return 2;
     }
   }
@@ -867,6 +873,7 @@ int main(int argc, char** argv) {
   qf95::SystemOptions options;
   options.prefix = prefix;
   options.processes.outputFile = programOutput;
+  options.processes.timeout = programTimeout;
   qf95::QuillfenSystem system(std::move(options), prompter);
   platform::HostFileSystem& fs = system.hostFileSystem();
   RecordingProcesses processes(system.hostProcesses(), fs, out);
