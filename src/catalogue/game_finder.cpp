@@ -178,6 +178,8 @@ void GameFinder::searchGameList() {
 void GameFinder::SearchGameList(std::string content) {
   if (drives_.empty()) collectDrives();
   GameListReader list(std::move(content));
+  // The native ports' games follow the list's.
+  nextListedSlot_ = kFirstListedSlot;
   int& nextSlot = nextListedSlot_;
   while (list.NextEntry() && nextSlot <= kHighestSlot) {
     const std::string executable = list.ReadSetting("ExecuteFile");

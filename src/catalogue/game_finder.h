@@ -11,6 +11,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "catalogue/catalogue_files.h"
 #include "catalogue/game_info_record.h"
 #include "catalogue/run_with.h"
 #include "catalogue/univ_info_record.h"
@@ -131,7 +132,7 @@ class GameFinder {
   bool gameFileFailed_ = false;
   const platform::NativePrograms* native_ = nullptr;
   // The next slot for a game of the list or a native port.
-  int nextListedSlot_ = 20;
+  int nextListedSlot_ = kFirstListedSlot;
   // How the slots about to be written run; a written slot not here runs in DOSBox.
   std::map<int, RunWith> runWith_;
   std::function<void()> finalCheck_;
