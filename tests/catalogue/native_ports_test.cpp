@@ -1,6 +1,5 @@
 // The first start's look for native ports: each port found with its game data becomes a game
 // in the next free slot from 20, from the built-in definition of its game, run with the port.
-#include "catalogue/native_ports.h"
 
 #include "catalogue/run_with.h"
 #include "support/catalogue_fixture.h"
@@ -92,14 +91,6 @@ TEST_F(NativePortsTest, DataNoDriveReachesIsNotDefinedAndAResetForgetsTheBuiltIn
   ASSERT_TRUE(cat->setRunWith(7, RunWith{true, "/usr/games/chocolate-doom", {}}));
   cat->ResetAllDataFiles();
   EXPECT_EQ(cat->runWith(7), RunWith{});
-}
-
-TEST(NativePorts, PackagesOfTheKnownPorts) {
-  EXPECT_EQ(nativePortPackage("chocolate-hexen"), "chocolate-doom");
-  EXPECT_EQ(nativePortPackage("/usr/games/chocolate-strife"), "chocolate-doom");
-  EXPECT_EQ(nativePortPackage("/opt/my-port"), "");
-  EXPECT_EQ(nativeGameDataNamed("FREEDOOM2.WAD")->builtInSlot, 7);
-  EXPECT_EQ(nativeGameDataNamed("freedoom2.wad.bak"), nullptr);
 }
 
 }  // namespace
