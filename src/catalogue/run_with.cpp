@@ -56,7 +56,8 @@ RunWithSettings RunWithSettings::parse(const std::string& text) {
     if (end == std::string::npos) end = text.size();
     std::string line = text.substr(at, end - at);
     at = end + 1;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    // CR LF ends a line as LF does; a CR elsewhere ends the line's value, as the writer cuts it.
+    line.resize(std::min(line.size(), line.find('\r')));
     if (line.size() >= 3 && line.front() == '[' && line.back() == ']') {
       const std::string number = line.substr(1, line.size() - 2);
       section = nullptr;
@@ -80,16 +81,17 @@ RunWithSettings RunWithSettings::parse(const std::string& text) {
 }
 
 std::string RunWithSettings::text() const {
+  // A line break would start a line of its own: a value is kept up to its first one.
+  auto oneLine = [](const std::string& value) {
+    return value.substr(0, value.find_first_of("\r\n"));
+  };
   std::string out;
   for (const auto& [slot, runWith] : slots_) {
     out.append("[").append(std::to_string(slot)).append("]\n");
     out.append("RunWith=").append(runWith.native ? "native" : "dosbox").append("\n");
-    out.append("Program=").append(runWith.program).append("\n");
-    for (const std::string& argument : runWith.arguments) {
-      // A line break would start a line of its own: it cannot be kept.
-      std::string kept = argument.substr(0, argument.find_first_of("\r\n"));
-      out.append("Argument=").append(kept).append("\n");
-    }
+    out.append("Program=").append(oneLine(runWith.program)).append("\n");
+    for (const std::string& argument : runWith.arguments)
+      out.append("Argument=").append(oneLine(argument)).append("\n");
   }
   return out;
 }

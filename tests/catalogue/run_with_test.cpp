@@ -46,6 +46,9 @@ TEST(RunWithSettings, AHandEditedFileIsReadWithoutTrust) {
   EXPECT_EQ(read.get(8), RunWith{});  // only "native" is native
   EXPECT_EQ(read.get(601), RunWith{});
   EXPECT_EQ(RunWithSettings::parse("").get(0), RunWith{});
+  // A CR inside a line ends its value, as it would end the line written back.
+  EXPECT_EQ(RunWithSettings::parse("[9]\nProgram=/a\rb\nArgument=\rx\n").get(9),
+            (RunWith{false, "/a", {""}}));
 
   // A line break inside an argument cannot be written as one line: the rest is dropped.
   RunWithSettings settings;
