@@ -244,13 +244,44 @@ bool GameFinder::writeFoundGames() {
   return !gameFileFailed_;
 }
 
+int GameFinder::nativeSlotFor(const NativeGameData& data, const std::string& dataFile,
+                              const std::vector<uint8_t>& gameFile,
+                              const RunWithSettings& runWith) const {
+  auto recordAt = [&](int slot) {
+    GameInfoRecord record;
+    const size_t offset = size_t(slotOffset(slot));
+    if (gameFile.size() >= offset + GameInfoRecord::kSize)
+      std::copy_n(gameFile.begin() + ptrdiff_t(offset), GameInfoRecord::kSize,
+                  record.bytes().begin());
+    return record;
+  };
+  // The slot that holds this game already (a reset finds it again), else the first free one:
+  // a player's own games from slot 20 on stay.
+  for (int slot = nextListedSlot_; slot <= kHighestSlot; ++slot) {
+    if (foundSlots_.count(slot)) continue;
+    const std::vector<std::string>& arguments = runWith.get(slot).arguments;
+    if (recordAt(slot).get(game_info::GameName) == data.name &&
+        std::find(arguments.begin(), arguments.end(), dataFile) != arguments.end())
+      return slot;
+  }
+  for (int slot = nextListedSlot_; slot <= kHighestSlot; ++slot) {
+    if (foundSlots_.count(slot)) continue;
+    const GameInfoRecord record = recordAt(slot);
+    if (record.get(game_info::IsDefined) == 0 || record.get(game_info::GameDir).empty())
+      return slot;
+  }
+  return -1;
+}
+
 void GameFinder::SearchNativePorts() {
   if (!native_) return;
   const std::vector<std::string> files = native_->dataFiles();
+  const std::vector<uint8_t> gameFile =
+      fs_.readWhole(startupDir_ + kGameInfoFile).value_or(std::vector<uint8_t>{});
+  const RunWithSettings runWith = RunWithSettings::load(fs_, startupDir_);
   // In the order of the known game data, so the main game of a port comes first; the first
   // folder that has a game's data is the one it plays from.
   for (const NativeGameData& data : kNativeGameData) {
-    if (nextListedSlot_ > kHighestSlot) break;
     const auto file = std::find_if(files.begin(), files.end(), [&](const std::string& path) {
       const size_t slash = path.rfind('/');
       return slash != std::string::npos && equalsIgnoreCase(path.substr(slash + 1), data.dataFile);
@@ -263,8 +294,9 @@ void GameFinder::SearchNativePorts() {
     const std::optional<std::string> folder =
         fs_.dosPath(slash == 0 ? std::string("/") : file->substr(0, slash));
     if (!folder) continue;
+    const int slot = nativeSlotFor(data, *file, gameFile, runWith);
+    if (slot < 0) break;
 
-    const int slot = nextListedSlot_++;
     working_ = defaults_[size_t(data.builtInSlot)];
     working_.set(game_info::Marker, kValidMarker);
     working_.set(game_info::GameName, data.name);

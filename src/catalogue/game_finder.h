@@ -23,6 +23,7 @@
 namespace catalogue {
 
 class GameListReader;
+struct NativeGameData;
 
 class GameFinder {
  public:
@@ -41,8 +42,9 @@ class GameFinder {
   void setNativePrograms(const platform::NativePrograms* programs) { native_ = programs; }
 
   // The native ports' part of the search: each port and game data pair found is defined in the
-  // next free slot from 20 (after the game list's games), from the built-in definition of its
-  // game, to run with the port and "-iwad" and the data file.
+  // next free slot from 20 (after the game list's games; the slot that holds the same game
+  // already, on a reset), from the built-in definition of its game, to run with the port and
+  // "-iwad" and the data file.
   void SearchNativePorts();
 
   // Searches every kept drive for one game; on a hit completes the working record, keeps it
@@ -73,6 +75,10 @@ class GameFinder {
   bool searchBuiltInTypes();
   void searchGameList();
   void applyListEntry(const GameListReader& list);
+  // Where a native port's game goes in `gameFile` (the game file's bytes); -1 when no slot is
+  // left.
+  int nativeSlotFor(const NativeGameData& data, const std::string& dataFile,
+                    const std::vector<uint8_t>& gameFile, const RunWithSettings& runWith) const;
   // Writes the reset slots and the records of the games found since the last call into the
   // game file at once.
   // False (and the search stops) when the file could not be read or written.
@@ -131,7 +137,7 @@ class GameFinder {
   bool found_ = false;
   bool gameFileFailed_ = false;
   const platform::NativePrograms* native_ = nullptr;
-  // The next slot for a game of the list or a native port.
+  // The first slot a native port's game may take: the one after the game list's games.
   int nextListedSlot_ = kFirstListedSlot;
   // How the slots about to be written run; a written slot not here runs in DOSBox.
   std::map<int, RunWith> runWith_;

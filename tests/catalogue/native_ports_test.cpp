@@ -80,6 +80,27 @@ TEST_F(NativePortsTest, PortsComeAfterTheListedGamesAndADosGameStaysSelected) {
   EXPECT_EQ(cat->ReadGameRecord(23), GameInfoRecord());
 }
 
+TEST_F(NativePortsTest, AResetFindsAGameInItsSlotAgainAndLeavesAPlayersGameAlone) {
+  dataFiles({"/usr/share/games/doom/freedoom2.wad"});
+  ASSERT_TRUE(makeCatalogue().LoadCatalogue());
+  ASSERT_EQ(cat->ReadGameRecord(20).get(game_info::GameName), "Freedoom: Phase 2");
+  GameInfoRecord own;
+  own.set(game_info::GameName, "My Game");
+  own.set(game_info::GameDir, "D:\\MINE\\");
+  own.set(game_info::IsDefined, 1);
+  own.set(game_info::Marker, kValidMarker);
+  ASSERT_TRUE(cat->WriteGameRecord(21, own));
+
+  dataFiles({"/usr/share/games/doom/freedoom1.wad"});
+  cat->ResetAllDataFiles();
+  EXPECT_EQ(cat->ReadGameRecord(20).get(game_info::GameName), "Freedoom: Phase 2");
+  EXPECT_EQ(cat->ReadGameRecord(21).get(game_info::GameName), "My Game");
+  EXPECT_EQ(cat->runWith(21), RunWith{});
+  EXPECT_EQ(cat->ReadGameRecord(22).get(game_info::GameName), "Freedoom: Phase 1");
+  EXPECT_TRUE(cat->runWith(22).native);
+  EXPECT_EQ(cat->ReadGameRecord(23), GameInfoRecord());
+}
+
 TEST_F(NativePortsTest, DataNoDriveReachesIsNotDefinedAndAResetForgetsTheBuiltInChoices) {
   ASSERT_EQ(fs.driveMap()->changeDrive('Z', "/usr/share/games/heretic"), "");
   dataFiles({"/usr/share/games/doom/freedoom2.wad"});
