@@ -52,6 +52,11 @@ TEST_F(HostNativeTest, AMissingProgramIsNamedWithItsPackage) {
   EXPECT_EQ(logText(), "");
 
   put("bin/fake-port", kFakePort, true);
+  // A relative path would be read in the game's directory: it is refused, even where it names
+  // a program from here.
+  std::filesystem::current_path(dir.path());
+  EXPECT_EQ(processes.startNativeAndWait({"bin/fake-port", {}, "", ""}, &error), -1);
+  EXPECT_NE(error.find("\"bin/fake-port\" was not found"), std::string::npos) << error;
   EXPECT_EQ(
       processes.startNativeAndWait({(dir / "bin/fake-port"), {}, "D:\\NOWHERE\\", ""}, &error), -1);
   EXPECT_NE(error.find("Cannot change to D:\\NOWHERE\\"), std::string::npos) << error;

@@ -456,11 +456,13 @@ std::string notInstalledText(const std::string& program, const char* what, const
          variable + " to the command that starts it.";
 }
 
-// A native port's program: a path as it is, a name on $PATH and then in /usr/games (where
-// Debian puts games, often outside a desktop user's PATH).
+// A native port's program: an absolute path as it is, a name on $PATH and then in /usr/games
+// (where Debian puts games, often outside a desktop user's PATH). A relative path would be
+// read from the game's directory once the program runs there: it names nothing here.
 std::optional<std::string> findNativeProgram(const std::string& program, char** env) {
   if (program.empty()) return std::nullopt;
   if (program.find('/') != std::string::npos) {
+    if (program[0] != '/') return std::nullopt;
     struct stat st {};
     if (::stat(program.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
         ::access(program.c_str(), X_OK) == 0)
