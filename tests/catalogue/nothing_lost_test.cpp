@@ -69,9 +69,8 @@ TEST_F(NothingLostTest, DamagedSettingsAndThePlayersGamesAreKeptAsideAndTold) {
   EXPECT_EQ(fileText(program + "QuillfenUnivInfo-20261208-074512.dat").size(), 100u);
   EXPECT_EQ(fileText(program + "QuillfenGameInfo-20261208-074512.dat"), games);
   ASSERT_EQ(prompter.texts().size(), 2u);
-  EXPECT_EQ(prompter.texts()[0],
-            "The settings file C:\\QF95\\QuillfenUnivInfo.dat is kept as "
-            "C:\\QF95\\QuillfenUnivInfo-20261208-074512.dat.");
+  EXPECT_EQ(prompter.texts()[0], "The settings file C:\\QF95\\QuillfenUnivInfo.dat is kept as "
+                                 "C:\\QF95\\QuillfenUnivInfo-20261208-074512.dat.");
   EXPECT_EQ(prompter.texts()[1].rfind("The factory game definitions are installed again.", 0), 0u);
 }
 
