@@ -2,7 +2,8 @@
 # Installs what building, running and testing need on a fresh Debian 12 machine.
 set -euo pipefail
 packages=(g++ clang clang-tidy libclang-rt-14-dev python3 cmake make googletest libgtest-dev libgmock-dev libbenchmark-dev
-          libwxgtk3.2-dev dosbox nasm xvfb xauth imagemagick xdotool freedoom unzip zip)
+          libwxgtk3.2-dev dosbox nasm xvfb xauth imagemagick xdotool freedoom unzip zip
+          chocolate-doom)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

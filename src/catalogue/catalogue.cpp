@@ -52,7 +52,8 @@ std::string dateStamp(int64_t seconds) {
   days += 719468;
   const int64_t era = (days >= 0 ? days : days - 146096) / 146097;
   const int64_t dayOfEra = days - era * 146097;
-  const int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const int64_t yearOfEra =
+      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
   const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
   const int64_t monthIndex = (5 * dayOfYear + 2) / 153;
   const int64_t day = dayOfYear - (153 * monthIndex + 2) / 5 + 1;
@@ -122,6 +123,7 @@ bool Catalogue::searchDrives() {
   bool searched = false;
   {
     GameFinder finder(fs_, prompter_, startupDir_, univ_);
+    finder.setNativePrograms(native_);
     if (!finder.InstallDefaultsAndSearch()) noteWriteFailure(gameInfoPath());
     searched = !finder.searchedDrives().empty();
   }
@@ -164,8 +166,7 @@ bool Catalogue::gameFileHoldsGames() {
   if (!bytes) return false;
   for (size_t at = 0; at + GameInfoRecord::kSize <= bytes->size(); at += GameInfoRecord::kSize) {
     GameInfoRecord record;
-    std::copy_n(bytes->begin() + std::ptrdiff_t(at), GameInfoRecord::kSize,
-                record.bytes().begin());
+    std::copy_n(bytes->begin() + std::ptrdiff_t(at), GameInfoRecord::kSize, record.bytes().begin());
     if (!record.get(game_info::GameDir).empty()) return true;
   }
   return false;
@@ -183,6 +184,19 @@ void Catalogue::keepAside(const std::string& path, const char* why) {
     text += " could not be kept aside (" + fs_.lastErrorText() + ").";
   }
   prompter_.tell(text);
+}
+
+RunWith Catalogue::runWith(int slot) {
+  return RunWithSettings::load(fs_, startupDir_).get(slot);
+}
+
+bool Catalogue::setRunWith(int slot, const RunWith& runWith) {
+  RunWithSettings settings = RunWithSettings::load(fs_, startupDir_);
+  if (settings.get(slot) == runWith) return true;
+  settings.set(slot, runWith);
+  if (settings.save(fs_, startupDir_)) return true;
+  noteWriteFailure(startupDir_ + RunWithSettings::kFileName);
+  return false;
 }
 
 void Catalogue::noteWriteFailure(const std::string& path) {

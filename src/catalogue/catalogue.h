@@ -11,8 +11,10 @@
 #include "catalogue/game_data_record.h"
 #include "catalogue/game_info_record.h"
 #include "catalogue/launch_link.h"
+#include "catalogue/run_with.h"
 #include "catalogue/univ_info_record.h"
 #include "platform/file_system.h"
+#include "platform/native_programs.h"
 #include "platform/prompter.h"
 
 namespace catalogue {
@@ -35,6 +37,9 @@ class Catalogue {
   // A first start that finds no game offers to choose the folder of the player's games, which
   // becomes a drive of its own; without a chooser (or a changeable drive map) it does not.
   void setGameFolderChooser(GameFolderChooser* chooser) { folderChooser_ = chooser; }
+  // The first start (and a reset) also looks for native ports on this machine through
+  // `programs`, which outlives the catalogue; without it they are not looked for.
+  void setNativePrograms(const platform::NativePrograms* programs) { native_ = programs; }
   // Runs after the defaults were installed and the drives searched (the silent SpaceOrb check).
   void setAfterSearch(std::function<void()> afterSearch) { afterSearch_ = std::move(afterSearch); }
 
@@ -62,6 +67,11 @@ class Catalogue {
                        bool* edited = nullptr);
   void ResetAllDataFiles();
   int LoadGameData();
+
+  // What the game of `slot` runs with, a setting of this machine kept beside the records.
+  RunWith runWith(int slot);
+  // False when it could not be saved (kept for takeSaveError()).
+  bool setRunWith(int slot, const RunWith& runWith);
 
   GameInfoRecord& current() { return current_; }
   const GameInfoRecord& current() const { return current_; }
@@ -100,6 +110,7 @@ class Catalogue {
   GameLocationDialogRunner* locationDialog_ = nullptr;
   MainViewRefresher* refresher_ = nullptr;
   GameFolderChooser* folderChooser_ = nullptr;
+  const platform::NativePrograms* native_ = nullptr;
   std::function<void()> afterSearch_;
 
   GameInfoRecord current_;

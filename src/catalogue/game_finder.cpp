@@ -6,6 +6,7 @@
 #include "catalogue/default_univ_info.h"
 #include "catalogue/game_list_reader.h"
 #include "catalogue/game_types.h"
+#include "catalogue/native_ports.h"
 #include "catalogue/record_file.h"
 #include "platform/dos_path.h"
 
@@ -81,7 +82,9 @@ bool GameFinder::InstallDefaultsAndSearch() {
   resetGameFile();
   collectDrives();
   if (!searchBuiltInTypes()) return false;
+  nextListedSlot_ = kFirstListedSlot;
   searchGameList();
+  if (native_) SearchNativePorts();
   if (gameFileFailed_) return false;
   if (finalCheck_) finalCheck_();
   return true;
@@ -175,7 +178,9 @@ void GameFinder::searchGameList() {
 void GameFinder::SearchGameList(std::string content) {
   if (drives_.empty()) collectDrives();
   GameListReader list(std::move(content));
-  int nextSlot = kFirstListedSlot;
+  // The native ports' games follow the list's.
+  nextListedSlot_ = kFirstListedSlot;
+  int& nextSlot = nextListedSlot_;
   while (list.NextEntry() && nextSlot <= kHighestSlot) {
     const std::string executable = list.ReadSetting("ExecuteFile");
     const std::string searchDir = list.ReadSetting("SearchDir");
@@ -220,10 +225,97 @@ bool GameFinder::writeFoundGames() {
     for (int slot = 0; slot < kBuiltInSlots; ++slot)
       put(size_t(slotOffset(slot)), defaults_[size_t(slot)].bytes());
   for (const auto& [slot, record] : foundSlots_) put(size_t(slotOffset(slot)), record.bytes());
+  // What the written slots run with goes with them: a new definition starts in DOSBox unless
+  // it was found as a native port.
+  RunWithSettings runWith = RunWithSettings::load(fs_, startupDir_);
+  const RunWithSettings runWithBefore = runWith;
+  if (defaultsPending_)
+    for (int slot = 0; slot < kBuiltInSlots; ++slot) runWith.set(slot, {});
+  for (const auto& entry : foundSlots_) {
+    auto native = runWith_.find(entry.first);
+    runWith.set(entry.first, native == runWith_.end() ? RunWith{} : native->second);
+  }
   defaultsPending_ = false;
   foundSlots_.clear();
+  runWith_.clear();
+  if (runWith.text() != runWithBefore.text() && !runWith.save(fs_, startupDir_))
+    gameFileFailed_ = true;
   if (*file != before && !fs_.replaceWhole(path, *file)) gameFileFailed_ = true;
   return !gameFileFailed_;
+}
+
+int GameFinder::nativeSlotFor(const NativeGameData& data, const std::string& dataFile,
+                              const std::vector<uint8_t>& gameFile,
+                              const RunWithSettings& runWith) const {
+  auto recordAt = [&](int slot) {
+    GameInfoRecord record;
+    const size_t offset = size_t(slotOffset(slot));
+    if (gameFile.size() >= offset + GameInfoRecord::kSize)
+      std::copy_n(gameFile.begin() + ptrdiff_t(offset), GameInfoRecord::kSize,
+                  record.bytes().begin());
+    return record;
+  };
+  // The slot that holds this game already (a reset finds it again), else the first free one:
+  // a player's own games from slot 20 on stay.
+  for (int slot = nextListedSlot_; slot <= kHighestSlot; ++slot) {
+    if (foundSlots_.count(slot)) continue;
+    const std::vector<std::string>& arguments = runWith.get(slot).arguments;
+    if (recordAt(slot).get(game_info::GameName) == data.name &&
+        std::find(arguments.begin(), arguments.end(), dataFile) != arguments.end())
+      return slot;
+  }
+  for (int slot = nextListedSlot_; slot <= kHighestSlot; ++slot) {
+    if (foundSlots_.count(slot)) continue;
+    const GameInfoRecord record = recordAt(slot);
+    if (record.get(game_info::IsDefined) == 0 || record.get(game_info::GameDir).empty())
+      return slot;
+  }
+  return -1;
+}
+
+void GameFinder::SearchNativePorts() {
+  if (!native_) return;
+  const std::vector<std::string> files = native_->dataFiles();
+  const std::vector<uint8_t> gameFile =
+      fs_.readWhole(startupDir_ + kGameInfoFile).value_or(std::vector<uint8_t>{});
+  const RunWithSettings runWith = RunWithSettings::load(fs_, startupDir_);
+  // In the order of the known game data, so the main game of a port comes first; the first
+  // folder that has a game's data is the one it plays from.
+  for (const NativeGameData& data : kNativeGameData) {
+    const auto file = std::find_if(files.begin(), files.end(), [&](const std::string& path) {
+      const size_t slash = path.rfind('/');
+      return slash != std::string::npos && equalsIgnoreCase(path.substr(slash + 1), data.dataFile);
+    });
+    if (file == files.end()) continue;
+    const std::optional<std::string> program = native_->findProgram(data.program);
+    if (!program) continue;
+    // The game's directory is where its data is; a folder no drive reaches cannot be one.
+    const size_t slash = file->rfind('/');
+    const std::optional<std::string> folder =
+        fs_.dosPath(slash == 0 ? std::string("/") : file->substr(0, slash));
+    if (!folder) continue;
+    const int slot = nativeSlotFor(data, *file, gameFile, runWith);
+    if (slot < 0) break;
+
+    working_ = defaults_[size_t(data.builtInSlot)];
+    working_.set(game_info::Marker, kValidMarker);
+    working_.set(game_info::GameName, data.name);
+    working_.set(game_info::GameDir, platform::dos::withTrailingSeparator(*folder));
+    // The field takes an 8.3 name: the data file's alias where its own name is longer.
+    const std::string dataFile =
+        platform::dos::withTrailingSeparator(*folder) + file->substr(slash + 1);
+    working_.set(game_info::ExecuteFile,
+                 platform::dos::fileNameOf(fs_.shortPathName(dataFile).value_or(dataFile)));
+    working_.set(game_info::IsDefined, 1);
+    found_ = true;
+    if (univ_.get(univ_info::CurrentSlot) == kNoSlotSelected)
+      univ_.set(univ_info::CurrentSlot, slot);
+    const std::string slotData = gameDataPath(startupDir_, slot);
+    if (fs_.exists(slotData)) fs_.deleteFile(slotData);
+    foundSlots_[slot] = working_;
+    runWith_[slot] = RunWith{true, *program, {"-iwad", *file}};
+  }
+  writeFoundGames();
 }
 
 void GameFinder::applyListEntry(const GameListReader& list) {

@@ -11,15 +11,19 @@
 #include <unordered_set>
 #include <vector>
 
+#include "catalogue/catalogue_files.h"
 #include "catalogue/game_info_record.h"
+#include "catalogue/run_with.h"
 #include "catalogue/univ_info_record.h"
 #include "platform/dos_text.h"
 #include "platform/file_system.h"
+#include "platform/native_programs.h"
 #include "platform/prompter.h"
 
 namespace catalogue {
 
 class GameListReader;
+struct NativeGameData;
 
 class GameFinder {
  public:
@@ -33,6 +37,15 @@ class GameFinder {
   // could not be written.
   bool InstallDefaultsAndSearch();
   void setFinalCheck(std::function<void()> check) { finalCheck_ = std::move(check); }
+  // After the game list, the native ports this machine has are looked for with their game
+  // data; none: not looked for.
+  void setNativePrograms(const platform::NativePrograms* programs) { native_ = programs; }
+
+  // The native ports' part of the search: each port and game data pair found is defined in the
+  // next free slot from 20 (after the game list's games; the slot that holds the same game
+  // already, on a reset), from the built-in definition of its game, to run with the port and
+  // "-iwad" and the data file.
+  void SearchNativePorts();
 
   // Searches every kept drive for one game; on a hit completes the working record, keeps it
   // for `slot` (the search writes the found games into the game file together) and returns
@@ -62,6 +75,10 @@ class GameFinder {
   bool searchBuiltInTypes();
   void searchGameList();
   void applyListEntry(const GameListReader& list);
+  // Where a native port's game goes in `gameFile` (the game file's bytes); -1 when no slot is
+  // left.
+  int nativeSlotFor(const NativeGameData& data, const std::string& dataFile,
+                    const std::vector<uint8_t>& gameFile, const RunWithSettings& runWith) const;
   // Writes the reset slots and the records of the games found since the last call into the
   // game file at once.
   // False (and the search stops) when the file could not be read or written.
@@ -119,6 +136,11 @@ class GameFinder {
   std::map<int, GameInfoRecord> foundSlots_;
   bool found_ = false;
   bool gameFileFailed_ = false;
+  const platform::NativePrograms* native_ = nullptr;
+  // The first slot a native port's game may take: the one after the game list's games.
+  int nextListedSlot_ = kFirstListedSlot;
+  // How the slots about to be written run; a written slot not here runs in DOSBox.
+  std::map<int, RunWith> runWith_;
   std::function<void()> finalCheck_;
 };
 

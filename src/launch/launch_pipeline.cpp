@@ -1,9 +1,12 @@
 #include "launch/launch_pipeline.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 #include "catalogue/catalogue_files.h"
 #include "catalogue/game_types.h"
+#include "catalogue/native_ports.h"
 #include "launch/arg_pass_patch.h"
 #include "launch/command_line_composer.h"
 #include "launch/config_file_writer.h"
@@ -55,6 +58,18 @@ constexpr const char* kNotADosName =
 
 constexpr size_t kWindowsCommandLine = 255;
 
+constexpr const char* kNoHostPath =
+    "%s cannot be given to %s: no folder of this machine is mapped to its drive.";
+
+// Stands for a blank inside a path while the composed pieces are split into arguments at
+// their blanks; no name holds it.
+constexpr char kBlankInPath = '\x1f';
+
+bool isAbsoluteDosPath(const std::string& text) {
+  return text.size() >= 3 && std::isalpha(static_cast<unsigned char>(text[0])) && text[1] == ':' &&
+         text[2] == '\\';
+}
+
 // The communication program of each connection type, in connection-type order.
 const TextField<GameInfoTag>* const kCommPrograms[] = {
     &game_info::SerialExecuteFile,        &game_info::ModemExecuteFile,
@@ -84,7 +99,9 @@ LaunchState LaunchPipeline::newLaunchState() const {
   // One spelling for both directories, so they compare and combine as text: a DOS program gets
   // 8.3 forms (what it can take, and what the file manager stores for it), a Windows program
   // long names. The file system finds both spellings.
-  const bool dosProgram = catalogue_.current().get(game_info::WindowsModeOnly) == 0;
+  state.NativeRun = runWith();
+  const bool dosProgram =
+      catalogue_.current().get(game_info::WindowsModeOnly) == 0 && !state.NativeRun.native;
   auto launchForm = [&](const std::string& dir) {
     if (dir.empty()) return dir;
     auto form = dosProgram ? services_.fs.shortPathName(dir) : services_.fs.longPathName(dir);
@@ -268,23 +285,15 @@ LaunchOutcome LaunchPipeline::runOnce(LaunchState& state) {
 
 // One launch, step by step; each step that can fail says so and ends the launch.
 LaunchOutcome LaunchPipeline::runSteps(LaunchState& state) {
+  // An editor is a DOS program whatever the game runs with.
+  if (state.NativeRun.native && !state.EditorLaunch) return runNative(state);
   // Nothing is written or renamed for a launch that cannot happen.
   if (!namesFitDos(state)) return LaunchOutcome::kAbandoned;
   if (!placeSelectedFile(state)) return LaunchOutcome::kAbandoned;
   if (!prepareContent(state)) return LaunchOutcome::kAbandoned;
   if (!prepareHelpers(state)) return LaunchOutcome::kAbandoned;
 
-  OptionLines lines;
-  buildOptionLines(lines,
-                   OptionLineInputs{catalogue_.current(), catalogue_.gameData(), catalogue_.univ(),
-                                    catalogue_.launchLink().workingCopies(), state.LaunchDir,
-                                    state.SelectedDir, services_.fs},
-                   session_);
-  // The game loads the converted twin of a picked CON file, or the copy put where it loads.
-  if (!state.ConLaunchFile.empty() && !lines[kLineSelectedFile].Value.empty())
-    lines[kLineSelectedFile].Value = state.ConLaunchFile;
-  else if (!state.PlacedFile.empty() && !lines[kLineSelectedFile].Value.empty())
-    lines[kLineSelectedFile].Value = state.PlacedFile;
+  OptionLines lines = launchOptionLines(state);
   const std::string startSelectedDir = state.SelectedDir;
   std::string dosCommand;
   if (!composeCommandLine(state, lines, dosCommand)) return LaunchOutcome::kAbandoned;
@@ -310,6 +319,104 @@ LaunchOutcome LaunchPipeline::runSteps(LaunchState& state) {
   if (ipx) services_.processes.setIpxNetwork(false);
   if (outcome == LaunchOutcome::kReturned) services_.fs.setCurrentDirectory(state.LaunchDir);
   return outcome;
+}
+
+catalogue::RunWith LaunchPipeline::runWith() const {
+  return catalogue_.runWith(catalogue_.currentSlot());
+}
+
+OptionLines LaunchPipeline::launchOptionLines(const LaunchState& state) {
+  OptionLines lines;
+  buildOptionLines(lines,
+                   OptionLineInputs{catalogue_.current(), catalogue_.gameData(), catalogue_.univ(),
+                                    catalogue_.launchLink().workingCopies(), state.LaunchDir,
+                                    state.SelectedDir, services_.fs},
+                   session_);
+  // The game loads the converted twin of a picked CON file, or the copy put where it loads.
+  if (!state.ConLaunchFile.empty() && !lines[kLineSelectedFile].Value.empty())
+    lines[kLineSelectedFile].Value = state.ConLaunchFile;
+  else if (!state.PlacedFile.empty() && !lines[kLineSelectedFile].Value.empty())
+    lines[kLineSelectedFile].Value = state.PlacedFile;
+  return lines;
+}
+
+LaunchOutcome LaunchPipeline::runNative(LaunchState& state) {
+  const std::string program = state.NativeRun.program;
+  if (program.empty()) {
+    services_.prompter.ask(platform::kCaptionError,
+                           catalogue_.current().get(game_info::GameName) +
+                               " runs with a native program, but none is given. Choose it under "
+                               "\"Run with\" in the game's definition.",
+                           platform::Buttons::kOk);
+    return LaunchOutcome::kAbandoned;
+  }
+  if (!placeSelectedFile(state)) return LaunchOutcome::kAbandoned;
+  if (!prepareContent(state)) return LaunchOutcome::kAbandoned;
+
+  OptionLines lines = launchOptionLines(state);
+  const std::string startSelectedDir = state.SelectedDir;
+  {
+    OptionLines hostLines = lines;
+    if (!valuesOnHost(hostLines, program)) return LaunchOutcome::kAbandoned;
+    composeArguments(state, hostLines);
+  }
+  services_.fs.setCurrentDirectory(state.LaunchDir);
+  writeConfigurationFiles(state, lines, startSelectedDir);
+
+  platform::NativeStart start;
+  start.program = program;
+  start.args = state.NativeRun.arguments;
+  for (std::string& arg : nativeArguments(state)) start.args.push_back(std::move(arg));
+  start.directory = state.LaunchDir;
+  start.package = catalogue::nativePortPackage(program);
+  std::string error;
+  const int status = services_.processes.startNativeAndWait(start, &error);
+  if (status == -1) {
+    services_.prompter.ask(platform::kCaptionError, error, platform::Buttons::kOk);
+  } else {
+    recordLaunch(state, Start{program, start.args});
+  }
+  services_.fs.setCurrentDirectory(state.LaunchDir);
+  return LaunchOutcome::kReturned;
+}
+
+bool LaunchPipeline::valuesOnHost(OptionLines& lines, const std::string& program) {
+  for (OptionLine& line : lines) {
+    if (!isAbsoluteDosPath(line.Value)) continue;
+    std::optional<std::string> host = services_.fs.hostPath(line.Value);
+    if (!host || host->find(kBlankInPath) != std::string::npos) {
+      char text[1024];
+      std::snprintf(text, sizeof text, kNoHostPath, line.Value.c_str(), program.c_str());
+      services_.prompter.ask(platform::kCaptionError, text, platform::Buttons::kOk);
+      return false;
+    }
+    std::replace(host->begin(), host->end(), ' ', kBlankInPath);
+    line.Value = *host;
+  }
+  return true;
+}
+
+std::vector<std::string> LaunchPipeline::nativeArguments(const LaunchState& state) const {
+  std::vector<std::string> words;
+  for (const std::string& piece : state.Args.args) {
+    size_t at = 0;
+    while (at < piece.size()) {
+      if (piece[at] == ' ') {
+        ++at;
+        continue;
+      }
+      size_t end = piece.find(' ', at);
+      if (end == std::string::npos) end = piece.size();
+      std::string word = piece.substr(at, end - at);
+      at = end;
+      // A path the template put in itself (the game's directory) is spelled here too.
+      if (isAbsoluteDosPath(word))
+        if (auto host = services_.fs.hostPath(word)) word = *host;
+      std::replace(word.begin(), word.end(), kBlankInPath, ' ');
+      words.push_back(std::move(word));
+    }
+  }
+  return words;
 }
 
 bool LaunchPipeline::placeSelectedFile(LaunchState& state) {
@@ -347,15 +454,7 @@ bool LaunchPipeline::prepareContent(LaunchState& state) {
 bool LaunchPipeline::composeCommandLine(LaunchState& state, const OptionLines& lines,
                                         std::string& dosCommand) {
   const GameInfoRecord& game = catalogue_.current();
-  // The CON step's arguments come first, so the option lines can never crowd them out.
-  if (!state.EditorLaunch)
-    for (const std::string& arg : state.ConArguments)
-      if (!state.Args.full()) state.Args.args.push_back(arg);
-  {
-    OptionLines commandLines = lines;
-    CommandLineComposer(services_.fs, LaunchRecords{game, catalogue_.gameData()}, state)
-        .composeCommandLine(commandLines, size_t(std::max(0, state.OptionStart)));
-  }
+  composeArguments(state, lines);
   dosCommand = game.get(game_info::GameDir) + game.get(game_info::ExecuteFile) + " ";
   for (const std::string& arg : state.Args.args) dosCommand += arg + " ";
   if (tailLength(state.Args.args) <= platform::kMaxCommandTail) return true;
@@ -364,6 +463,17 @@ bool LaunchPipeline::composeCommandLine(LaunchState& state, const OptionLines& l
                 platform::kMaxCommandTail, dosCommand.c_str());
   services_.prompter.ask(platform::kCaptionError, text, platform::Buttons::kOk);
   return false;
+}
+
+void LaunchPipeline::composeArguments(LaunchState& state, const OptionLines& lines) {
+  // The CON step's arguments come first, so the option lines can never crowd them out.
+  if (!state.EditorLaunch)
+    for (const std::string& arg : state.ConArguments)
+      if (!state.Args.full()) state.Args.args.push_back(arg);
+  OptionLines commandLines = lines;
+  CommandLineComposer(services_.fs, LaunchRecords{catalogue_.current(), catalogue_.gameData()},
+                      state)
+      .composeCommandLine(commandLines, size_t(std::max(0, state.OptionStart)));
 }
 
 // The program the PIF starts, where the session runs and where its PIF goes.

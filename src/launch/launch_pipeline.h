@@ -81,6 +81,23 @@ class LaunchPipeline {
   };
   LaunchOutcome runOnce(LaunchState& state);
   LaunchOutcome runSteps(LaunchState& state);
+  // A game that runs as a native program of this machine: the same option lines and command
+  // line with every path in this machine's spelling, the configuration files edited, then the
+  // program started with its fixed arguments and the game's and waited for. No PIF, no helper,
+  // no batch file.
+  LaunchOutcome runNative(LaunchState& state);
+  // The option lines of this launch, with the picked file as the game is to load it.
+  OptionLines launchOptionLines(const LaunchState& state);
+  // The command-line pass over its own copy of `lines`, after the CON step's arguments.
+  void composeArguments(LaunchState& state, const OptionLines& lines);
+  // The values that are paths as this machine spells them, a blank in them kept from the
+  // split into arguments; false (after telling the player) when one cannot be.
+  bool valuesOnHost(OptionLines& lines, const std::string& program);
+  // The arguments of the composed pieces: each piece split at its blanks, each path in this
+  // machine's spelling.
+  std::vector<std::string> nativeArguments(const LaunchState& state) const;
+  // The definition's "Run with" of the current game.
+  catalogue::RunWith runWith() const;
   bool prepareContent(LaunchState& state);
   // The picked file where the game loads it; false: the player abandoned the launch.
   bool placeSelectedFile(LaunchState& state);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "catalogue/launch_link.h"
+#include "catalogue/run_with.h"
 #include "launch/option_line.h"
 
 namespace launch {
@@ -40,6 +41,9 @@ struct LaunchState {
   // Where the picked file was put for the game to load it (its copy in the game's map
   // directory or scratch directory); empty when it stays where it is.
   std::string PlacedFile;
+  // What the game runs with (its definition's "Run with"): a native program of this machine
+  // when `native` is set, else a DOS session (or Wine for a Windows-only game).
+  catalogue::RunWith NativeRun;
 };
 
 // Program-wide values that a launch reads once.

@@ -166,6 +166,20 @@ class FileSystem {
   // The full DOS path with every component spelled as stored (case and long names).
   virtual std::optional<std::string> longPathName(const std::string& path) const = 0;
 
+  // The path of this machine a DOS path names, for a program of the machine that takes its own
+  // paths (a native port): long names, "/" separated. Nothing when no drive reaches it, or for
+  // a file system with no machine under it.
+  virtual std::optional<std::string> hostPath(const std::string& dosPath) const {
+    (void)dosPath;
+    return std::nullopt;
+  }
+  // The DOS path of a path of this machine, through the drive that holds it; nothing when none
+  // does.
+  virtual std::optional<std::string> dosPath(const std::string& hostPath) const {
+    (void)hostPath;
+    return std::nullopt;
+  }
+
   // Replaces the whole file: the new content goes to a temporary file beside it which is
   // then renamed over the old one, so a crash never leaves a torn file.
   virtual bool replaceWhole(const std::string& path, const std::vector<uint8_t>& bytes) = 0;

@@ -7,6 +7,15 @@
 
 namespace platform {
 
+// A program of this machine itself (a native port of a DOS game), started with an argument
+// vector: no shell, no DOS session.
+struct NativeStart {
+  std::string program;            // a host path, or a name looked up on the program path
+  std::vector<std::string> args;  // the program's arguments, each one whole
+  std::string directory;          // where it runs: a DOS path over the drive map
+  std::string package;            // the package that provides it, for the message when missing
+};
+
 class Processes {
  public:
   virtual ~Processes() = default;
@@ -22,6 +31,9 @@ class Processes {
   // Starts a Windows program without waiting; false with the system's text on failure.
   virtual bool startWindowsProgram(const std::string& application, const std::string& commandLine,
                                    const std::string& currentDirectory, std::string* error) = 0;
+  // Starts a program of this machine and waits for it to end. Returns its exit status, or -1
+  // with the reason in `error` (a missing program is named with the package that provides it).
+  virtual int startNativeAndWait(const NativeStart& start, std::string* error) = 0;
   // Runs a command through the command interpreter and waits; returns its exit status.
   virtual int runCommand(const std::string& commandText) = 0;
   // Opens a text file in the text viewer without waiting.

@@ -24,7 +24,8 @@ HostServices::HostServices(const SystemOptions& options)
     : hostFs_(prefixOf(options)),
       wrapped_(options.wrapFileSystem ? options.wrapFileSystem(hostFs_) : nullptr),
       processes_(hostFs_, options.processes),
-      registry_(hostFs_.prefix() + "/user.reg") {
+      registry_(hostFs_.prefix() + "/user.reg"),
+      native_(options.nativePrograms) {
   network_.onServerChange(
       [this](const platform::IpxServer& server) { processes_.setIpxServer(server); });
 }
@@ -50,6 +51,7 @@ void QuillfenSystem::wire(std::string startupDir, std::function<void()> afterSea
   catalogue_ = std::make_unique<catalogue::Catalogue>(
       fileSystem(), prompter_, platform::dos::withTrailingSeparator(std::move(startupDir)),
       launchLink_);
+  catalogue_->setNativePrograms(services_.nativePrograms());
   ipxServerChoice_ = std::make_unique<multiplayer::IpxServerChoice>(network(), fileSystem(),
                                                                     catalogue_->startupDirectory());
   ipxServerChoice_->applyStored();

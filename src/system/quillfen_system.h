@@ -21,6 +21,7 @@
 #include "platform/host/host_clock.h"
 #include "platform/host/host_file_system.h"
 #include "platform/host/host_joystick.h"
+#include "platform/host/host_native_programs.h"
 #include "platform/host/host_network.h"
 #include "platform/host/host_processes.h"
 #include "platform/host/wine_registry.h"
@@ -38,6 +39,8 @@ struct SystemOptions {
   // Wraps the host file system for everything above the platform layer (the window shows the
   // drive search's progress through one); none: the host file system itself.
   std::function<std::unique_ptr<platform::FileSystem>(platform::HostFileSystem&)> wrapFileSystem;
+  // Where the first start looks for native ports and their game data.
+  platform::HostNativePrograms nativePrograms = platform::HostNativePrograms::fromEnvironment();
   // Runs after each drive search, before the silent SpaceOrb check.
   std::function<void()> afterSearch;
 };
@@ -56,6 +59,7 @@ class HostServices : public SystemServices {
   platform::Registry& registry() override { return registry_; }
   platform::Clock& clock() override { return clock_; }
   platform::Network& network() override { return network_; }
+  const platform::NativePrograms* nativePrograms() override { return &native_; }
 
  private:
   platform::HostFileSystem hostFs_;
@@ -65,6 +69,7 @@ class HostServices : public SystemServices {
   platform::HostClock clock_;
   platform::HostNetwork network_;
   platform::HostJoystick joystick_;
+  platform::HostNativePrograms native_;
 };
 
 class QuillfenSystem {

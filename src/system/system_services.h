@@ -4,6 +4,7 @@
 
 #include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/native_programs.h"
 #include "platform/network.h"
 #include "platform/processes.h"
 #include "platform/registry.h"
@@ -18,6 +19,8 @@ class SystemServices {
   virtual platform::Registry& registry() = 0;
   virtual platform::Clock& clock() = 0;
   virtual platform::Network& network() = 0;
+  // The native ports a first start looks for; none: it does not look.
+  virtual const platform::NativePrograms* nativePrograms() { return nullptr; }
 };
 
 }  // namespace qf95

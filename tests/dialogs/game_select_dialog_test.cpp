@@ -118,3 +118,50 @@ TEST_F(GameSelectDialogTest, ProtectionCoversTheFirstTenSlotsOnly) {
 }
 
 }  // namespace
+
+namespace {
+
+// "Run with:" comes in from the settings beside the records and goes back only after OK.
+TEST_F(GameSelectDialogTest, RunWithIsShownAndKeptPerSlotOnlyAfterOk) {
+  Catalogue& c = started();
+  putGame(20, "Freedoom: Phase 2");
+  ASSERT_TRUE(
+      c.setRunWith(20, RunWith{true, "/usr/games/chocolate-doom", {"-iwad", "/a b/x.wad"}}));
+  GameSelectDialog d(c, 0, 0, buffer);
+
+  d.defineSlot(20, [](DefineGameDialog& g) {
+    EXPECT_EQ(g.fields().runWith, 1);
+    EXPECT_TRUE(g.nativeFieldsEnabled());
+    EXPECT_EQ(g.fields().nativeProgram, "/usr/games/chocolate-doom");
+    EXPECT_EQ(g.fields().nativeArguments, "-iwad \"/a b/x.wad\"");
+    g.fields().runWith = 0;  // cancelled: nothing changes
+  });
+  EXPECT_TRUE(c.runWith(20).native);
+
+  d.defineSlot(20, [](DefineGameDialog& g) {
+    g.fields().runWith = 0;
+    EXPECT_FALSE(g.nativeFieldsEnabled());
+    g.ok();
+  });
+  // DOSBox again; the program and its arguments stay for a switch back.
+  EXPECT_EQ(c.runWith(20), (RunWith{false, "/usr/games/chocolate-doom", {"-iwad", "/a b/x.wad"}}));
+  EXPECT_EQ(c.currentSlot(), 0);  // the current game is put back
+
+  d.defineSlot(20, [](DefineGameDialog& g) {
+    EXPECT_EQ(g.fields().runWith, 0);
+    g.fields().runWith = 1;
+    g.nativeProgramChosen("/opt/port");
+    g.fields().nativeArguments = "-iwad '/x' \"\"";
+    g.ok();
+  });
+  EXPECT_EQ(c.runWith(20), (RunWith{true, "/opt/port", {"-iwad", "'/x'", ""}}));
+  // Another slot is untouched; an undefined slot keeps nothing.
+  EXPECT_EQ(c.runWith(0), RunWith{});
+  d.defineSlot(30, [](DefineGameDialog& g) {
+    g.fields().runWith = 1;
+    g.ok();
+  });
+  EXPECT_EQ(c.runWith(30), RunWith{});
+}
+
+}  // namespace

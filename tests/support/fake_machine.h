@@ -11,6 +11,7 @@
 #include "catalogue/catalogue_files.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_file_system.h"
+#include "platform/fake/fake_native_programs.h"
 #include "platform/fake/fake_network.h"
 #include "platform/fake/fake_processes.h"
 #include "platform/fake/fake_registry.h"
@@ -37,12 +38,14 @@ struct FakeMachine : qf95::SystemServices {
   platform::Registry& registry() override { return fakeRegistry; }
   platform::Clock& clock() override { return fakeClock; }
   platform::Network& network() override { return fakeNetwork; }
+  const platform::NativePrograms* nativePrograms() override { return &fakeNativePrograms; }
 
   platform::FakeFileSystem fs;
   platform::FakeProcesses fakeProcesses;
   platform::FakeRegistry fakeRegistry;
   platform::FakeClock fakeClock;
   platform::FakeNetwork fakeNetwork;
+  platform::FakeNativePrograms fakeNativePrograms;
 };
 
 }  // namespace testsupport

@@ -3,13 +3,14 @@
 // do, message boxes are answered from the script, and every program start is printed before
 // it happens.
 //
-//   qf95-headless [--prefix DIR] [--output FILE] [SCRIPT]
+//   qf95-headless [--prefix DIR] [--output FILE] [--timeout SECONDS] [SCRIPT]
 //
 // The script is read from standard input when no file is given. The started programs' own
 // output goes to FILE, standard error when none is given, so that standard output holds the
 // transcript alone.
 // The start-up directory is the current directory, as for the program.
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <fstream>
@@ -26,6 +27,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/dialogs/drives_dialog.h"
 #include "catalogue/dialogs/game_location_dialog.h"
+#include "catalogue/dialogs/game_select_dialog.h"
 #include "dialog_fill.h"
 #include "files/episode_tree.h"
 #include "files/file_manager.h"
@@ -130,6 +132,13 @@ class RecordingProcesses : public platform::Processes {
          << currentDirectory << "\n";
     out_.flush();
     return inner_.startWindowsProgram(application, commandLine, currentDirectory, error);
+  }
+  int startNativeAndWait(const platform::NativeStart& start, std::string* error) override {
+    out_ << "start native " << quoted(start.program);
+    for (const std::string& arg : start.args) out_ << " " << quoted(arg);
+    out_ << " in " << start.directory << "\n";
+    out_.flush();
+    return inner_.startNativeAndWait(start, error);
   }
   int runCommand(const std::string& commandText) override {
     out_ << "start command " << commandText << " in " << fs_.currentDirectory() << "\n";
@@ -290,6 +299,34 @@ class RecordingHost : public app::MainWindowHost,
     // A define-game loop asks again while no game is current; a script cannot answer it.
     if (++locationRequests_ > 3) throw ScriptFault("the game location dialog keeps coming back");
     return cat_.currentSlot();
+  }
+  // The define-game dialog of `slot`, as a button of the game select dialog opens it, filled
+  // from the script: the name, the execution file and what the game runs with.
+  void defineGame(int slot) {
+    using catalogue::dialogs::DefineGameDialog;
+    catalogue::dialogs::GameSelectDialog select(cat_, /*protection=*/0, cat_.currentSlot(),
+                                                cat_.current());
+    select.defineSlot(slot, [this](DefineGameDialog& define) {
+      DefineGameDialog::Fields& f = define.fields();
+      headless::DialogForm form;
+      form.field("Game Name", [&f](const std::string& v) { f.name = v; });
+      form.field("Game Execution File", [&f](const std::string& v) { f.executionFile = v; });
+      form.field("Run with", [&f](const std::string& v) {
+        const std::vector<std::string> entries(DefineGameDialog::kRunWithNames.begin(),
+                                               DefineGameDialog::kRunWithNames.end());
+        f.runWith = headless::DialogForm::entryIndex(entries, v);
+      });
+      form.field("Native program", [&define](const std::string& v) {
+        if (!define.nativeFieldsEnabled()) throw headless::FillFault("the box is greyed");
+        define.fields().nativeProgram = v;
+      });
+      form.field("Fixed arguments", [&define](const std::string& v) {
+        if (!define.nativeFieldsEnabled()) throw headless::FillFault("the box is greyed");
+        define.fields().nativeArguments = v;
+      });
+      runDialog(
+          DefineGameDialog::kTitle, form, [&define] { define.ok(); }, [] {});
+    });
   }
   void runLaunchOptionsDialog() override {
     using launch::dialogs::LaunchOptions;
@@ -885,15 +922,20 @@ int main(int argc, char** argv) {
   std::string prefix = platform::HostFileSystem::defaultPrefix();
   std::string scriptPath;
   std::string programOutput = "/dev/stderr";
+  std::chrono::milliseconds programTimeout{0};
   for (int i = 1; i < argc; ++i) {
     if (!std::strcmp(argv[i], "--prefix") && i + 1 < argc) {
       prefix = argv[++i];
     } else if (!std::strcmp(argv[i], "--output") && i + 1 < argc) {
       programOutput = argv[++i];
+    } else if (!std::strcmp(argv[i], "--timeout") && i + 1 < argc && std::atoi(argv[i + 1]) > 0) {
+      // A game still running after this long is stopped (a test must not wait for ever).
+      programTimeout = std::chrono::seconds(std::atoi(argv[++i]));
     } else if (argv[i][0] != '-' && scriptPath.empty()) {
       scriptPath = argv[i];
     } else {
-      std::cerr << "usage: qf95-headless [--prefix DIR] [--output FILE] [SCRIPT]\n";
+      std::cerr << "usage: qf95-headless [--prefix DIR] [--output FILE] [--timeout SECONDS] "
+                   "[SCRIPT]\n";
       return 2;
     }
   }
@@ -916,6 +958,7 @@ int main(int argc, char** argv) {
   qf95::SystemOptions options;
   options.prefix = prefix;
   options.processes.outputFile = programOutput;
+  options.processes.timeout = programTimeout;
   qf95::QuillfenSystem system(std::move(options), prompter);
   platform::HostFileSystem& fs = system.hostFileSystem();
   RecordingProcesses processes(system.hostProcesses(), fs, out);
@@ -1050,6 +1093,11 @@ int main(int argc, char** argv) {
             break;
           case headless::Directive::Kind::kShow:
             printMultiplayer(out, window.multiplayerView(), window.numberLists());
+            break;
+          case headless::Directive::Kind::kDefineGame:
+            host.newCommand();
+            host.defineGame(d.command);
+            window.refreshView();
             break;
         }
       } catch (const ScriptFault& fault) {

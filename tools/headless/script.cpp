@@ -179,6 +179,13 @@ Script readScript(std::istream& in) {
       if (rest != "multiplayer") return fail("show takes multiplayer"), script;
       d.kind = Directive::Kind::kShow;
       d.what = rest;
+    } else if (word == "define-game") {
+      // The define-game dialog of a slot, as a game select button opens it.
+      const auto slot = number(rest);
+      if (!slot || *slot < 0 || *slot > 600)
+        return fail("define-game takes a slot, 0 to 600"), script;
+      d.kind = Directive::Kind::kDefineGame;
+      d.command = *slot;
     } else if (word == "choose-folder") {
       // The folder is the rest of the line: host names may hold blanks.
       if (rest.empty()) return fail("choose-folder takes a folder or cancel"), script;

@@ -26,12 +26,14 @@ struct Directive {
     kPress,
     kChooseFolder,
     kDrives,
-    kJoystick
+    kJoystick,
+    kDefineGame
   };
   Kind kind = Kind::kCommand;
   int line = 0;
   platform::Answer answer = platform::Answer::kOk;
-  // command: the id; select-favourite: the line, from 1; listen: seconds; joystick: ticks
+  // command: the id; select-favourite: the line, from 1; listen: seconds; joystick: ticks;
+  // define-game: the slot
   int command = 0;
   std::string
       path;  // select-file, select-dir: the DOS path; choose-folder, drives: the host folder

@@ -34,12 +34,22 @@ GameInfoRecord& gameClipboard() {
 
 DefineGameDialog::DefineGameDialog(GameInfoRecord& record, int slot, int advancedSetup,
                                    std::string gameDirectory, GameInfoRecord& clipboard)
+    : DefineGameDialog(record, slot, advancedSetup, std::move(gameDirectory), RunWith{},
+                       clipboard) {}
+
+DefineGameDialog::DefineGameDialog(GameInfoRecord& record, int slot, int advancedSetup,
+                                   std::string gameDirectory, const RunWith& runWith,
+                                   GameInfoRecord& clipboard)
     : record_(record),
       slot_(slot),
       advancedSetup_(advancedSetup),
       gameDirectory_(std::move(gameDirectory)),
-      clipboard_(clipboard) {
+      clipboard_(clipboard),
+      runWith_(runWith) {
   loadFields();
+  fields_.runWith = runWith_.native ? 1 : 0;
+  fields_.nativeProgram = runWith_.program;
+  fields_.nativeArguments = joinArguments(runWith_.arguments);
 }
 
 void DefineGameDialog::loadFields() {
@@ -90,6 +100,10 @@ void DefineGameDialog::pasteParameters() {
 }
 
 void DefineGameDialog::ok() {
+  // The program and its arguments stay when DOSBox is chosen, for a switch back.
+  runWith_.native = fields_.runWith == 1;
+  runWith_.program = fields_.nativeProgram;
+  runWith_.arguments = splitArguments(fields_.nativeArguments);
   auto [directory, file] = splitDirectoryAndName(fields_.executionFile);
   record_.set(gi::ExecuteFile, file);
   // A bare file name keeps the game's directory.

@@ -10,6 +10,7 @@
 
 #include "catalogue/dialogs/definition_pages.h"
 #include "catalogue/game_info_record.h"
+#include "catalogue/run_with.h"
 
 namespace catalogue::dialogs {
 
@@ -31,6 +32,8 @@ class DefineGameDialog {
   static constexpr const char* kUndefinedName = "Undefine";
   // Slots 0-17 hold the built-in definitions the advanced setup protects.
   static constexpr int kLastProtectedSlot = 17;
+  // The entries of "Run with:", in the order of Fields::runWith.
+  static constexpr std::array<const char*, 2> kRunWithNames{"DOSBox", "native program"};
 
   // The texts of the dialog's fields while it is open.
   struct Fields {
@@ -41,12 +44,20 @@ class DefineGameDialog {
     std::string levelCommand, levelMin, levelMax;
     int gameType = 0;  // entry of "Game Type ="; -1 when the record's type is not in the list
     bool preventOverride = false;
+    // "Run with:": 0 DOSBox, 1 a native program of this machine with its fixed arguments
+    // (the arguments as one line, split as splitArguments() splits it).
+    int runWith = 0;
+    std::string nativeProgram;
+    std::string nativeArguments;
   };
 
   // Edits `record` (the current record) of `slot`. `gameDirectory` is where "Search Execution
   // File" starts. The clipboard defaults to the process-wide one.
   DefineGameDialog(GameInfoRecord& record, int slot, int advancedSetup, std::string gameDirectory,
                    GameInfoRecord& clipboard = gameClipboard());
+  // The same, with what the game runs with now (a setting of this machine, not of the record).
+  DefineGameDialog(GameInfoRecord& record, int slot, int advancedSetup, std::string gameDirectory,
+                   const RunWith& runWith, GameInfoRecord& clipboard = gameClipboard());
 
   Fields& fields() { return fields_; }
   const Fields& fields() const { return fields_; }
@@ -70,7 +81,13 @@ class DefineGameDialog {
   // Does nothing while the clipboard holds no definition (no name).
   void pasteParameters();
 
-  // Stores the fields into the record.
+  // Whether the native program's boxes take input (only with "native program" chosen).
+  bool nativeFieldsEnabled() const { return fields_.runWith == 1; }
+  void nativeProgramChosen(const std::string& hostPath) { fields_.nativeProgram = hostPath; }
+  // What the game runs with: as it came in until OK, then as the fields said.
+  const RunWith& runWith() const { return runWith_; }
+
+  // Stores the fields into the record and into runWith().
   void ok();
 
  private:
@@ -82,6 +99,7 @@ class DefineGameDialog {
   int advancedSetup_;
   std::string gameDirectory_;
   GameInfoRecord& clipboard_;
+  RunWith runWith_;
   Fields fields_;
 };
 

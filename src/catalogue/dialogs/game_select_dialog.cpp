@@ -31,19 +31,26 @@ void GameSelectDialog::prevPage() {
 
 void GameSelectDialog::pressButton(int n, const DefineGameRunner& runDefine) {
   if (n < 1 || n > kButtons) return;
+  defineSlot(buttonSlot(n), runDefine);
+}
+
+void GameSelectDialog::defineSlot(int slot, const DefineGameRunner& runDefine) {
   const GameInfoRecord keptRecord = cat_.current();
   const int keptSlot = cat_.currentSlot();
-  const int slot = buttonSlot(n);
 
   cat_.univ().set(ui::CurrentSlot, slot);
   cat_.current() = cat_.ReadGameRecord(slot);
   const int advancedSetup = protection_ != 0 && slot < kProtectedBelow ? 1 : 0;
+  RunWith runWith = cat_.runWith(slot);
   {
-    DefineGameDialog define(cat_.current(), slot, advancedSetup, cat_.currentGameDirectory());
+    DefineGameDialog define(cat_.current(), slot, advancedSetup, cat_.currentGameDirectory(),
+                            runWith);
     runDefine(define);
+    runWith = define.runWith();
   }
   if (cat_.current().get(gi::IsDefined) != 0) {
     cat_.WriteGameRecord(slot, cat_.current());
+    cat_.setRunWith(slot, runWith);
     if (slot == trackedSlot_) callerRecord_ = cat_.current();
   }
   if (slot != keptSlot) {

@@ -36,6 +36,9 @@ class GameSelectDialog {
   void nextPage();
   void prevPage();
   void pressButton(int n, const DefineGameRunner& runDefine);
+  // What a button does, for any slot: the define-game dialog of `slot`; its record and what
+  // it runs with are kept when the slot holds a defined game afterwards.
+  void defineSlot(int slot, const DefineGameRunner& runDefine);
 
  private:
   void refreshLabels();

@@ -278,7 +278,10 @@ void CMainFrame::sessionStarted(const std::string& program) {
   std::string name = services_.cat.current().get(catalogue::game_info::GameName);
   if (name.empty()) name = program;
   waitingForGame_ = std::make_unique<wxWindowDisabler>();
-  SetStatusText(gui::toWx("Running " + name + " in DOSBox..."), 0);
+  // A native port is named by its path, a DOS program runs in DOSBox.
+  const size_t slash = program.rfind('/');
+  const std::string in = slash == std::string::npos ? "DOSBox" : program.substr(slash + 1);
+  SetStatusText(gui::toWx("Running " + name + " in " + in + "..."), 0);
   Refresh();
   wxTheApp->Yield(true);
 }

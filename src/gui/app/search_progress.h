@@ -54,6 +54,12 @@ class SearchProgressFileSystem : public platform::FileSystem {
     return inner_.setCurrentDirectory(path);
   }
   std::string windowsDirectory() const override { return inner_.windowsDirectory(); }
+  std::optional<std::string> hostPath(const std::string& dosPath) const override {
+    return inner_.hostPath(dosPath);
+  }
+  std::optional<std::string> dosPath(const std::string& hostPath) const override {
+    return inner_.dosPath(hostPath);
+  }
   std::optional<std::string> shortPathName(const std::string& path) const override {
     return inner_.shortPathName(path);
   }

@@ -1,5 +1,6 @@
 #include "gui/dialogs/define_game_view.h"
 
+#include <wx/filedlg.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -21,6 +22,7 @@ constexpr size_t kNameMax = 19;
 constexpr size_t kExecutionFileMax = 127 + 12;
 constexpr size_t kCommandMax = 50;
 constexpr size_t kRangeMax = 3;
+constexpr size_t kNativeTextMax = 1024;
 
 wxTextCtrl* textBox(wxWindow* parent, int id, size_t maxLength, int widthChars,
                     bool digits = false) {
@@ -73,6 +75,24 @@ DefineGameView::DefineGameView(wxWindow* parent, DefineGameDialog& dialog, const
   kind->Add(preventOverride_, 0, wxLEFT | wxALIGN_CENTER_VERTICAL, 24);
   top->Add(kind, 0, wxALL, 8);
 
+  // What the game runs with: a DOS session, or a program of this machine (a native port)
+  // with fixed arguments before the game's own switches.
+  auto* run = new wxFlexGridSizer(3, 6, 8);
+  run->AddGrowableCol(1);
+  run->Add(new wxStaticText(this, wxID_ANY, "Run with:"), 0, wxALIGN_CENTER_VERTICAL);
+  wxArrayString runWith;
+  for (const char* name : DefineGameDialog::kRunWithNames) runWith.Add(name);
+  runWith_ = new wxChoice(this, kIdRunWith, wxDefaultPosition, wxDefaultSize, runWith);
+  run->Add(runWith_);
+  run->AddSpacer(0);
+  run->Add(new wxStaticText(this, wxID_ANY, "Native program:"), 0, wxALIGN_CENTER_VERTICAL);
+  run->Add(textBox(this, kIdNativeProgram, kNativeTextMax, 48), 1, wxEXPAND);
+  run->Add(new wxButton(this, kIdNativeProgramBrowse, "Browse..."));
+  run->Add(new wxStaticText(this, wxID_ANY, "Fixed arguments:"), 0, wxALIGN_CENTER_VERTICAL);
+  run->Add(textBox(this, kIdNativeArguments, kNativeTextMax, 48), 1, wxEXPAND);
+  run->AddSpacer(0);
+  top->Add(run, 0, wxEXPAND | wxLEFT | wxRIGHT, 8);
+
   auto* pages = new wxStaticBoxSizer(wxVERTICAL, this, "Game Options");
   auto* pageGrid = new wxGridSizer(4, 4, 6);
   for (DefinitionPage page : kDefinitionPages)
@@ -107,6 +127,24 @@ DefineGameView::DefineGameView(wxWindow* parent, DefineGameDialog& dialog, const
   for (DefinitionPage page : kDefinitionPages)
     Bind(
         wxEVT_BUTTON, [this, page](wxCommandEvent&) { openPage(page); }, kIdOptionPage + int(page));
+  Bind(
+      wxEVT_CHOICE,
+      [this](wxCommandEvent&) {
+        dialog_.fields().runWith = runWith_->GetSelection();
+        updateButtons();
+      },
+      kIdRunWith);
+  Bind(
+      wxEVT_BUTTON,
+      [this](wxCommandEvent&) {
+        // A program of this machine: its own path, not a DOS one.
+        wxFileDialog chooser(this, "Native program", "/usr/games", wxEmptyString, "All files (*)|*",
+                             wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+        if (chooser.ShowModal() != wxID_OK) return;
+        dialog_.nativeProgramChosen(fromWx(chooser.GetPath()));
+        text(kIdNativeProgram)->ChangeValue(toWx(dialog_.fields().nativeProgram));
+      },
+      kIdNativeProgramBrowse);
   Bind(
       wxEVT_BUTTON,
       [this](wxCommandEvent&) {
@@ -149,6 +187,9 @@ void DefineGameView::pushFields() {
   text(kIdLevelMax)->ChangeValue(toWx(f.levelMax));
   gameType_->SetSelection(f.gameType);
   preventOverride_->SetValue(f.preventOverride);
+  runWith_->SetSelection(f.runWith);
+  text(kIdNativeProgram)->ChangeValue(toWx(f.nativeProgram));
+  text(kIdNativeArguments)->ChangeValue(toWx(f.nativeArguments));
   updateButtons();
 }
 
@@ -167,12 +208,18 @@ void DefineGameView::pullFields() {
   f.levelMax = fromWx(text(kIdLevelMax)->GetValue());
   f.gameType = gameType_->GetSelection();
   f.preventOverride = preventOverride_->GetValue();
+  f.runWith = runWith_->GetSelection();
+  f.nativeProgram = fromWx(text(kIdNativeProgram)->GetValue());
+  f.nativeArguments = fromWx(text(kIdNativeArguments)->GetValue());
 }
 
 void DefineGameView::updateButtons() {
   dialog_.fields().name = fromWx(text(kIdGameName)->GetValue());
   for (DefinitionPage page : kDefinitionPages)
     FindWindow(kIdOptionPage + int(page))->Enable(dialog_.canOpen(page));
+  const bool native = dialog_.nativeFieldsEnabled();
+  for (int id : {kIdNativeProgram, kIdNativeProgramBrowse, kIdNativeArguments})
+    FindWindow(id)->Enable(native);
 }
 
 void DefineGameView::openPage(DefinitionPage page) {

@@ -29,6 +29,7 @@ class DefineGameView : public View {
   const PathBridge& paths_;
   wxChoice* gameType_ = nullptr;
   wxCheckBox* preventOverride_ = nullptr;
+  wxChoice* runWith_ = nullptr;
 };
 
 }  // namespace gui::dialogs

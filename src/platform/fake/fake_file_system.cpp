@@ -639,6 +639,37 @@ std::string FakeFileSystem::windowsDirectory() const {
   return "C:\\WINDOWS";
 }
 
+std::optional<std::string> FakeFileSystem::hostPath(const std::string& dosPath) const {
+  auto at = impl_->locate(dosPath);
+  if (!at) return std::nullopt;
+  auto folder = impl_->folders.find(at->dos.drive);
+  if (folder == impl_->folders.end()) return std::nullopt;
+  std::vector<std::string> parts = Impl::hostParts(folder->second);
+  for (size_t i = 0; i < at->dos.components.size(); ++i)
+    parts.push_back(i < at->chain.size() ? at->chain[i]->name : at->dos.components[i]);
+  return Impl::hostText(parts);
+}
+
+std::optional<std::string> FakeFileSystem::dosPath(const std::string& hostPath) const {
+  const std::vector<std::string> parts = Impl::hostParts(hostPath);
+  std::optional<std::string> best;
+  size_t bestLength = 0;
+  for (const auto& [letter, folder] : impl_->folders) {
+    const std::vector<std::string> root = Impl::hostParts(folder);
+    if (root.size() > parts.size() || !std::equal(root.begin(), root.end(), parts.begin()))
+      continue;
+    // The longest match; C to Y before Z.
+    if (best && (root.size() < bestLength || (root.size() == bestLength && letter == 'Z')))
+      continue;
+    std::string path = std::string(1, letter) + ":\\";
+    for (size_t i = root.size(); i < parts.size(); ++i)
+      path += parts[i] + (i + 1 < parts.size() ? "\\" : "");
+    best = path;
+    bestLength = root.size();
+  }
+  return best;
+}
+
 std::optional<std::string> FakeFileSystem::shortPathName(const std::string& path) const {
   try {
     auto at = impl_->locate(path);

@@ -67,6 +67,9 @@ class FakeFileSystem : public FileSystem, public DriveMap {
   std::string currentDirectory() const override;
   bool setCurrentDirectory(const std::string& path) override;
   std::string windowsDirectory() const override;
+  // Through the pretend machine's folders: D:\Maps\x.wad is /fake/drive_d/Maps/x.wad.
+  std::optional<std::string> hostPath(const std::string& dosPath) const override;
+  std::optional<std::string> dosPath(const std::string& hostPath) const override;
   std::optional<std::string> shortPathName(const std::string& path) const override;
   std::optional<std::string> longPathName(const std::string& path) const override;
   bool replaceWhole(const std::string& path, const std::vector<uint8_t>& bytes) override;

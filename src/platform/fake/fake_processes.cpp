@@ -33,6 +33,14 @@ bool FakeProcesses::startWindowsProgram(const std::string& application,
   return outcome.error.empty();
 }
 
+int FakeProcesses::startNativeAndWait(const NativeStart& start, std::string* error) {
+  Call call{Kind::kNative, start.program, start.args, start.directory};
+  call.package = start.package;
+  Outcome outcome = next(std::move(call));
+  if (!outcome.error.empty() && error) *error = outcome.error;
+  return outcome.status;
+}
+
 int FakeProcesses::runCommand(const std::string& commandText) {
   return next({Kind::kCommand, commandText, {}, {}}).status;
 }
@@ -52,7 +60,7 @@ std::vector<std::string> FakeProcesses::transcript() const {
   std::vector<std::string> lines;
   for (const Call& call : calls_) {
     static const char* const kNames[] = {"pif-wait", "pif-exec",    "windows",
-                                         "command",  "text-viewer", "unzip"};
+                                         "command",  "text-viewer", "unzip", "native"};
     std::string line = std::string(kNames[static_cast<int>(call.kind)]) + " " + call.program;
     for (const std::string& arg : call.args) line += " " + arg;
     if (!call.directory.empty()) line += " (in " + call.directory + ")";

@@ -368,7 +368,10 @@ std::optional<std::string> HostFileSystem::hostPath(const std::string& dosPath) 
     if (!at) return std::nullopt;
     auto root = realHostPath(at->driveDir);
     if (!root) return std::nullopt;
-    return *root + at->host.substr(at->driveDir.size());
+    std::string rest = at->host.substr(at->driveDir.size());
+    // A drive on "/" (our Z:) would otherwise give "//usr/...".
+    if (!root->empty() && root->back() == '/' && rest.starts_with("/")) rest.erase(0, 1);
+    return *root + rest;
   } catch (...) {
     return std::nullopt;
   }

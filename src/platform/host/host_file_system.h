@@ -27,10 +27,10 @@ class HostFileSystem : public FileSystem, public DriveMap {
   const std::string& prefix() const { return prefix_; }
   // The host path of a DOS path: existing components resolved case-insensitively and through
   // 8.3 aliases, missing ones kept as written. Nothing for a path through an unmapped drive.
-  std::optional<std::string> hostPath(const std::string& dosPath) const;
+  std::optional<std::string> hostPath(const std::string& dosPath) const override;
   // The DOS path of a host path: through the drive that contains it (the longest match,
   // C to Y before Z), else nothing.
-  std::optional<std::string> dosPath(const std::string& hostPath) const;
+  std::optional<std::string> dosPath(const std::string& hostPath) const override;
 
   std::vector<char> drives() const override;
   DriveMap* driveMap() override { return this; }

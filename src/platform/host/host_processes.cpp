@@ -456,6 +456,37 @@ std::string notInstalledText(const std::string& program, const char* what, const
          variable + " to the command that starts it.";
 }
 
+// A native port's program: an absolute path as it is, a name on $PATH and then in /usr/games
+// (where Debian puts games, often outside a desktop user's PATH). A relative path would be
+// read from the game's directory once the program runs there: it names nothing here.
+std::optional<std::string> findNativeProgram(const std::string& program, char** env) {
+  if (program.empty()) return std::nullopt;
+  if (program.find('/') != std::string::npos) {
+    if (program[0] != '/') return std::nullopt;
+    struct stat st {};
+    if (::stat(program.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+        ::access(program.c_str(), X_OK) == 0)
+      return program;
+    return std::nullopt;
+  }
+  std::string path = "/usr/local/bin:/usr/bin:/bin";
+  for (char** e = env; e && *e; ++e)
+    if (std::strncmp(*e, "PATH=", 5) == 0) path = *e + 5;
+  return searchPath(program, {"PATH=" + path + ":/usr/games"});
+}
+
+std::string nativeMissingText(const std::string& program, const std::string& package) {
+  std::string text = "The program \"" + program + "\" was not found: " + systemText(ENOENT) + ".";
+  if (!package.empty()) {
+    text.append("\nInstall the package \"").append(package).append("\" (apt install ");
+    text.append(package).append(")");
+  } else {
+    text.append("\nInstall it");
+  }
+  text.append(", or change \"Run with\" in the game's definition.");
+  return text;
+}
+
 // A path in a session's spelling back on our drives: the session letter of Z: is our Z:.
 std::string onOurDrives(const std::string& sessionPath, std::optional<char> zLetter) {
   std::string path = sessionPath;
@@ -662,31 +693,61 @@ int HostProcesses::runSession(const char* kind, const Prepared& session, std::st
     return -1;
   }
   log(kind, session.program, session.tail, session.directory);
+  const int status =
+      waitForProgram(pid, session.program, options_.dosbox[0], "The DOS session", error);
+  ::unlink(conf->c_str());
+  return status;
+}
+
+int HostProcesses::waitForProgram(pid_t pid, const std::string& watched, const std::string& name,
+                                  const std::string& running, std::string* error) {
   int status = 0;
   std::function<void()> idle;
   if (watcher_) {
-    watcher_->sessionStarted(session.program);
+    watcher_->sessionStarted(watched);
     idle = [this] { watcher_->sessionRunning(); };
   }
   WaitResult result = waitFor(pid, options_.timeout, &status, idle);
   if (watcher_) watcher_->sessionEnded();
-  ::unlink(conf->c_str());
   if (result == WaitResult::kTimedOut) {
     if (error) {
-      *error = "The DOS session was still running after " +
-               std::to_string(options_.timeout.count()) + " ms and was stopped";
+      *error = running + " was still running after " + std::to_string(options_.timeout.count()) +
+               " ms and was stopped";
     }
     return -1;
   }
   if (result == WaitResult::kFailed) {
-    if (error) *error = "Cannot wait for " + options_.dosbox[0] + ": " + systemText(errno);
+    if (error) *error = "Cannot wait for " + name + ": " + systemText(errno);
     return -1;
   }
   if (WIFSIGNALED(status)) {
-    if (error) *error = options_.dosbox[0] + " ended on signal " + std::to_string(WTERMSIG(status));
+    if (error) *error = name + " ended on signal " + std::to_string(WTERMSIG(status));
     return 128 + WTERMSIG(status);
   }
   return WEXITSTATUS(status);
+}
+
+int HostProcesses::startNativeAndWait(const NativeStart& start, std::string* error) {
+  Command command{{}, options_.environment, "", options_.outputFile};
+  const std::optional<std::string> program = findNativeProgram(start.program, environ);
+  if (!program) {
+    if (error) *error = nativeMissingText(start.program, start.package);
+    return -1;
+  }
+  command.argv.push_back(*program);
+  command.argv.insert(command.argv.end(), start.args.begin(), start.args.end());
+  if (!start.directory.empty()) {
+    auto dir = fs_.hostPath(start.directory);
+    if (!dir || !isDirectoryOnHost(*dir)) {
+      if (error) *error = "Cannot change to " + start.directory + ": " + systemText(ENOENT);
+      return -1;
+    }
+    command.directory = *dir;
+  }
+  pid_t pid = spawn(command, false, error);
+  if (pid < 0) return -1;
+  log("native", *program, joinWords(start.args), start.directory);
+  return waitForProgram(pid, *program, *program, *program, error);
 }
 
 int HostProcesses::startPifAndWait(const std::string& pifPath, const std::vector<std::string>& args,

@@ -3,6 +3,8 @@
 // HostFileSystem.
 #pragma once
 
+#include <sys/types.h>
+
 #include <chrono>
 #include <functional>
 #include <string>
@@ -54,6 +56,7 @@ struct HostProcessOptions {
 class SessionWatcher {
  public:
   virtual ~SessionWatcher() = default;
+  // `program` is the DOS program of a session, or the path of a native program (with a "/").
   virtual void sessionStarted(const std::string& program) = 0;
   // Called about twenty times a second while the session runs.
   virtual void sessionRunning() = 0;
@@ -70,6 +73,9 @@ class HostProcesses : public Processes {
                std::string* error) override;
   bool startWindowsProgram(const std::string& application, const std::string& commandLine,
                            const std::string& currentDirectory, std::string* error) override;
+  // Runs in the host folder of `start.directory`, with the options' environment and output,
+  // waited for (and stopped after the options' timeout) as a DOS session is.
+  int startNativeAndWait(const NativeStart& start, std::string* error) override;
   // "del <files>" (wildcards allowed) and "start <file>" are done here; anything else runs as
   // a DOS program in a DOS session in the current directory. 0 on success, the session's exit
   // status, 1 when the command itself failed, -1 when nothing could be started.
@@ -99,6 +105,10 @@ class HostProcesses : public Processes {
   bool preparePif(const std::string& pifPath, const std::vector<std::string>& args, Prepared& out,
                   std::string* error);
   int runSession(const char* kind, const Prepared& session, std::string* error);
+  // Waits for a started program: the watcher told of `watched`, the timeout kept; the errors
+  // name the program `name`, a timeout says that `running` was still running.
+  int waitForProgram(pid_t pid, const std::string& watched, const std::string& name,
+                     const std::string& running, std::string* error);
   int deleteFiles(const std::vector<std::string>& words);
   bool openDetached(const char* kind, const std::vector<std::string>& command,
                     const std::string& file, std::string* error);
