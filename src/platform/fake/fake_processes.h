@@ -13,12 +13,12 @@ namespace platform {
 
 class FakeProcesses : public Processes {
  public:
-  enum class Kind { kPifWait, kPifExec, kWindowsProgram, kCommand, kTextViewer };
+  enum class Kind { kPifWait, kPifExec, kWindowsProgram, kCommand, kTextViewer, kDosStart };
   struct Call {
     Kind kind;
     std::string program;            // the PIF, the application, the command text or the file
     std::vector<std::string> args;  // a Windows program's command line is its one argument
-    std::string directory;          // a Windows program's current directory
+    std::string directory;          // a Windows or started DOS program's current directory
     bool ipxNetwork = false;        // the IPX network was on for it
   };
 
@@ -36,6 +36,8 @@ class FakeProcesses : public Processes {
                std::string* error) override;
   bool startWindowsProgram(const std::string& application, const std::string& commandLine,
                            const std::string& currentDirectory, std::string* error) override;
+  bool startDosProgram(const std::string& program, const std::vector<std::string>& args,
+                       const std::string& directory, std::string* error) override;
   int runCommand(const std::string& commandText) override;
   bool openTextViewer(const std::string& file) override;
   // Does what the started program would do to the files (an editor's changes), at each call.
