@@ -65,6 +65,8 @@ bool ContentTools::extract(const std::vector<std::string>& patterns,
         }
     group = gameDir_ + name;
   }
+  // The extractor is a DOS program: a name with blanks would be two words to it.
+  group = fs_.shortPathName(group).value_or(group);
   // Blood's extractor takes "-x" before the pattern.
   for (const std::string& pattern : patterns) {
     std::string command = *extractor;

@@ -58,6 +58,11 @@ TEST_F(ContentToolsTest, ExtractionTakesThePickedGroupFileOrTheGamesOne) {
   ASSERT_TRUE(tools().extract({"*.CON"}, "", ""));
   EXPECT_EQ(commands().back(), "C:\\DUKE3D\\kextract.exe C:\\DUKE3D\\STOCK.GRP -x *.CON");
 
+  // A group file of long names goes by its 8.3 name.
+  fs.putFile("C:\\ADDON\\Party Pack.GRP", "grp");
+  ASSERT_TRUE(tools().extract({"*.MAP"}, "C:\\ADDON\\Party Pack.GRP", ""));
+  EXPECT_EQ(commands().back(), "C:\\DUKE3D\\kextract.exe C:\\ADDON\\PARTYP~1.GRP -x *.MAP");
+
   game.set(gi::ContentToolField, "gone.exe", 1);
   EXPECT_FALSE(tools().extract({"*.MAP"}, "", ""));
   EXPECT_EQ(prompter.texts().back(),

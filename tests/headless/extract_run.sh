@@ -26,7 +26,7 @@ run_headless "$demo" "$work/run.script" "$work/run.txt" --output "$work/run.out"
 rc=$?
 echo "--- transcript"; cat "$work/run.txt"
 [ "$rc" -eq 0 ] || fail "the run ended with $rc: $(cat "$work/run.txt.err")"
-grep -q '^start command D:\\games\\Duke3d\\kextract.exe D:\\games\\Duke3d\\DUKE3D.GRP \*.MAP' \
+grep -qi '^start command D:\\games\\Duke3d\\kextract.exe D:\\games\\Duke3d\\DUKE3D.GRP \*.MAP' \
   "$work/run.txt" || fail "the extractor was not run with the group file and the pattern"
 grep -q '^TAIL= D:\\GAMES\\DUKE3D\\DUKE3D.GRP \*.MAP' "$duke/QFRUN.TXT" 2>/dev/null ||
   grep -qi 'DUKE3D.GRP \*.MAP' "$duke/QFRUN.TXT" 2>/dev/null ||
