@@ -273,6 +273,11 @@ TEST_F(RoutingTest, ANewRtsFileIsTheGamesOwnCopiedIntoTheListDirectory) {
   // The game's definition names no RTS tool: said, and the form stays closed.
   EXPECT_NE(prompter.texts().back().find("program is not in the Game directory"),
             std::string::npos);
+  // No list directory: the game directory.
+  host.listDirectory = "";
+  ASSERT_TRUE(w.execute(app::kCmdCreateRts));
+  EXPECT_EQ(fs.readWhole(std::string(kDukeDir) + "new.rts"),
+            fs.readWhole(std::string(kDukeDir) + "DUKE.RTS"));
 }
 
 TEST_F(RoutingTest, RunStartsTheGameAndRefreshesAfterwards) {
