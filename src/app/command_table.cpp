@@ -211,10 +211,10 @@ const Table& table() {
 
 FeatureSet builtFeatures(BuildParts parts) {
   FeatureSet set;
-  for (Feature f :
-       {F::kLaunch, F::kSavedGameLaunch, F::kGamePick, F::kResetDataFiles, F::kExit, F::kShrink,
-        F::kModeSwitch, F::kHelpFiles, F::kFileManagerSwitch, F::kBars, F::kSpaceOrbCheck,
-        F::kAbout, F::kDefaultFiles, F::kExtraction, F::kArtEditor, F::kTextViewing})
+  for (Feature f : {F::kLaunch, F::kSavedGameLaunch, F::kGamePick, F::kResetDataFiles, F::kExit,
+                    F::kShrink, F::kModeSwitch, F::kHelpFiles, F::kFileManagerSwitch, F::kBars,
+                    F::kSpaceOrbCheck, F::kAbout, F::kDefaultFiles, F::kExtraction, F::kArtEditor,
+                    F::kTextViewing, F::kSetupPrograms})
     set.add(f);
   if (parts.dialogs) {
     set.add(F::kDefineGame);

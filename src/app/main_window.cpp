@@ -358,6 +358,14 @@ bool MainWindow::execute(int id) {
     case Feature::kRtsEditor:
       rtsCommand(id);
       return true;
+    case Feature::kSetupPrograms: {
+      // The setup program may change what the window keeps, so that is written first.
+      saveBeforeHandOff();
+      content::ContentTools tools(services_.fs, services_.processes, services_.prompter,
+                                  cat_.current(), cat_.gameData());
+      tools.startSetupProgram(id == kCmdRunEditorSetup);
+      return true;
+    }
     case Feature::kWeaponsOption:
       weaponsOption();
       return true;

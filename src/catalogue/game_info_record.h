@@ -19,7 +19,8 @@ struct GameInfoTag {
 //   1648 + 51 * t; KahnConnectCommand is the text of type 3 (Kahn/Kali) and has no edit
 //   field in the definition dialogs.
 // - ContentToolField[0] names the art editor and [1] the group-file extractor (each at most
-//   12 characters); RtsEditorArea begins with the NUL-terminated name of the RTS tool.
+//   12 characters); RtsToolName, at the start of the RTS editor's area, names the RTS tool
+//   (at most 12 characters too).
 // - GameKind holds the built-in game type number (slot + 1); the "Game Type =" list of the
 //   definition dialog stores its own index 0-3 here.
 #define QF_GAME_INFO_FIELDS(X, T)                   \
@@ -118,7 +119,8 @@ struct GameInfoTag {
   X(T, Int, CloseOnGameLaunch, 9196, 4, 1)          \
   X(T, Text, DirKindName, 9200, 13, 3)              \
   X(T, Text, ContentToolField, 9239, 13, 2)         \
-  X(T, Bytes, RtsEditorArea, 9265, 2079, 1)         \
+  X(T, Text, RtsToolName, 9265, 13, 1)              \
+  X(T, Bytes, RtsEditorArea, 9278, 2066, 1)         \
   X(T, Text, SavedGamePickCommand, 11344, 51, 1)    \
   X(T, Text, WeaponOrderCommand, 11395, 51, 10)     \
   X(T, Text, GodModeCommand, 11905, 51, 1)          \

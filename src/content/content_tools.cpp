@@ -27,11 +27,11 @@ ContentTools::ContentTools(platform::FileSystem& fs, platform::Processes& proces
       gameDir_(platform::dos::withTrailingSeparator(game.get(gi::GameDir))),
       blood_(game.get(gi::GameKind) == catalogue::kKindBlood) {}
 
-std::optional<std::string> ContentTools::tool(const std::string& name) {
+std::optional<std::string> ContentTools::tool(const std::string& name, const char* missing) {
   const std::string path = gameDir_ + name;
   const auto found = fs_.stat(path);
   if (name.empty() || !found || found->isDirectory()) {
-    const std::string_view format = kToolMissing;
+    const std::string_view format = missing;
     const size_t at = format.find("%s");
     std::string text(format.substr(0, at));
     text.append(path).append(format.substr(at + 2));
@@ -65,6 +65,8 @@ bool ContentTools::extract(const std::vector<std::string>& patterns,
         }
     group = gameDir_ + name;
   }
+  // The extractor is a DOS program: a name with blanks would be two words to it.
+  group = fs_.shortPathName(group).value_or(group);
   // Blood's extractor takes "-x" before the pattern.
   for (const std::string& pattern : patterns) {
     std::string command = *extractor;
@@ -92,6 +94,21 @@ bool ContentTools::editArt(const std::string& targetDir) {
     if (!missing.empty() && !extract(missing, "", target)) return false;
   }
   runIn(target, *editor);
+  return true;
+}
+
+bool ContentTools::startSetupProgram(bool editor) {
+  std::string name = game_.get(editor ? gi::EditorSetupProgram : gi::GameSetupProgram);
+  if (name.empty()) name = editor ? "bsetup.exe" : "setup.exe";
+  const auto program = tool(name, kSetupMissing);
+  if (!program) return false;
+  std::string error;
+  if (!processes_.startDosProgram(*program, {}, gameDir_, &error)) {
+    std::string text = "Could not start ";
+    text.append(*program).append(": ").append(error);
+    prompter_.tell(text);
+    return false;
+  }
   return true;
 }
 

@@ -62,9 +62,7 @@ std::optional<std::array<std::string, RtsEditor::kSounds>> RtsEditor::soundNames
 }
 
 std::string RtsEditor::toolName(const catalogue::GameInfoRecord& game) {
-  const std::span<const uint8_t> area = game.get(gi::RtsEditorArea);
-  const auto end = std::find(area.begin(), area.end(), uint8_t(0));
-  return std::string(area.begin(), std::min(end, area.begin() + 12));
+  return game.get(gi::RtsToolName);
 }
 
 std::string RtsEditor::gameDirectory() const {

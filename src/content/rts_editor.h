@@ -58,7 +58,7 @@ class RtsEditor {
   static std::optional<std::array<std::string, kSounds>> soundNamesOf(
       std::span<const uint8_t> file);
 
-  // The RTS tool named by the game's definition: the name at the start of its RTS area.
+  // The RTS tool named by the game's definition.
   static std::string toolName(const catalogue::GameInfoRecord& game);
 
  private:

@@ -28,6 +28,11 @@ class Processes {
   // on failure, with the system's text in `error`.
   virtual void execPif(const std::string& pifPath, const std::vector<std::string>& args,
                        std::string* error) = 0;
+  // Starts the DOS program `program` in a DOS session of its own in `directory`, with `args` as
+  // its arguments, and returns at once: the session goes on by itself, also after this program
+  // ends. False, with the system's text in `error`, when it could not be started.
+  virtual bool startDosProgram(const std::string& program, const std::vector<std::string>& args,
+                               const std::string& directory, std::string* error) = 0;
   // Starts a Windows program without waiting; false with the system's text on failure.
   virtual bool startWindowsProgram(const std::string& application, const std::string& commandLine,
                                    const std::string& currentDirectory, std::string* error) = 0;

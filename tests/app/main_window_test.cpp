@@ -9,6 +9,7 @@
 #include "app/help_files.h"
 #include "catalogue/catalogue_files.h"
 #include "main_window_fixture.h"
+#include "platform/dos_path.h"
 
 namespace {
 
@@ -108,8 +109,7 @@ TEST_F(RoutingTest, WithoutACoordinationEndpointTheStatusBarSaysSo) {
 TEST_F(RoutingTest, ACommandThatIsNotBuiltDoesNothing) {
   app::MainWindow& w = startWindow();
   const size_t boxes = prompter.boxes().size();
-  for (int id : {app::kCmdUnzipProfile, app::kCmdRunGameSetup, app::kCmdCheatCodes,
-                 app::kCmdWhatAreFaqs, 4711}) {
+  for (int id : {app::kCmdUnzipProfile, app::kCmdCheatCodes, app::kCmdWhatAreFaqs, 4711}) {
     EXPECT_FALSE(w.isEnabled(id)) << id;
     EXPECT_FALSE(w.execute(id)) << id;
   }
@@ -273,6 +273,11 @@ TEST_F(RoutingTest, ANewRtsFileIsTheGamesOwnCopiedIntoTheListDirectory) {
   // The game's definition names no RTS tool: said, and the form stays closed.
   EXPECT_NE(prompter.texts().back().find("program is not in the Game directory"),
             std::string::npos);
+  // No list directory: the game directory.
+  host.listDirectory = "";
+  ASSERT_TRUE(w.execute(app::kCmdCreateRts));
+  EXPECT_EQ(fs.readWhole(std::string(kDukeDir) + "new.rts"),
+            fs.readWhole(std::string(kDukeDir) + "DUKE.RTS"));
 }
 
 TEST_F(RoutingTest, RunStartsTheGameAndRefreshesAfterwards) {
@@ -380,6 +385,22 @@ TEST_F(RoutingTest, DefineGameSavesFirstAndRepeatsUntilAGameIsChosen) {
   auto saved = fs.readWhole(startupFile(catalogue::kUnivInfoFile));
   ASSERT_TRUE(saved);
   EXPECT_EQ(catalogue::image::readInt(*saved, 7249), 5);
+}
+
+TEST_F(RoutingTest, SetupProgramsAreStartedAfterASave) {
+  app::MainWindow& w = startWindow();
+  host.rect = {7, 8, 700, 500};
+  cat->current().set(gi::EditorSetupProgram, "bsetup.exe");
+  fs.putFile(std::string(kDukeDir) + "BSETUP.EXE", "MZ");
+  ASSERT_TRUE(w.execute(app::kCmdRunEditorSetup));
+  ASSERT_EQ(processes.calls().size(), 1u);
+  EXPECT_EQ(processes.calls()[0].kind, platform::FakeProcesses::Kind::kDosStart);
+  EXPECT_TRUE(platform::dos::equalsIgnoreCase(processes.calls()[0].program,
+                                              std::string(kDukeDir) + "bsetup.exe"));
+  auto saved = fs.readWhole(startupFile(catalogue::kUnivInfoFile));
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(catalogue::image::readInt(*saved, 7249), 7);
+  EXPECT_EQ(host.closes, 0);
 }
 
 TEST_F(RoutingTest, ClosingSavesTheCatalogueAndTheGamesSelections) {

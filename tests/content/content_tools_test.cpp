@@ -58,6 +58,11 @@ TEST_F(ContentToolsTest, ExtractionTakesThePickedGroupFileOrTheGamesOne) {
   ASSERT_TRUE(tools().extract({"*.CON"}, "", ""));
   EXPECT_EQ(commands().back(), "C:\\DUKE3D\\kextract.exe C:\\DUKE3D\\STOCK.GRP -x *.CON");
 
+  // A group file of long names goes by its 8.3 name.
+  fs.putFile("C:\\ADDON\\Party Pack.GRP", "grp");
+  ASSERT_TRUE(tools().extract({"*.MAP"}, "C:\\ADDON\\Party Pack.GRP", ""));
+  EXPECT_EQ(commands().back(), "C:\\DUKE3D\\kextract.exe C:\\ADDON\\PARTYP~1.GRP -x *.MAP");
+
   game.set(gi::ContentToolField, "gone.exe", 1);
   EXPECT_FALSE(tools().extract({"*.MAP"}, "", ""));
   EXPECT_EQ(prompter.texts().back(),
@@ -80,3 +85,27 @@ TEST_F(ContentToolsTest, TheArtEditorGetsTheArtFilesItNeedsFirst) {
 }
 
 }  // namespace
+
+TEST_F(ContentToolsTest, SetupProgramsStartInTheGameDirectoryWithoutWaiting) {
+  // The definition names none: the usual names.
+  fs.putFile("C:\\DUKE3D\\SETUP.EXE", "MZ");
+  ASSERT_TRUE(tools().startSetupProgram(false));
+  ASSERT_EQ(processes.calls().size(), 1u);
+  const FakeProcesses::Call& call = processes.calls()[0];
+  EXPECT_EQ(call.kind, FakeProcesses::Kind::kDosStart);
+  EXPECT_EQ(call.program, "C:\\DUKE3D\\setup.exe");
+  EXPECT_TRUE(call.args.empty());
+  EXPECT_EQ(call.directory, "C:\\DUKE3D\\");
+
+  EXPECT_FALSE(tools().startSetupProgram(true));
+  EXPECT_EQ(prompter.texts().back(),
+            "C:\\DUKE3D\\bsetup.exe program is not in the Game directory.");
+  EXPECT_EQ(processes.calls().size(), 1u);
+
+  // The definition's own name; a start that fails is said with the reason.
+  game.set(gi::EditorSetupProgram, "SETUP.EXE");
+  processes.scriptFailure("no DOSBox");
+  EXPECT_FALSE(tools().startSetupProgram(true));
+  EXPECT_EQ(processes.calls().back().program, "C:\\DUKE3D\\SETUP.EXE");
+  EXPECT_EQ(prompter.texts().back(), "Could not start C:\\DUKE3D\\SETUP.EXE: no DOSBox");
+}

@@ -36,8 +36,7 @@ class RtsEditorTest : public ::testing::Test {
     fs.putFile("C:\\DUKE3D\\DUKE.RTS", rtsFile({"TAUNT01", "TAUNT02"}));
     fs.putFile("C:\\DUKE3D\\SOUNDS\\CHEER.WAV", "w");
     game.set(gi::GameDir, "C:\\DUKE3D\\");
-    const std::string tool = "rtstool.exe";
-    std::copy(tool.begin(), tool.end(), game.region(gi::RtsEditorArea).begin());
+    game.set(gi::RtsToolName, "rtstool.exe");
   }
   std::vector<std::string> commands() const { return processes.commandTexts(); }
 
@@ -89,7 +88,7 @@ TEST_F(RtsEditorTest, AMissingFileOrToolKeepsTheFormClosed) {
   RtsEditor missing(fs, processes, prompter, game, "C:\\DUKE3D\\", "NONE.RTS");
   EXPECT_TRUE(missing.failed());
   EXPECT_EQ(prompter.texts().back(), RtsEditor::kCannotOpen);
-  game.region(gi::RtsEditorArea)[0] = 'x';
+  game.set(gi::RtsToolName, "xtstool.exe");
   RtsEditor noTool(fs, processes, prompter, game, "C:\\DUKE3D\\", "DUKE.RTS");
   EXPECT_TRUE(noTool.failed());
   EXPECT_NE(prompter.texts().back().find("xtstool.exe program is not in the Game directory"),

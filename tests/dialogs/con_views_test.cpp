@@ -99,8 +99,7 @@ TEST_F(ConViewsTest, TheRtsEditorReplacesThePickedSoundAndFinishes) {
   fs.putFile("D:\\ADDON\\SOUNDS\\CHEER.WAV", "w");
   catalogue::GameInfoRecord game;
   game.set(catalogue::game_info::GameDir, "D:\\ADDON\\");
-  const std::string tool = "rtstool.exe";
-  std::copy(tool.begin(), tool.end(), game.region(catalogue::game_info::RtsEditorArea).begin());
+  game.set(catalogue::game_info::RtsToolName, "rtstool.exe");
   platform::FakeProcesses processes;
   content::RtsEditor editor(fs, processes, boxes, game, "D:\\ADDON\\", "DUKE.RTS");
   ASSERT_FALSE(editor.failed());

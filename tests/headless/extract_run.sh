@@ -21,7 +21,7 @@ command 32777
 command 32776
 SCRIPT
 run_script run
-grep -q '^start command D:\\games\\Duke3d\\kextract.exe D:\\games\\Duke3d\\DUKE3D.GRP \*.MAP' \
+grep -qi '^start command D:\\games\\Duke3d\\kextract.exe D:\\games\\Duke3d\\DUKE3D.GRP \*.MAP' \
   "$work/run.txt" || fail "the extractor was not run with the group file and the pattern"
 grep -q '^TAIL= D:\\GAMES\\DUKE3D\\DUKE3D.GRP \*.MAP' "$duke/QFRUN.TXT" 2>/dev/null ||
   grep -qi 'DUKE3D.GRP \*.MAP' "$duke/QFRUN.TXT" 2>/dev/null ||

@@ -19,6 +19,12 @@ for a in "$@"; do echo "$a" >> "$OUT/argv.txt"; done
 while [ $# -gt 1 ]; do [ "$1" = -conf ] && cp "$2" "$OUT/seen.conf"; shift; done
 exit ${FAKE_STATUS:-0}
 )";
+// Keeps the configuration it was given, then tells the test, through the FIFO "started", the
+// session it runs in.
+const char* const kFakeDetachedDosbox = R"(#!/bin/sh
+while [ $# -gt 1 ]; do [ "$1" = -conf ] && cp "$2" "$OUT/seen.conf"; shift; done
+cut -d' ' -f6 /proc/$$/stat > "$OUT/started"
+)";
 // Never ends: opening a FIFO nobody writes blocks.
 const char* const kHangingDosbox = "#!/bin/sh\nexec cat \"$OUT/never\"\n";
 // Tells the test, through the FIFO "started", where it ran, its prefix and its arguments.
@@ -213,6 +219,30 @@ TEST_F(HostProcessesTest, WindowsProgramRunsUnderWineWithoutWaiting) {
       error,
       "Wine was not found: \"/nonexistent/wine\": No such file or directory.\nInstall the "
       "package \"wine\" (apt install wine), or set $QF95_WINE to the command that starts it.");
+}
+
+TEST_F(HostProcessesTest, ADosProgramStartedWithoutWaitingIsLeftToItself) {
+  put("bin/detached", kFakeDetachedDosbox, true);
+  options.dosbox = {dir / "bin/detached"};
+  HostProcesses processes(*fs, options);
+  std::string error;
+  int fd = listen();
+  ASSERT_TRUE(processes.startDosProgram("D:\\Long Game Dir\\STANDIN.COM", {"-setup"},
+                                        "D:\\Long Game Dir\\", &error))
+      << error;
+  const std::vector<std::string> session = heard(fd);
+  ASSERT_EQ(session.size(), 1u);
+  // A session of its own: the end of ours does not reach it.
+  EXPECT_NE(session[0], std::to_string(::getsid(0)));
+  EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << "a child was left to reap";
+  const std::vector<std::string> lines = autoexec();
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "D:\\LONGGA~1\\STANDIN.COM -setup"), lines.end());
+  EXPECT_EQ(logText(),
+            "dos-start\tprogram=D:\\LONGGA~1\\STANDIN.COM\targs=-setup\tdir=D:\\LONGGA~1\n");
+
+  EXPECT_FALSE(
+      processes.startDosProgram("D:\\Long Game Dir\\NOPE.EXE", {}, "D:\\Long Game Dir\\", &error));
+  EXPECT_EQ(error, "Cannot find the program D:\\Long Game Dir\\NOPE.EXE");
 }
 
 TEST_F(HostProcessesTest, CommandInterpreterDeletesAndOpensItself) {

@@ -140,6 +140,15 @@ class RecordingProcesses : public platform::Processes {
     out_.flush();
     return inner_.startNativeAndWait(start, error);
   }
+
+  bool startDosProgram(const std::string& program, const std::vector<std::string>& args,
+                       const std::string& directory, std::string* error) override {
+    out_ << "start dos-detached " << quoted(program);
+    for (const std::string& arg : args) out_ << " " << quoted(arg);
+    out_ << " in " << directory << "\n";
+    out_.flush();
+    return inner_.startDosProgram(program, args, directory, error);
+  }
   int runCommand(const std::string& commandText) override {
     out_ << "start command " << commandText << " in " << fs_.currentDirectory() << "\n";
     out_.flush();

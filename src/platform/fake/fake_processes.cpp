@@ -41,6 +41,14 @@ int FakeProcesses::startNativeAndWait(const NativeStart& start, std::string* err
   return outcome.status;
 }
 
+bool FakeProcesses::startDosProgram(const std::string& program,
+                                    const std::vector<std::string>& args,
+                                    const std::string& directory, std::string* error) {
+  Outcome outcome = next({Kind::kDosStart, program, args, directory});
+  if (!outcome.error.empty() && error) *error = outcome.error;
+  return outcome.error.empty();
+}
+
 int FakeProcesses::runCommand(const std::string& commandText) {
   return next({Kind::kCommand, commandText, {}, {}}).status;
 }
@@ -59,8 +67,8 @@ bool FakeProcesses::openTextViewer(const std::string& file) {
 std::vector<std::string> FakeProcesses::transcript() const {
   std::vector<std::string> lines;
   for (const Call& call : calls_) {
-    static const char* const kNames[] = {"pif-wait", "pif-exec",    "windows",
-                                         "command",  "text-viewer", "unzip", "native"};
+    static const char* const kNames[] = {"pif-wait",    "pif-exec", "windows", "command",
+                                         "text-viewer", "unzip",    "native",  "dos-start"};
     std::string line = std::string(kNames[static_cast<int>(call.kind)]) + " " + call.program;
     for (const std::string& arg : call.args) line += " " + arg;
     if (!call.directory.empty()) line += " (in " + call.directory + ")";

@@ -13,12 +13,21 @@ namespace platform {
 
 class FakeProcesses : public Processes {
  public:
-  enum class Kind { kPifWait, kPifExec, kWindowsProgram, kCommand, kTextViewer, kUnzip, kNative };
+  enum class Kind {
+    kPifWait,
+    kPifExec,
+    kWindowsProgram,
+    kCommand,
+    kTextViewer,
+    kUnzip,
+    kNative,
+    kDosStart
+  };
   struct Call {
     Kind kind;
     std::string program;            // the PIF, the application, the command text or the file
     std::vector<std::string> args;  // a Windows program's command line is its one argument
-    std::string directory;          // a Windows or native program's current directory
+    std::string directory;          // a Windows, native or started DOS program's directory
     bool ipxNetwork = false;        // the IPX network was on for it
     std::string package = "";       // a native program's package
   };
@@ -38,6 +47,8 @@ class FakeProcesses : public Processes {
   bool startWindowsProgram(const std::string& application, const std::string& commandLine,
                            const std::string& currentDirectory, std::string* error) override;
   int startNativeAndWait(const NativeStart& start, std::string* error) override;
+  bool startDosProgram(const std::string& program, const std::vector<std::string>& args,
+                       const std::string& directory, std::string* error) override;
   int runCommand(const std::string& commandText) override;
   bool openTextViewer(const std::string& file) override;
   // Recorded with the archive as the program and the member and directory as its arguments.

@@ -779,6 +779,35 @@ void HostProcesses::execPif(const std::string& pifPath, const std::vector<std::s
   ::unlink(conf->c_str());
 }
 
+bool HostProcesses::startDosProgram(const std::string& program,
+                                    const std::vector<std::string>& args,
+                                    const std::string& directory, std::string* error) {
+  Prepared session;
+  if (!prepareSession(program, args, directory, true, session, error)) return false;
+  Command dosbox{options_.dosbox, options_.environment, "", options_.outputFile};
+  if (!installed(dosbox)) {
+    if (error) *error = notInstalledText(dosbox.argv[0], "DOSBox", "dosbox", "QF95_DOSBOX");
+    return false;
+  }
+  auto conf = writeConfiguration(options_.runtimeDir, "start", session.configuration, error);
+  if (!conf) return false;
+  // Nobody waits for the session, so a shell around DOSBox removes its configuration when it
+  // ends; the shell is detached from us like the session.
+  Command command{{"/bin/sh", "-c", "\"$@\"; rm -f -- \"$0\"", *conf},
+                  options_.environment,
+                  "",
+                  options_.outputFile};
+  command.argv.insert(command.argv.end(), dosbox.argv.begin(), dosbox.argv.end());
+  command.argv.push_back("-conf");
+  command.argv.push_back(*conf);
+  if (spawn(command, true, error) < 0) {
+    ::unlink(conf->c_str());
+    return false;
+  }
+  log("dos-start", session.program, session.tail, session.directory);
+  return true;
+}
+
 bool HostProcesses::startWindowsProgram(const std::string& application,
                                         const std::string& commandLine,
                                         const std::string& currentDirectory, std::string* error) {

@@ -76,6 +76,9 @@ class HostProcesses : public Processes {
   // Runs in the host folder of `start.directory`, with the options' environment and output,
   // waited for (and stopped after the options' timeout) as a DOS session is.
   int startNativeAndWait(const NativeStart& start, std::string* error) override;
+  // The session is left to itself: nothing waits for it and the timeout does not stop it.
+  bool startDosProgram(const std::string& program, const std::vector<std::string>& args,
+                       const std::string& directory, std::string* error) override;
   // "del <files>" (wildcards allowed) and "start <file>" are done here; anything else runs as
   // a DOS program in a DOS session in the current directory. 0 on success, the session's exit
   // status, 1 when the command itself failed, -1 when nothing could be started.
