@@ -48,6 +48,7 @@ constexpr const char* kNoBuildPatch = "Could not create buildpatch.bat file";
 constexpr const char* kPauseQuestion =
     "Do you wish to to set the Pause-Before-Returning-From-Game option?\r\n  This option can be "
     "used to trouble-shoot a launching problem.\r\nSee help file for more information.";
+constexpr const char* kCouldNotCopy = "Could not copy %s to %s.";
 constexpr const char* kRunAfterEditor = "Do you want to run Duke Nukem with selected Map?";
 constexpr const char* kTailTooLong =
     "The command line is too long for a DOS program: %zu characters, at most %zu fit.\n\n%s";
@@ -433,8 +434,36 @@ bool LaunchPipeline::placeSelectedFile(LaunchState& state) {
   if (!services_.fs.samePath(dir, state.SelectedDir)) {
     state.SelectedDir = dir;
     state.PlacedFile = dir + name;
+    return true;
   }
+  placeBesideGame(state, selected);
   return true;
+}
+
+void LaunchPipeline::placeBesideGame(LaunchState& state, const std::string& selected) {
+  platform::FileSystem& fs = services_.fs;
+  const GameInfoRecord& game = catalogue_.current();
+  const std::string templateText = catalogue_.gameData().get(game_data::SelectedFileTemplate);
+  if (state.NativeRun.native || game.get(game_info::WindowsModeOnly) != 0 ||
+      platform::dos::findIgnoreCase(templateText, markers::kFileOnly) == std::string::npos ||
+      fs.samePath(state.SelectedDir, state.LaunchDir))
+    return;
+  // The game gets the bare name and loads the file from the directory it runs in. The copy
+  // there goes by the file's long name, and the game is given the 8.3 name the copy has there:
+  // the picked file's own 8.3 name may be another file's in the game directory.
+  const std::string longPath = fs.longPathName(selected).value_or(selected);
+  const std::string target = state.LaunchDir + platform::dos::fileNameOf(longPath);
+  if (!fs.exists(target)) {
+    if (!fs.copyFile(longPath, target, /*failIfExists=*/true)) {
+      char text[1024];
+      std::snprintf(text, sizeof text, kCouldNotCopy, longPath.c_str(), target.c_str());
+      services_.prompter.tell(text);
+      return;
+    }
+    state.CopiedFile = target;
+    state.FileCopied = true;
+  }
+  if (const auto alias = fs.shortPathName(target)) state.PlacedFile = *alias;
 }
 
 // Add-on content under the names the game loads; old CON scripts for the later Duke Nukem 3D.

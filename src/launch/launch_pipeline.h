@@ -101,6 +101,9 @@ class LaunchPipeline {
   bool prepareContent(LaunchState& state);
   // The picked file where the game loads it; false: the player abandoned the launch.
   bool placeSelectedFile(LaunchState& state);
+  // A file given to a DOS game by its bare name, picked outside the directory the game runs
+  // in, is copied there (when no file of its name is) and the game gets the copy's 8.3 name.
+  void placeBesideGame(LaunchState& state, const std::string& selected);
   bool composeCommandLine(LaunchState& state, const OptionLines& lines, std::string& dosCommand);
   SessionPlan planSession(const LaunchState& state) const;
   bool writeAnswerFile(const LaunchState& state, SessionPlan& plan);
