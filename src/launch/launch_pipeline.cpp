@@ -690,16 +690,20 @@ LaunchOutcome LaunchPipeline::launchMapEditor(LaunchState& state, const std::str
     return LaunchOutcome::kReturned;
   }
 
+  // Copies go by the long name: a new file beside the map may give its 8.3 alias to another.
+  const std::string longMap = fs.longPathName(map).value_or(map);
   if (data.get(game_data::AutoBackupEditMap) != 0) {
-    std::string backup = map;
-    const size_t dot = backup.rfind('.');
-    backup = (dot == std::string::npos ? backup : backup.substr(0, dot)) + ".bck";
-    fs.copyFile(map, backup, /*failIfExists=*/false);
+    const std::string name = platform::dos::fileNameOf(longMap);
+    const size_t dot = name.rfind('.');
+    const std::string backup = platform::dos::directoryOf(longMap) +
+                               (dot == std::string::npos ? name : name.substr(0, dot)) + ".bck";
+    fs.copyFile(longMap, backup, /*failIfExists=*/false);
   }
   const bool tempCopy = !fs.samePath(state.SelectedDir, state.LaunchDir);
   const std::string tempMap = state.LaunchDir + kTempMapName;
-  const std::string argument = tempCopy ? kTempMapName : platform::dos::fileNameOf(map);
-  if (tempCopy) fs.copyFile(map, tempMap, /*failIfExists=*/false);
+  const std::string argument =
+      tempCopy ? kTempMapName : platform::dos::fileNameOf(fs.shortPathName(longMap).value_or(map));
+  if (tempCopy) fs.copyFile(longMap, tempMap, /*failIfExists=*/false);
   Start editor{pif.pifPath, {argument}};
   if (bypass) {
     if (!writeText(batch, "Build.exe " + argument + " <keys")) {
@@ -714,7 +718,7 @@ LaunchOutcome LaunchPipeline::launchMapEditor(LaunchState& state, const std::str
     const bool playIt = data.get(game_data::PromptRunAfterEditor) != 0 &&
                         prompter.ask(platform::kCaptionProgram, kRunAfterEditor,
                                      platform::Buttons::kYesNo) == platform::Answer::kYes;
-    if (tempCopy) fs.copyFile(tempMap, map, /*failIfExists=*/false);
+    if (tempCopy) fs.copyFile(tempMap, longMap, /*failIfExists=*/false);
     if (!playIt) return LaunchOutcome::kReturned;
     LaunchState game = newLaunchState();
     if (launchGame(game) == LaunchOutcome::kHandedOver) return LaunchOutcome::kHandedOver;
