@@ -228,6 +228,7 @@ FeatureSet builtFeatures(BuildParts parts) {
     set.add(F::kRtsEditor);
     // The map editor's commands open the built-in editors' dialogs too.
     set.add(F::kMapEditor);
+    set.add(F::kUnzipProfile);
     // The settings dialog is one of the dialogs.
     set.add(F::kJoystick);
   }

@@ -381,6 +381,9 @@ bool MainWindow::execute(int id) {
     case Feature::kMapDirectories:
       mapDirectoryCommand(id);
       return true;
+    case Feature::kUnzipProfile:
+      unzipProfile();
+      return true;
     case Feature::kJoystick:
       joystickCommand(id);
       return true;
@@ -589,12 +592,14 @@ void MainWindow::runLaunch() {
 
 void MainWindow::launchGame() {
   launch::LaunchPipeline pipeline(services_, cat_, session_);
-  countLaunches(pipeline);
+  preparePipeline(pipeline);
   launch::LaunchState state = pipeline.newLaunchState();
   afterLaunch(pipeline.launchGame(state));
 }
 
-void MainWindow::countLaunches(launch::LaunchPipeline& pipeline) {
+void MainWindow::preparePipeline(launch::LaunchPipeline& pipeline) {
+  pipeline.setUnzipProfileEditor(
+      [this](launch::UnzipProfileDialog& dialog) { return host_.runUnzipProfileDialog(dialog); });
   if (!launchCounter_) return;
   pipeline.setLaunchRecorder([this](const std::string& file, const std::string& args) {
     const std::string failure = launchCounter_(file, args);

@@ -28,6 +28,7 @@
 #include "input/joystick_settings_dialog.h"
 #include "launch/launch_pipeline.h"
 #include "launch/launch_state.h"
+#include "launch/unzip_profile.h"
 #include "multiplayer/auto_launch_options_dialog.h"
 #include "multiplayer/coordination.h"
 #include "multiplayer/hit_point_database.h"
@@ -112,6 +113,8 @@ class MainWindowHost {
   virtual files::FileManager* fileManager() { return nullptr; }
   // "Rename" and "Create New Directory", shown modally: true when the user pressed OK.
   virtual bool runNameDialog(files::NameDialog& /*dialog*/) { return false; }
+  // "UnZip Profile", shown modally: true when the user pressed OK.
+  virtual bool runUnzipProfileDialog(launch::UnzipProfileDialog& /*dialog*/) { return false; }
   // The main panel's list selections go into the settings record.
   virtual void storeListSelections() {}
   // "Joystick Quillfen95 Settings", shown modally; its buttons act on `dialog` as pressed.
@@ -258,8 +261,11 @@ class MainWindow : public catalogue::MainViewRefresher {
   // "Set an override directory for map launching." and "Total Conversion Directory", on the
   // directory the file list shows.
   void mapDirectoryCommand(int id);
-  // Every game start of `pipeline` is counted for the favourites.
-  void countLaunches(launch::LaunchPipeline& pipeline);
+  // "Unzip Profile": the player's unzip program, kept when the dialog ends with OK.
+  void unzipProfile();
+  // Every game start of `pipeline` is counted for the favourites, and a launch that finds no
+  // unzip program opens "UnZip Profile".
+  void preparePipeline(launch::LaunchPipeline& pipeline);
   // After a launch: the window goes on, or ends when the launch handed the program over.
   void afterLaunch(launch::LaunchOutcome outcome);
   void joystickCommand(int id);

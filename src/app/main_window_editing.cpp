@@ -63,7 +63,7 @@ void MainWindow::mapEditorCommand(int id) {
   }
   saveBeforeHandOff();
   launch::LaunchPipeline pipeline(services_, cat_, session_);
-  countLaunches(pipeline);
+  preparePipeline(pipeline);
   launch::LaunchState state = pipeline.newLaunchState();
   afterLaunch(pipeline.launchMapEditor(state, map));
   host_.refreshFileManager();
@@ -113,7 +113,7 @@ void MainWindow::editSelectedFile() {
     }
     saveBeforeHandOff();
     launch::LaunchPipeline pipeline(services_, cat_, session_);
-    countLaunches(pipeline);
+    preparePipeline(pipeline);
     launch::LaunchState state = pipeline.newLaunchState();
     const launch::LaunchOutcome outcome =
         pipeline.launchEditor(state, plan.kind, plan.file, plan.arguments, current);
@@ -179,6 +179,16 @@ void MainWindow::mapDirectoryCommand(int id) {
   if (!settings.save(fs, state.ProgramDir))
     services_.prompter.tell("The map directory setting could not be saved in " + state.ProgramDir +
                             launch::MapDirectorySettings::kFileName + ": " + fs.lastErrorText());
+}
+
+void MainWindow::unzipProfile() {
+  const std::string programDir = cat_.startupDirectory();
+  launch::UnzipProfileDialog dialog(
+      launch::UnzipProfile::load(services_.fs, programDir, cat_.univ()));
+  if (!host_.runUnzipProfileDialog(dialog)) return;
+  if (!dialog.profile().save(services_.fs, programDir, cat_.univ()))
+    services_.prompter.tell("The unzip program's settings could not be saved in " + programDir +
+                            launch::UnzipProfile::kFileName + ": " + services_.fs.lastErrorText());
 }
 
 }  // namespace app

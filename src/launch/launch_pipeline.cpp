@@ -266,9 +266,16 @@ LaunchOutcome LaunchPipeline::runOnce(LaunchState& state) {
   GameDataRecord& data = catalogue_.gameData();
   const std::string picked = data.get(game_data::SelectedFile);
   if (picked.empty() || state.EditorLaunch) return runSteps(state);
+  UnzipProfile profile = UnzipProfile::load(services_.fs, state.ProgramDir, catalogue_.univ());
+  const UnzipProfile before = profile;
   SelectedFilePreparation preparation(services_.fs, services_.processes, services_.prompter,
-                                      catalogue_.univ(), state.LaunchDir);
+                                      profile, state.LaunchDir);
+  preparation.setProfileEditor(unzipProfileEditor_);
   const std::optional<std::string> file = preparation.prepare(picked);
+  if (profile != before && !profile.save(services_.fs, state.ProgramDir, catalogue_.univ()))
+    services_.prompter.tell("The unzip program's settings could not be saved in " +
+                            state.ProgramDir + UnzipProfile::kFileName + ": " +
+                            services_.fs.lastErrorText());
   if (!file) return LaunchOutcome::kAbandoned;
   if (*file == picked) return runSteps(state);
   data.set(game_data::SelectedFile, *file);

@@ -11,6 +11,7 @@
 #include "launch/con_conversion.h"
 #include "launch/launch_state.h"
 #include "launch/pif.h"
+#include "launch/selected_file_preparation.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/processes.h"
@@ -51,6 +52,10 @@ class LaunchPipeline {
   // Called once for each game start that went through with a picked file; never for an editor
   // run or a start that failed.
   void setLaunchRecorder(LaunchRecorder recorder) { recorder_ = std::move(recorder); }
+  // "UnZip Profile", for a launch of a file in an archive when no unzip program can be found.
+  void setUnzipProfileEditor(SelectedFilePreparation::ProfileEditor editor) {
+    unzipProfileEditor_ = std::move(editor);
+  }
 
   // The launch state of a new launch of the current game: the selected directory is that of
   // the selected file (the game directory when none), the game runs in its game directory.
@@ -131,6 +136,7 @@ class LaunchPipeline {
   NoConConverter noConverter_;
   ConConverter* converter_;
   LaunchRecorder recorder_;
+  SelectedFilePreparation::ProfileEditor unzipProfileEditor_;
 };
 
 }  // namespace launch

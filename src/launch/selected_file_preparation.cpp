@@ -9,8 +9,6 @@
 
 namespace launch {
 
-namespace ui = catalogue::univ_info;
-
 namespace {
 
 constexpr const char* kZipMagic = "c:\\progra~1\\ZIPMAGIC\\ZIPMAGIC.EXE";
@@ -56,12 +54,11 @@ std::optional<ArchivePick> archivePickOf(const std::string& path) {
 SelectedFilePreparation::SelectedFilePreparation(platform::FileSystem& fs,
                                                  platform::Processes& processes,
                                                  platform::Prompter& prompter,
-                                                 catalogue::UnivInfoRecord& univ,
-                                                 std::string gameDir)
+                                                 UnzipProfile& profile, std::string gameDir)
     : fs_(fs),
       processes_(processes),
       prompter_(prompter),
-      univ_(univ),
+      profile_(profile),
       gameDir_(platform::dos::withTrailingSeparator(gameDir)) {}
 
 std::optional<std::string> SelectedFilePreparation::prepare(const std::string& path) {
@@ -83,14 +80,11 @@ std::optional<std::string> SelectedFilePreparation::prepare(const std::string& p
 }
 
 SelectedFilePreparation::UnzipKind SelectedFilePreparation::findUnzipProgram(std::string& program) {
-  auto kindOf = [](const std::string& path) {
-    const std::string name = platform::dos::fileNameOf(path);
-    if (platform::dos::equalsIgnoreCase(name, "ZIPMAGIC.EXE")) return UnzipKind::kZipMagic;
-    if (platform::dos::equalsIgnoreCase(name, "WINZIP32.EXE")) return UnzipKind::kWinZip;
-    return UnzipKind::kDosOrWindows;
-  };
-  program = univ_.get(ui::UnzipProgram);
-  if (!program.empty() && isFile(fs_, program)) return kindOf(program);
+  program = profile_.program;
+  if (!program.empty() && isFile(fs_, program)) {
+    if (profile_.zipMagic) return UnzipKind::kZipMagic;
+    return profile_.winZip ? UnzipKind::kWinZip : UnzipKind::kDosOrWindows;
+  }
   std::vector<std::string> candidates;
   if (isFile(fs_, kZipMagic) && prompter_.ask(platform::kCaptionProgram, kMagicZipQuestion,
                                               platform::Buttons::kYesNo) == platform::Answer::kYes)
@@ -99,9 +93,13 @@ SelectedFilePreparation::UnzipKind SelectedFilePreparation::findUnzipProgram(std
   candidates.insert(candidates.end(), std::begin(kDosUnzips), std::end(kDosUnzips));
   for (const std::string& candidate : candidates) {
     if (candidate != kZipMagic && !isFile(fs_, candidate)) continue;
+    // The one found becomes the player's.
     program = candidate;
-    univ_.set(ui::UnzipProgram, program);
-    return kindOf(program);
+    profile_.program = candidate;
+    profile_.zipMagic = candidate == kZipMagic;
+    profile_.winZip = candidate == kWinZip;
+    if (profile_.zipMagic) return UnzipKind::kZipMagic;
+    return profile_.winZip ? UnzipKind::kWinZip : UnzipKind::kDosOrWindows;
   }
   // None of the player's: the machine's own.
   program.clear();
@@ -135,6 +133,8 @@ std::optional<std::string> SelectedFilePreparation::extract(const ArchivePick& p
   if (kind == UnzipKind::kHost) {
     if (processes_.unzipMember(pick.archive, pick.member, temp, &error) < 0) {
       prompter_.tell(kNeedUnzipProgram);
+      UnzipProfileDialog dialog(profile_);
+      if (editProfile_ && editProfile_(dialog)) profile_ = dialog.profile();
       return std::nullopt;
     }
   } else {

@@ -4,10 +4,11 @@
 // read in place when the archive can be opened as a folder.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
-#include "catalogue/univ_info_record.h"
+#include "launch/unzip_profile.h"
 #include "platform/file_system.h"
 #include "platform/processes.h"
 #include "platform/prompter.h"
@@ -34,9 +35,12 @@ std::optional<ArchivePick> archivePickOf(const std::string& path);
 
 class SelectedFilePreparation {
  public:
+  // `profile` is the player's unzip program; a search that finds one changes it.
   SelectedFilePreparation(platform::FileSystem& fs, platform::Processes& processes,
-                          platform::Prompter& prompter, catalogue::UnivInfoRecord& univ,
-                          std::string gameDir);
+                          platform::Prompter& prompter, UnzipProfile& profile, std::string gameDir);
+  // "UnZip Profile", opened when no unzip program can be found: true for OK.
+  using ProfileEditor = std::function<bool(UnzipProfileDialog&)>;
+  void setProfileEditor(ProfileEditor editor) { editProfile_ = std::move(editor); }
 
   // The file to launch for the picked `path`: itself, or the member taken out of its archive.
   // Nothing when the launch cannot go on (the player was told why).
@@ -50,8 +54,9 @@ class SelectedFilePreparation {
   platform::FileSystem& fs_;
   platform::Processes& processes_;
   platform::Prompter& prompter_;
-  catalogue::UnivInfoRecord& univ_;
+  UnzipProfile& profile_;
   std::string gameDir_;  // ends in "\"
+  ProfileEditor editProfile_;
 };
 
 }  // namespace launch

@@ -109,7 +109,7 @@ TEST_F(RoutingTest, WithoutACoordinationEndpointTheStatusBarSaysSo) {
 TEST_F(RoutingTest, ACommandThatIsNotBuiltDoesNothing) {
   app::MainWindow& w = startWindow();
   const size_t boxes = prompter.boxes().size();
-  for (int id : {app::kCmdUnzipProfile, app::kCmdCheatCodes, app::kCmdWhatAreFaqs, 4711}) {
+  for (int id : {app::kCmdCheatCodes, app::kCmdWhatAreFaqs, 4711}) {
     EXPECT_FALSE(w.isEnabled(id)) << id;
     EXPECT_FALSE(w.execute(id)) << id;
   }

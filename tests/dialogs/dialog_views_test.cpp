@@ -26,6 +26,7 @@
 #include "gui/dialogs/multiplayer_views.h"
 #include "gui/dialogs/name_view.h"
 #include "gui/dialogs/option_page_view.h"
+#include "gui/dialogs/unzip_profile_view.h"
 #include "platform/fake/fake_network.h"
 #include "platform/fake/scripted_prompter.h"
 #include "view_helpers.h"
@@ -307,6 +308,23 @@ TEST_F(DialogViewsTest, RenameOffersTheNameAndHandsBackWhatWasTyped) {
   control<wxTextCtrl>(&view, kIdNameField)->SetValue("Big City");
   click(&view, wxID_OK);
   EXPECT_EQ(dialog.name(), "Big City");
+}
+
+TEST_F(DialogViewsTest, UnzipProfileShowsTheProgramAndItsKindAndKeepsThemOnOk) {
+  launch::UnzipProfileDialog dialog({"c:\\pkunzip.exe", false, false});
+  const PathBridge noDrives;
+  UnzipProfileView view(nullptr, dialog, noDrives);
+  show(&view, "unzip_profile");
+  EXPECT_EQ(fromWx(view.GetTitle()), "UnZip Profile");
+  EXPECT_EQ(textOf(&view, kIdUnzipProgram), "c:\\pkunzip.exe");
+  EXPECT_FALSE(control<wxButton>(&view, kIdUnzipBrowse)->IsEnabled());  // no drive map here
+  control<wxTextCtrl>(&view, kIdUnzipProgram)->SetValue("c:\\progra~1\\winzip\\WINZIP32.EXE");
+  control<wxCheckBox>(&view, kIdWinZip)->SetValue(true);
+  click(&view, wxID_CANCEL);
+  EXPECT_EQ(dialog.profile().program, "c:\\pkunzip.exe");
+  click(&view, wxID_OK);
+  EXPECT_EQ(dialog.profile(),
+            (launch::UnzipProfile{"c:\\progra~1\\winzip\\WINZIP32.EXE", false, true}));
 }
 
 TEST_F(DialogViewsTest, JoystickSlidersApplyInOrderAndCancelRestores) {

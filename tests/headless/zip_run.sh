@@ -3,7 +3,8 @@
 # "D:\Maps From Friends\" is opened in the file list, the map in its "maps" folder picked and
 # Run; the machine's unzip takes it out into the game's "~.QF~\" and the game (a stand-in in
 # a real DOS session) is told to load it and finds it there. Then a DOS unzip program of the
-# player's, a stand-in, gets its command line in that directory.
+# player's, a stand-in, gets its command line in that directory, and the same program marked
+# in "Unzip Profile" as a Windows unzip gets the options alone.
 #   tests/headless/zip_run.sh QF95_HEADLESS BUILD_DIR
 # Exits 77 (skipped) when DOSBox, unzip or zip is not installed.
 set -uo pipefail
@@ -51,5 +52,22 @@ grep -q '^TAIL= -e -o  -d -jD:\\MAPSFR~1\\FRIEND~1.ZIP' "$duke/~.QF~/QFRUN.TXT" 
   fail "the stand-in unzip did not receive the command line: $(cat "$duke/~.QF~/QFRUN.TXT" 2>/dev/null)"
 grep -q 'could not be taken out of' "$work/run2.txt" ||
   fail "a member the program did not produce was not said"
+
+# "Unzip Profile": the same program marked as a Windows unzip gets the options alone.
+cat > "$work/profile.script" <<'SCRIPT'
+field Unzip Program = c:\pkunzip\pkunzip.exe
+field WinZip = on
+press ok
+command 32939
+command 32846
+select-file D:\Maps From Friends\Friends Pack.zip\maps/REDCITY.MAP
+answer no
+command 32828
+SCRIPT
+run_script profile
+expect "$work/profile.txt" 'field WinZip = on'
+grep -q '^start command c:\\pkunzip\\pkunzip.exe -e -o D:\\MAPSFR~1\\FRIEND~1.ZIP in ' "$work/profile.txt" ||
+  fail "the unzip program chosen in the profile did not get the Windows options"
+grep -q '^WinZip=1' "$demo/drive_c/QF95/Quillfen.Zip" || fail "the profile was not kept"
 [ "$failures" -eq 0 ] || exit 1
 echo "zip run: ok"

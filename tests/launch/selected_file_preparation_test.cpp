@@ -32,7 +32,12 @@ class SelectedFilePreparationTest : public ::testing::Test {
     });
   }
   std::optional<std::string> prepare(const std::string& path) {
-    SelectedFilePreparation preparation(fs, processes, prompter, univ, kGame);
+    SelectedFilePreparation preparation(fs, processes, prompter, profile, kGame);
+    preparation.setProfileEditor([this](launch::UnzipProfileDialog& dialog) {
+      ++profileForms;
+      dialog.setProgram("c:\\pkunzip.exe");
+      return true;
+    });
     return preparation.prepare(path);
   }
   std::string lastBox() const {
@@ -42,7 +47,8 @@ class SelectedFilePreparationTest : public ::testing::Test {
   platform::FakeFileSystem fs;
   FakeProcesses processes;
   platform::ScriptedPrompter prompter;
-  catalogue::UnivInfoRecord univ;
+  launch::UnzipProfile profile;
+  int profileForms = 0;
 };
 
 TEST_F(SelectedFilePreparationTest, AnEmptyFileOrTheArchiveItselfIsNotLaunched) {
@@ -72,14 +78,19 @@ TEST_F(SelectedFilePreparationTest, ADosUnzipGetsItsCommandLineInTheScratchDirec
   EXPECT_EQ(prepare(std::string(kArchive) + "\\maps/city.map"), std::string(kTemp) + "city.map");
   EXPECT_EQ(processes.commandTexts(),
             std::vector<std::string>{"c:\\pkunzip.exe -e -o  -d -jC:\\MAPS\\PACK.ZIP"});
-  EXPECT_EQ(univ.get(catalogue::univ_info::UnzipProgram), "c:\\pkunzip.exe");
+  EXPECT_EQ(profile, (launch::UnzipProfile{"c:\\pkunzip.exe", false, false}));
 
   // A Windows unzip program gets the options alone.
   fs.putFile("C:\\PROGRA~1\\winzip\\WINZIP32.EXE", "MZ");
-  univ.set(catalogue::univ_info::UnzipProgram, "");
+  profile.program.clear();
   EXPECT_TRUE(prepare(std::string(kArchive) + "\\maps/city.map"));
   EXPECT_EQ(processes.commandTexts().back(),
             "c:\\progra~1\\winzip\\WINZIP32.EXE -e -o C:\\MAPS\\PACK.ZIP");
+  EXPECT_TRUE(profile.winZip);
+  // The player's own choice of flags is what counts for a program that is there.
+  profile = {"C:\\pkunzip.exe", false, true};
+  EXPECT_TRUE(prepare(std::string(kArchive) + "\\maps/city.map"));
+  EXPECT_EQ(processes.commandTexts().back(), "C:\\pkunzip.exe -e -o C:\\MAPS\\PACK.ZIP");
 }
 
 TEST_F(SelectedFilePreparationTest, AnArchiveOpenedAsAFolderIsReadInPlace) {
@@ -89,8 +100,9 @@ TEST_F(SelectedFilePreparationTest, AnArchiveOpenedAsAFolderIsReadInPlace) {
             "C:\\MAPS\\PACK.ZIP\\maps\\e1\\city.map");
   EXPECT_EQ(prompter.boxes().back().text, launch::kMagicZipQuestion);
   EXPECT_TRUE(processes.calls().empty());
+  EXPECT_TRUE(profile.zipMagic);
   // Answered No: the search goes on to the next program.
-  univ.set(catalogue::univ_info::UnzipProgram, "");
+  profile = {};
   prompter.script({Answer::kNo});
   EXPECT_EQ(prepare(std::string(kArchive) + "\\maps/city.map"), std::string(kTemp) + "city.map");
 }
@@ -107,6 +119,25 @@ TEST_F(SelectedFilePreparationTest, AMemberWithoutAFileNameOrThatNeverAppearsIsS
   processes.scriptFailure("unzip: not found");
   EXPECT_FALSE(prepare(std::string(kArchive) + "\\maps/city.map"));
   EXPECT_EQ(lastBox(), launch::kNeedUnzipProgram);
+  // Then "UnZip Profile" opens, and what it is given is the player's unzip program.
+  EXPECT_EQ(profileForms, 1);
+  EXPECT_EQ(profile.program, "c:\\pkunzip.exe");
+}
+
+TEST(UnzipProfile, TheProgramGoesIntoTheRecordAndTheFlagsBesideIt) {
+  platform::FakeFileSystem fs;
+  fs.makeDirectories("C:\\QF95");
+  catalogue::UnivInfoRecord univ;
+  EXPECT_EQ(launch::UnzipProfile::load(fs, "C:\\QF95\\", univ), launch::UnzipProfile{});
+  launch::UnzipProfileDialog dialog({});
+  dialog.setProgram(std::string(200, 'x'));
+  dialog.setWinZip(true);
+  ASSERT_TRUE(dialog.profile().save(fs, "C:\\QF95\\", univ));
+  EXPECT_EQ(univ.get(catalogue::univ_info::UnzipProgram).size(), 127u);
+  const auto bytes = fs.readWhole("C:\\QF95\\Quillfen.Zip");
+  ASSERT_TRUE(bytes);
+  EXPECT_EQ(std::string(bytes->begin(), bytes->end()), "ZipMagic=0\r\nWinZip=1\r\n");
+  EXPECT_EQ(launch::UnzipProfile::load(fs, "C:\\QF95\\", univ), dialog.profile());
 }
 
 }  // namespace

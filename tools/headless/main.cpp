@@ -429,6 +429,17 @@ class RecordingHost : public app::MainWindowHost,
         dialog.title() + (dialog.name().empty() ? "" : " offering " + dialog.name());
     return runDialog(label.c_str(), form);
   }
+  bool runUnzipProfileDialog(launch::UnzipProfileDialog& dialog) override {
+    headless::DialogForm form;
+    form.field("Unzip Program", [&dialog](const std::string& v) { dialog.setProgram(v); });
+    form.field("ZipMagic", [&dialog](const std::string& v) {
+      dialog.setZipMagic(headless::DialogForm::onOff(v));
+    });
+    form.field("WinZip", [&dialog](const std::string& v) {
+      dialog.setWinZip(headless::DialogForm::onOff(v));
+    });
+    return runDialog(launch::UnzipProfileDialog::kTitle, form);
+  }
   // "ConEditor" filled as a player works it: a tab, the file type, a level row, a double
   // click on a file list entry, a new name for the volume or the row; OK is Finish.
   void runConEditor(content::ConEditor& editor) override {

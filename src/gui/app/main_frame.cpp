@@ -263,6 +263,10 @@ bool CMainFrame::runNameDialog(files::NameDialog& dialog) {
   return gui::runNameDialog(this, dialog);
 }
 
+bool CMainFrame::runUnzipProfileDialog(launch::UnzipProfileDialog& dialog) {
+  return gui::runUnzipProfileDialog(this, dialog, services_.paths);
+}
+
 void CMainFrame::runLaunchOptionsDialog() {
   gui::runLaunchOptionsDialog(this, services_.cat);
 }

@@ -73,6 +73,7 @@ class CMainFrame : public wxDocParentFrame,
   bool runNewNumberDialog(multiplayer::NewNumberDialog& dialog) override;
   files::FileManager* fileManager() override;
   bool runNameDialog(files::NameDialog& dialog) override;
+  bool runUnzipProfileDialog(launch::UnzipProfileDialog& dialog) override;
   std::string currentListDirectory() const override;
   void runConEditor(content::ConEditor& editor) override;
   void runWeaponOrderDialog(content::WeaponOrder& order) override;

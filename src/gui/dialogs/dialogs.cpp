@@ -11,6 +11,7 @@
 #include "gui/dialogs/launch_option_views.h"
 #include "gui/dialogs/multiplayer_views.h"
 #include "gui/dialogs/name_view.h"
+#include "gui/dialogs/unzip_profile_view.h"
 
 namespace gui {
 
@@ -74,6 +75,12 @@ bool runNewNumberDialog(wxWindow* parent, multiplayer::NewNumberDialog& dialog) 
 
 bool runNameDialog(wxWindow* parent, files::NameDialog& dialog) {
   dialogs::NameView view(parent, dialog);
+  return view.ShowModal() == wxID_OK;
+}
+
+bool runUnzipProfileDialog(wxWindow* parent, launch::UnzipProfileDialog& dialog,
+                           const dialogs::PathBridge& paths) {
+  dialogs::UnzipProfileView view(parent, dialog, paths);
   return view.ShowModal() == wxID_OK;
 }
 

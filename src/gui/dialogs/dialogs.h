@@ -15,6 +15,7 @@
 #include "lan/client_dialog.h"
 #include "lan/download_dialog.h"
 #include "lan/server_dialog.h"
+#include "launch/unzip_profile.h"
 #include "multiplayer/auto_launch_options_dialog.h"
 #include "multiplayer/new_number_dialog.h"
 #include "multiplayer/other_options_dialog.h"
@@ -39,6 +40,8 @@ bool runAutoLaunchOptionsDialog(wxWindow* parent, multiplayer::AutoLaunchOptions
 bool runNewNumberDialog(wxWindow* parent, multiplayer::NewNumberDialog& dialog);
 // "Rename" and "Create New Directory": true for OK, the name is in `dialog` then.
 bool runNameDialog(wxWindow* parent, files::NameDialog& dialog);
+bool runUnzipProfileDialog(wxWindow* parent, launch::UnzipProfileDialog& dialog,
+                           const dialogs::PathBridge& paths);
 // "Joystick Quillfen95 Settings": its buttons act on `dialog` as they are pressed.
 void runJoystickSettingsDialog(wxWindow* parent, input::JoystickSettingsDialog& dialog);
 // The network start's dialogs: each runs until its dialog has a result.
