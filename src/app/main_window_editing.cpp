@@ -186,9 +186,8 @@ void MainWindow::unzipProfile() {
   launch::UnzipProfileDialog dialog(
       launch::UnzipProfile::load(services_.fs, programDir, cat_.univ()));
   if (!host_.runUnzipProfileDialog(dialog)) return;
-  if (!dialog.profile().save(services_.fs, programDir, cat_.univ()))
-    services_.prompter.tell("The unzip program's settings could not be saved in " + programDir +
-                            launch::UnzipProfile::kFileName + ": " + services_.fs.lastErrorText());
+  const std::string failure = dialog.profile().saveOrSayWhy(services_.fs, programDir, cat_.univ());
+  if (!failure.empty()) services_.prompter.tell(failure);
 }
 
 }  // namespace app

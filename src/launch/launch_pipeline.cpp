@@ -272,10 +272,11 @@ LaunchOutcome LaunchPipeline::runOnce(LaunchState& state) {
                                       profile, state.LaunchDir);
   preparation.setProfileEditor(unzipProfileEditor_);
   const std::optional<std::string> file = preparation.prepare(picked);
-  if (profile != before && !profile.save(services_.fs, state.ProgramDir, catalogue_.univ()))
-    services_.prompter.tell("The unzip program's settings could not be saved in " +
-                            state.ProgramDir + UnzipProfile::kFileName + ": " +
-                            services_.fs.lastErrorText());
+  if (profile != before) {
+    const std::string failure =
+        profile.saveOrSayWhy(services_.fs, state.ProgramDir, catalogue_.univ());
+    if (!failure.empty()) services_.prompter.tell(failure);
+  }
   if (!file) return LaunchOutcome::kAbandoned;
   if (*file == picked) return runSteps(state);
   data.set(game_data::SelectedFile, *file);

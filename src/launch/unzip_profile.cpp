@@ -22,4 +22,11 @@ bool UnzipProfile::save(platform::FileSystem& fs, const std::string& programDir,
                            {{"ZipMagic", zipMagic ? "1" : "0"}, {"WinZip", winZip ? "1" : "0"}});
 }
 
+std::string UnzipProfile::saveOrSayWhy(platform::FileSystem& fs, const std::string& programDir,
+                                       catalogue::UnivInfoRecord& univ) const {
+  if (save(fs, programDir, univ)) return {};
+  return "The unzip program's settings could not be saved in " +
+         platform::dos::withTrailingSeparator(programDir) + kFileName + ": " + fs.lastErrorText();
+}
+
 }  // namespace launch

@@ -21,6 +21,9 @@ struct UnzipProfile {
   // The program into the record (cut to its field), the flags into the file.
   bool save(platform::FileSystem& fs, const std::string& programDir,
             catalogue::UnivInfoRecord& univ) const;
+  // Saves the profile; the box text when that failed, empty when it did not.
+  std::string saveOrSayWhy(platform::FileSystem& fs, const std::string& programDir,
+                           catalogue::UnivInfoRecord& univ) const;
   bool operator==(const UnzipProfile&) const = default;
 };
 
