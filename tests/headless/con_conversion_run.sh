@@ -12,9 +12,7 @@ tools=$(cd "$(dirname "$0")/../../tools" && pwd)
 # shellcheck source=dos_session_env.sh
 source "$(dirname "$0")/dos_session_env.sh"
 
-demo="$work/demo"
-"$tools/make_demo_machine.sh" "$build" "$demo" >/dev/null
-duke="$demo/drive_d/GAMES/DUKE3D"
+demo_machine
 printf '[Setup]\r\n' > "$duke/CDROM.INI"
 printf 'include USER.CON\r\ngamestartup 1 2 3\r\n' > "$duke/GAME.CON"
 addon="$duke/ADDON"
@@ -34,10 +32,7 @@ command 32828
 answer no
 command 32828
 SCRIPT
-run_headless "$demo" "$work/run.script" "$work/run.txt" --output "$work/run.out"
-rc=$?
-echo "--- transcript"; cat "$work/run.txt"
-[ "$rc" -eq 0 ] || fail "the run ended with $rc: $(cat "$work/run.txt.err")"
+run_script run
 grep -q '^command 32847 Duke3D 1.4' "$work/run.txt" || fail "the 1.4/1.5 game was not picked"
 [ "$(grep -c '^start dos duke3d.exe /xGAME.V15' "$work/run.txt")" -eq 2 ] ||
   fail "the game was not started twice with /xGAME.V15"

@@ -12,9 +12,7 @@ tools=$(cd "$(dirname "$0")/../../tools" && pwd)
 # shellcheck source=dos_session_env.sh
 source "$(dirname "$0")/dos_session_env.sh"
 
-demo="$work/demo"
-"$tools/make_demo_machine.sh" "$build" "$demo" >/dev/null
-duke="$demo/drive_d/GAMES/DUKE3D"
+demo_machine
 cp "$build/standin_extract.com" "$duke/KEXTRACT.EXE"
 printf 'KenSilverman' > "$duke/DUKE3D.GRP"
 maps="$demo/drive_d/Maps From Friends"
@@ -27,10 +25,7 @@ command 32846
 select-file D:\Maps From Friends\Red Light City.MAP
 command 32777
 SCRIPT
-run_headless "$demo" "$work/run.script" "$work/run.txt" --output "$work/run.out"
-rc=$?
-echo "--- transcript"; cat "$work/run.txt"
-[ "$rc" -eq 0 ] || fail "the run ended with $rc: $(cat "$work/run.txt.err")"
+run_script run
 expect "$work/run.txt" 'start command D:\games\Duke3d\kextract.exe D:\games\Duke3d\DUKE3D.GRP *.MAP in D:\Maps From Friends\'
 [ "$(tr -d '\r' < "$maps/E1L1.MAP" 2>/dev/null)" = 'FROM D:\GAMES\DUKE3D\DUKE3D.GRP' ] ||
   fail "no E1L1.MAP from the game's group file in the directory: $(ls "$maps")"

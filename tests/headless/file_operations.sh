@@ -11,9 +11,7 @@ tools=$(cd "$(dirname "$0")/../../tools" && pwd)
 source "$(dirname "$0")/headless_env.sh"
 unset XDG_DATA_HOME  # the trash is the one of this run's home
 
-demo="$work/demo"
-"$tools/make_demo_machine.sh" "$build" "$demo" >/dev/null
-duke="$demo/drive_d/GAMES/DUKE3D"
+demo_machine
 mkdir -p "$duke/NEWMAPS"
 for f in MAP01.MAP MAP01.TXT MAP01.ZIP MAP02.MAP MAP02.TXT MAP02.ZIP MAP03.MAP; do
   echo "$f" > "$duke/$f"

@@ -14,9 +14,7 @@ tools=$(cd "$(dirname "$0")/../../tools" && pwd)
 # shellcheck source=dos_session_env.sh
 source "$(dirname "$0")/dos_session_env.sh"
 
-demo="$work/demo"
-"$tools/make_demo_machine.sh" "$build" "$demo" >/dev/null
-duke="$demo/drive_d/GAMES/DUKE3D"
+demo_machine
 cp "$build/standin_rts.com" "$duke/RTSUTIL.EXE"
 # An RTS file whose name table (168 bytes before its end) names TAUNT01 ... TAUNT10.
 python3 - "$duke/DUKE.RTS" <<'PY'
@@ -41,10 +39,7 @@ field Sound = 1
 press ok
 command 32785
 SCRIPT
-run_headless "$demo" "$work/run.script" "$work/run.txt" --output "$work/run.out"
-rc=$?
-echo "--- transcript"; cat "$work/run.txt"
-[ "$rc" -eq 0 ] || fail "the run ended with $rc: $(cat "$work/run.txt.err")"
+run_script run
 
 unpack=$(line_of "$work/run.txt" 'start command D:\games\Duke3d\rtsutil.exe -u DUKE.RTS in D:\games\Duke3d\~~delete.~me\')
 pack=$(line_of "$work/run.txt" 'start command D:\games\Duke3d\rtsutil.exe MakeRts.txt in D:\games\Duke3d\~~delete.~me\')

@@ -12,9 +12,7 @@ tools=$(cd "$(dirname "$0")/../../tools" && pwd)
 # shellcheck source=dos_session_env.sh
 source "$(dirname "$0")/dos_session_env.sh"
 
-demo="$work/demo"
-"$tools/make_demo_machine.sh" "$build" "$demo" >/dev/null
-duke="$demo/drive_d/GAMES/DUKE3D"
+demo_machine
 cp "$build/standin.com" "$duke/SETUP.EXE"
 
 cat > "$work/run.script" <<'SCRIPT'
@@ -22,10 +20,7 @@ command 32846
 command 32813
 command 32814
 SCRIPT
-run_headless "$demo" "$work/run.script" "$work/run.txt" --output "$work/run.out"
-rc=$?
-echo "--- transcript"; cat "$work/run.txt"
-[ "$rc" -eq 0 ] || fail "the run ended with $rc: $(cat "$work/run.txt.err")"
+run_script run
 expect "$work/run.txt" 'start dos-detached D:\games\Duke3d\setup.exe in D:\games\Duke3d\'
 expect "$work/run.txt" 'box Quillfen95: D:\games\Duke3d\bsetup.exe program is not in the Game directory.'
 
