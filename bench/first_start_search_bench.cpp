@@ -58,9 +58,11 @@ SyntheticMachine& machine() {
 }
 
 void BM_FirstStartSearch(benchmark::State& state) {
-  platform::HostFileSystem files((machine().root / "prefix").string());
+  const std::string prefix = (machine().root / "prefix").string();
   platform::ScriptedPrompter prompter;
   for (auto _ : state) {
+    // A first start is a new process: nothing of the drives is known yet.
+    platform::HostFileSystem files(prefix);
     catalogue::UnivInfoRecord univ;
     catalogue::GameFinder finder(files, prompter, "C:\\QF95\\", univ);
     finder.InstallDefaultsAndSearch();

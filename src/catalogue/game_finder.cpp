@@ -9,6 +9,7 @@
 #include "catalogue/native_ports.h"
 #include "catalogue/record_file.h"
 #include "platform/dos_path.h"
+#include "platform/short_names.h"
 
 namespace catalogue {
 
@@ -124,31 +125,37 @@ void GameFinder::resetGameFile() {
 void GameFinder::collectDrives() {
   drives_.clear();
   gameFolders_.clear();
+  driveFolders_.clear();
   names_.clear();
-  for (char d = kFirstSearchedDrive; d <= kLastSearchedDrive; ++d) {
-    const std::string root = std::string(1, d) + ":\\";
-    auto entries = fs_.listNames(root);
-    if (!entries || entries->empty()) continue;
-    drives_.push_back(d);
-    keepNames(root, std::move(*entries));
-  }
+  for (char d = kFirstSearchedDrive; d <= kLastSearchedDrive; ++d)
+    if (readDrive(d)) drives_.push_back(d);
   gameFoldersRead_ = false;
+}
+
+bool GameFinder::readDrive(char drive) const {
+  // C: holds the program and Windows; games there are in the usual places.
+  const bool withFolders = drive != 'C';
+  const std::string root = std::string(1, drive) + ":\\";
+  auto entries = fs_.listNames(root, withFolders);
+  if (!entries || entries->empty()) return false;
+  std::vector<GameFolder> folders;
+  for (platform::ListedName& entry : *entries) {
+    if (!withFolders || !entry.isDirectory) continue;
+    const std::string folder = root + entry.name + "\\";
+    folders.push_back({folder, &keepNames(folder, std::move(entry.inside))});
+  }
+  folders.insert(folders.begin(), GameFolder{root, &keepNames(root, std::move(*entries))});
+  if (withFolders) driveFolders_[drive] = std::move(folders);
+  return true;
 }
 
 void GameFinder::readGameFolders() const {
   gameFoldersRead_ = true;
   for (char d : drives_) {
-    // C: holds the program and Windows; games there are in the usual places.
     if (d == 'C') continue;
-    const std::string root = std::string(1, d) + ":\\";
-    auto entries = fs_.listNames(root, /*withFolders=*/true);
-    if (!entries) continue;
-    gameFolders_.push_back({root, &namesIn(root)});
-    for (platform::ListedName& entry : *entries) {
-      if (!entry.isDirectory) continue;
-      const std::string folder = root + entry.name + "\\";
-      gameFolders_.push_back({folder, &keepNames(folder, std::move(entry.inside))});
-    }
+    if (!driveFolders_.count(d) && !readDrive(d)) continue;
+    const std::vector<GameFolder>& folders = driveFolders_[d];
+    gameFolders_.insert(gameFolders_.end(), folders.begin(), folders.end());
   }
 }
 
@@ -367,7 +374,14 @@ bool GameFinder::exists(const std::string& pattern) const {
 const GameFinder::NameSet& GameFinder::keepNames(
     const std::string& dir, std::vector<platform::ListedName>&& entries) const {
   NameSet& kept = names_[platform::dos::toUpper(dir)];
-  for (platform::ListedName& entry : entries) kept.push_back(std::move(entry.name));
+  // What is inside the folders is kept under their own paths.
+  for (platform::ListedName& entry : entries) entry.inside.clear();
+  // Two host directories whose names differ in case alone are one to DOS.
+  if (kept.empty())
+    kept = std::move(entries);
+  else
+    kept.insert(kept.end(), std::make_move_iterator(entries.begin()),
+                std::make_move_iterator(entries.end()));
   return kept;
 }
 
@@ -378,33 +392,73 @@ const GameFinder::NameSet& GameFinder::namesIn(const std::string& dir) const {
   return keepNames(dir, fs_.listNames(dir).value_or(std::vector<platform::ListedName>{}));
 }
 
-bool GameFinder::mayBeAmong(const std::string& first, const NameSet& names) {
-  // "." and ".." lead elsewhere, and a name with a "~" may be an alias of a longer name: only
-  // the file system can tell. Any other name is an alias of nothing but itself.
-  if (first.empty() || first == "." || first == ".." || first.find('~') != std::string::npos)
-    return true;
-  return std::any_of(names.begin(), names.end(),
-                     [&](const std::string& name) { return equalsIgnoreCase(name, first); });
+namespace {
+
+// "." and ".." lead elsewhere and a pattern matches names by rules of its own: only the file
+// system can tell where they lead.
+bool onlyTheFileSystemKnows(std::string_view part) {
+  return part.empty() || part == "." || part == ".." || platform::dos::hasWildcards(part);
 }
 
-bool GameFinder::mayExistIn(const std::string& dir, const std::string& relative) const {
+bool mayBeAnAlias(std::string_view part) {
+  return part.find('~') != std::string_view::npos;
+}
+
+}  // namespace
+
+const platform::ListedName* GameFinder::findName(std::string_view name, const NameSet& names) {
+  for (const platform::ListedName& entry : names)
+    if (equalsIgnoreCase(entry.name, name)) return &entry;
+  return nullptr;
+}
+
+bool GameFinder::mayBeAmong(const std::string& first, const NameSet& names) {
+  if (onlyTheFileSystemKnows(first)) return true;
+  // A name with a "~" may be the alias of a longer one; any other name is an alias of nothing
+  // but itself.
+  if (mayBeAnAlias(first))
+    return std::any_of(names.begin(), names.end(), [&](const platform::ListedName& entry) {
+      return platform::mayBeAliasOf(first, entry.name);
+    });
+  return findName(first, names) != nullptr;
+}
+
+GameFinder::Presence GameFinder::presenceIn(const std::string& dir,
+                                            const std::string& relative) const {
   std::string at = dir;
   size_t start = 0;
   for (;;) {
     const size_t end = relative.find('\\', start);
-    const std::string part = relative.substr(start, end - start);
-    // Past a name that may be an alias, or "." and "..", only the file system can tell.
-    if (part.empty() || part == "." || part == ".." || part.find('~') != std::string::npos)
-      return true;
-    if (!mayBeAmong(part, namesIn(at))) return false;
-    if (end == std::string::npos || end + 1 == relative.size()) return true;
-    at += relative.substr(start, end - start) + "\\";
+    const std::string_view part = std::string_view(relative).substr(start, end - start);
+    // "games\" names a directory too.
+    const bool last = end == std::string::npos || end + 1 == relative.size();
+    if (onlyTheFileSystemKnows(part)) return Presence::kAsk;
+    const NameSet& names = namesIn(at);
+    // Where an alias leads only the file system can tell, once some name may have it.
+    if (mayBeAnAlias(part))
+      return mayBeAmong(std::string(part), names) ? Presence::kAsk : Presence::kAbsent;
+    const platform::ListedName* entry = findName(part, names);
+    if (!entry) return Presence::kAbsent;
+    if (last) return entry->isDirectory ? Presence::kDirectory : Presence::kFile;
+    // Nothing is inside a file.
+    if (!entry->isDirectory) return Presence::kAbsent;
+    // The name as stored: the file system finds it at once.
+    at += entry->name + "\\";
     start = end + 1;
   }
 }
 
 bool GameFinder::existsIn(const std::string& dir, const std::string& relative) const {
-  return mayExistIn(dir, relative) && exists(dir + relative);
+  switch (presenceIn(dir, relative)) {
+    case Presence::kAbsent:
+      return false;
+    case Presence::kFile:
+    case Presence::kDirectory:
+      return true;
+    case Presence::kAsk:
+      break;
+  }
+  return exists(dir + relative);
 }
 
 const std::vector<std::string>& GameFinder::parentsOn(char drive) const {
@@ -418,9 +472,21 @@ const std::vector<std::string>& GameFinder::parentsOn(char drive) const {
       continue;
     }
     // "games\INTRPLAY\": each level is read only when the one above it has the name.
-    if (!mayExistIn(root, parent)) continue;
-    const auto entry = fs_.stat(base);
-    if (entry && entry->isDirectory()) at->second.push_back(base);
+    switch (presenceIn(root, parent)) {
+      case Presence::kDirectory:
+        at->second.push_back(base);
+        break;
+      case Presence::kAsk:
+        // "PROGRA~1\": the names the searches look for there come with the answer.
+        if (auto names = fs_.listNames(base)) {
+          keepNames(base, std::move(*names));
+          at->second.push_back(base);
+        }
+        break;
+      case Presence::kAbsent:
+      case Presence::kFile:
+        break;
+    }
   }
   return at->second;
 }

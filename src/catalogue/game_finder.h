@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -84,21 +85,25 @@ class GameFinder {
   // False (and the search stops) when the file could not be read or written.
   bool writeFoundGames();
   bool exists(const std::string& pattern) const;
-  // Whether `relative` may exist under the directory `dir` (ending in "\"): each of its
-  // components is among the names of the directory above it, each directory read once per
-  // search. Only then is the whole path looked up, so a search lists each directory it needs
-  // once and no other, and works out no alias to test a name.
-  bool mayExistIn(const std::string& dir, const std::string& relative) const;
+  // What the names read so far say of a path.
+  enum class Presence { kAbsent, kFile, kDirectory, kAsk };  // kAsk: only the file system knows
+  // Whether `relative` exists under the directory `dir` (ending in "\"), from the names of each
+  // directory on its way, each directory read once per search. A component that may be an
+  // alias, a pattern or "." and ".." is left to the file system: a search lists each
+  // directory it needs once and no other, and works out no alias to test a name.
+  Presence presenceIn(const std::string& dir, const std::string& relative) const;
   // A few dozen names at most in the folders a search reads: a scan beats a hash.
-  using NameSet = std::vector<std::string>;
-  // The long names in `dir`, read once per search.
+  using NameSet = std::vector<platform::ListedName>;
+  // The long names in `dir` with their kinds, read once per search.
   const NameSet& namesIn(const std::string& dir) const;
   // Keeps the names of `dir`'s listing for namesIn().
   const NameSet& keepNames(const std::string& dir,
                            std::vector<platform::ListedName>&& entries) const;
+  // The entry called `name` among `names`, in any case.
+  static const platform::ListedName* findName(std::string_view name, const NameSet& names);
   // Whether a path whose first component is `first` may exist in a directory with `names`.
   static bool mayBeAmong(const std::string& first, const NameSet& names);
-  // `dir` + `relative` exists, looked up only when it may.
+  // `dir` + `relative` exists, looked up only when the names cannot tell.
   bool existsIn(const std::string& dir, const std::string& relative) const;
   // The candidate parents that exist on `drive` ("D:\", "D:\games\", ...), in search order.
   const std::vector<std::string>& parentsOn(char drive) const;
@@ -121,13 +126,18 @@ class GameFinder {
     std::string path;
     const NameSet* names;  // in names_
   };
-  // Read with one listing per drive on the first search that needs them.
+  // Reads the names at the root of `drive` and, but on C:, in each folder directly in it, with
+  // one listing. False when the drive shows no names.
+  bool readDrive(char drive) const;
+  // Each drive's game folders once read, its root first.
+  mutable std::map<char, std::vector<GameFolder>> driveFolders_;
+  // Of every searched drive, in search order: on the first search that needs them.
   void readGameFolders() const;
   mutable std::vector<GameFolder> gameFolders_;
   mutable bool gameFoldersRead_ = false;
   // Directory and program name (upper case) of every game found.
   std::set<std::string> claimed_;
-  // Upper-cased long names of each directory read so far, by upper-cased path.
+  // The long names of each directory read so far, by upper-cased path.
   mutable std::unordered_map<std::string, NameSet> names_;
   mutable std::map<char, std::vector<std::string>> parents_;
   // The factory definitions are to be written over slots 0-19, and the found games' records by

@@ -204,6 +204,11 @@ std::optional<std::string> plainShortName(std::string_view longName) {
   return p.name;
 }
 
+bool mayBeAliasOf(std::string_view alias, std::string_view longName) {
+  const std::string stem = dos::toUpper(alias.substr(0, alias.find('~')));
+  return prepare(longName).name.compare(0, stem.size(), stem) == 0;
+}
+
 namespace {
 
 // Orders names as DOS sees them: byte by byte after upper-casing, so names equal in any case

@@ -59,6 +59,11 @@ std::vector<std::string> assignShortNames(const std::vector<std::string>& longNa
 // the real alias differ, and DOS cannot tell those apart anyway.)
 std::optional<std::string> plainShortName(std::string_view longName);
 
+// False when `alias`, a name with a "~", cannot be the alias of `longName` in any directory:
+// every alias begins with the name as DOS shows it, up to the alias's first "~". Lets a search
+// pass over a directory without working out the aliases of all its names.
+bool mayBeAliasOf(std::string_view alias, std::string_view longName);
+
 // One directory's names in listing order, with their aliases and lookups by either, each worked
 // out once on first use. Safe to share between threads.
 class DirectoryListing {

@@ -134,6 +134,18 @@ TEST_F(GameListSearchTest, APathClimbingOutOfAMissingParentIsStillFound) {
   EXPECT_EQ(r.get(game_info::GameDir), "C:\\games\\INTRPLAY\\..\\A\\");
 }
 
+TEST_F(GameListSearchTest, VerificationPatternsAreMatchedByTheFileSystem) {
+  fs.putFile("D:\\games\\chex\\chex.exe", "MZ");
+  fs.putFile("D:\\games\\chex\\CHEX.WAD", "");
+  GameInfoRecord r = firstListedGame(
+      "[Excluded]\nExecuteFile=\"chex.exe\"\nSearchDir=\"chex\"\n"
+      "GameVerFileVerifyNot=\"chex\\*.wad\"\n"
+      "[Chex]\nExecuteFile=\"chex.exe\"\nSearchDir=\"chex\"\n"
+      "GameVerFileVerify=\"chex\\*.wad\"\nGameVerFileVerifyNot=\"chex\\*.grp\"\n");
+  EXPECT_EQ(r.get(game_info::GameName), "Chex");
+  EXPECT_EQ(r.get(game_info::GameDir), "D:\\games\\chex\\");
+}
+
 TEST_F(GameListSearchTest, TheListSearchRunsOnItsOwnOverAText) {
   fs.putFile("D:\\games\\TWO\\two.exe", "MZ");
   fs.putFile(startupFile(kGameInfoFile), "");

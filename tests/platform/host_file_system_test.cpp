@@ -35,6 +35,14 @@ extern "C" DIR* fdopendir(int fd) {
   ++directoryListings;
   return real(fd);
 }
+// A listing read straight from the kernel ends with a read that returns nothing.
+extern "C" ssize_t getdents64(int fd, void* buffer, size_t length) {
+  using Real = ssize_t (*)(int, void*, size_t);
+  static const Real real = reinterpret_cast<Real>(::dlsym(RTLD_NEXT, "getdents64"));
+  const ssize_t filled = real(fd, buffer, length);
+  if (filled == 0) ++directoryListings;
+  return filled;
+}
 
 namespace platform {
 namespace {

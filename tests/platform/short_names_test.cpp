@@ -84,6 +84,21 @@ TEST(ShortNames, PlainAliasOnlyWhenNoNumberIsNeeded) {
   EXPECT_FALSE(plainShortName("PROGRA~1"));  // may clash with a generated alias
 }
 
+TEST(ShortNames, AnAliasBeginsWithTheNameAsDosShowsIt) {
+  EXPECT_TRUE(mayBeAliasOf("PROGRA~1", "Program Files"));
+  EXPECT_TRUE(mayBeAliasOf("progra~2", "PROGRA~1"));  // a name that looks like an alias
+  EXPECT_TRUE(mayBeAliasOf("PROFIL~1", ".profile"));  // leading dots dropped
+  EXPECT_TRUE(mayBeAliasOf("ABCD~1.TXT", "ab cd.text"));
+  EXPECT_FALSE(mayBeAliasOf("PROGRA~1", "Games"));
+  EXPECT_FALSE(mayBeAliasOf("HEXENI~1", "Hexen"));
+  // Whatever a listing gives, each alias passes the test against its own name.
+  const std::vector<std::string> names{"Program Files",   "Program Data", "Hexen II",
+                                       "a b c d e f g h", "x.y.z.long",   "PROGRA~1"};
+  const std::vector<std::string> aliases = assignShortNames(names);
+  for (size_t i = 0; i < names.size(); ++i)
+    EXPECT_TRUE(mayBeAliasOf(aliases[i], names[i])) << aliases[i] << " of " << names[i];
+}
+
 TEST(ShortNames, ListingFindsLongNamesFirst) {
   DirectoryListing listing({"Program Files", "progra~2", "Readme.TXT", "README.TXT"});
   EXPECT_EQ(listing.find("README.TXT"), 3u);  // exact spelling first

@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/host/directory_entries.h"
 #include "platform/short_names.h"
 
 namespace platform {
@@ -160,21 +161,13 @@ class DirectoryCache {
   // aliases in, with their types. While they are the names of `kept` in the same order, none
   // is copied: a big directory read again after a change elsewhere mostly is.
   static std::optional<Read> readEntries(int fd, const DirectoryListing* kept) {
-    int own = ::dup(fd);
-    if (own < 0) return std::nullopt;
-    DIR* handle = ::fdopendir(own);
-    if (!handle) {
-      ::close(own);
-      return std::nullopt;
-    }
-    ::rewinddir(handle);
+    // The descriptor may have been read before.
+    if (::lseek(fd, 0, SEEK_SET) < 0) return std::nullopt;
     Read read;
     const std::vector<std::string>* same = kept ? &kept->names() : nullptr;
     size_t matched = 0;  // names equal to the kept ones so far
     if (same) read.types.reserve(same->size());
-    while (const dirent* entry = ::readdir(handle)) {
-      std::string_view name = entry->d_name;
-      if (name == "." || name == "..") continue;
+    const bool whole = forEachDirectoryEntry(fd, [&](std::string_view name, unsigned char type) {
       if (same && matched < same->size() && (*same)[matched] == name) {
         ++matched;
       } else {
@@ -184,9 +177,9 @@ class DirectoryCache {
         }
         read.names.emplace_back(name);
       }
-      read.types.push_back(typeOf(entry->d_type));
-    }
-    ::closedir(handle);
+      read.types.push_back(typeOf(type));
+    });
+    if (!whole) return std::nullopt;
     if (same && matched == same->size()) {
       read.sameAsKept = true;
     } else if (same) {  // the kept ones and then some that are gone

@@ -18,6 +18,7 @@
 #include "platform/directory_search.h"
 #include "platform/dos_path.h"
 #include "platform/host/directory_cache.h"
+#include "platform/host/directory_entries.h"
 #include "platform/host/host_trash.h"
 #include "platform/short_names.h"
 
@@ -495,29 +496,21 @@ namespace {
 // keeping them would push out the listings the window uses.
 std::vector<ListedName> readNames(int fd, int depth) {
   std::vector<ListedName> names;
-  DIR* handle = ::fdopendir(fd);
-  if (!handle) {
-    ::close(fd);
-    return names;
-  }
-  while (const dirent* entry = ::readdir(handle)) {
-    const std::string_view name = entry->d_name;
-    if (name == "." || name == "..") continue;
-    bool directory = entry->d_type == DT_DIR;
-    if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+  forEachDirectoryEntry(fd, [&](std::string_view name, unsigned char type) {
+    bool directory = type == DT_DIR;
+    if (type == DT_LNK || type == DT_UNKNOWN) {
       struct stat st {};
       // A dangling link is no entry for DOS.
-      if (::fstatat(::dirfd(handle), entry->d_name, &st, 0) != 0) continue;
+      if (::fstatat(fd, std::string(name).c_str(), &st, 0) != 0) return;
       directory = isDirectory(st);
     }
     names.push_back({std::string(name), directory, {}});
     if (directory && depth > 0) {
-      const int inner =
-          ::openat(::dirfd(handle), entry->d_name, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+      const int inner = ::openat(fd, names.back().name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
       if (inner >= 0) names.back().inside = readNames(inner, depth - 1);
     }
-  }
-  ::closedir(handle);
+  });
+  ::close(fd);
   return names;
 }
 
