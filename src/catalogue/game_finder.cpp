@@ -374,15 +374,22 @@ bool GameFinder::exists(const std::string& pattern) const {
 const GameFinder::NameSet& GameFinder::keepNames(
     const std::string& dir, std::vector<platform::ListedName>&& entries) const {
   NameSet& kept = names_[platform::dos::toUpper(dir)];
-  // What is inside the folders is kept under their own paths.
-  for (platform::ListedName& entry : entries) entry.inside.clear();
+  for (platform::ListedName& entry : entries) {
+    // What is inside the folders is kept under their own paths.
+    entry.inside.clear();
+    kept.initials |= NameSet::initialOf(entry.name);
+  }
   // Two host directories whose names differ in case alone are one to DOS.
-  if (kept.empty())
-    kept = std::move(entries);
+  if (kept.entries.empty())
+    kept.entries = std::move(entries);
   else
-    kept.insert(kept.end(), std::make_move_iterator(entries.begin()),
-                std::make_move_iterator(entries.end()));
+    kept.entries.insert(kept.entries.end(), std::make_move_iterator(entries.begin()),
+                        std::make_move_iterator(entries.end()));
   return kept;
+}
+
+uint64_t GameFinder::NameSet::initialOf(std::string_view name) {
+  return name.empty() ? 0 : uint64_t(1) << (platform::dos::toUpper(name[0]) & 63);
 }
 
 const GameFinder::NameSet& GameFinder::namesIn(const std::string& dir) const {
@@ -407,7 +414,8 @@ bool mayBeAnAlias(std::string_view part) {
 }  // namespace
 
 const platform::ListedName* GameFinder::findName(std::string_view name, const NameSet& names) {
-  for (const platform::ListedName& entry : names)
+  if (!(names.initials & NameSet::initialOf(name))) return nullptr;
+  for (const platform::ListedName& entry : names.entries)
     if (equalsIgnoreCase(entry.name, name)) return &entry;
   return nullptr;
 }
@@ -417,9 +425,10 @@ bool GameFinder::mayBeAmong(const std::string& first, const NameSet& names) {
   // A name with a "~" may be the alias of a longer one; any other name is an alias of nothing
   // but itself.
   if (mayBeAnAlias(first))
-    return std::any_of(names.begin(), names.end(), [&](const platform::ListedName& entry) {
-      return platform::mayBeAliasOf(first, entry.name);
-    });
+    return std::any_of(names.entries.begin(), names.entries.end(),
+                       [&](const platform::ListedName& entry) {
+                         return platform::mayBeAliasOf(first, entry.name);
+                       });
   return findName(first, names) != nullptr;
 }
 

@@ -92,8 +92,13 @@ class GameFinder {
   // alias, a pattern or "." and ".." is left to the file system: a search lists each
   // directory it needs once and no other, and works out no alias to test a name.
   Presence presenceIn(const std::string& dir, const std::string& relative) const;
-  // A few dozen names at most in the folders a search reads: a scan beats a hash.
-  using NameSet = std::vector<platform::ListedName>;
+  // A few dozen names at most in the folders a search reads: a scan beats a hash, and most
+  // scans end at the initials.
+  struct NameSet {
+    std::vector<platform::ListedName> entries;
+    uint64_t initials = 0;  // a bit for each upper-cased first character, modulo 64
+    static uint64_t initialOf(std::string_view name);
+  };
   // The long names in `dir` with their kinds, read once per search.
   const NameSet& namesIn(const std::string& dir) const;
   // Keeps the names of `dir`'s listing for namesIn().
