@@ -513,8 +513,10 @@ std::string GameFinder::findInGameFolders(const std::string& executable,
   const std::string program = lastComponent(executable);
   const std::string first = executable.substr(0, executable.find('\\'));
   if (!gameFoldersRead_) readGameFolders();
+  // Hundreds of folders: what kind of name it is is worked out once.
+  const bool plainName = !onlyTheFileSystemKnows(first) && !mayBeAnAlias(first);
   for (const GameFolder& folder : gameFolders_) {
-    if (!mayBeAmong(first, *folder.names)) continue;
+    if (plainName ? !findName(first, *folder.names) : !mayBeAmong(first, *folder.names)) continue;
     if (claimed_.count(claimKey(folder.path, program))) continue;
     if (!existsIn(folder.path, executable) || !existsIn(folder.path, verification)) continue;
     if (!exclusion.empty() && existsIn(folder.path, exclusion)) continue;
