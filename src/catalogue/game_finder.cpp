@@ -420,7 +420,7 @@ const platform::ListedName* GameFinder::findName(std::string_view name, const Na
   return nullptr;
 }
 
-bool GameFinder::mayBeAmong(const std::string& first, const NameSet& names) {
+bool GameFinder::mayBeAmong(std::string_view first, const NameSet& names) {
   if (onlyTheFileSystemKnows(first)) return true;
   // A name with a "~" may be the alias of a longer one; any other name is an alias of nothing
   // but itself.
@@ -444,8 +444,7 @@ GameFinder::Presence GameFinder::presenceIn(const std::string& dir,
     if (onlyTheFileSystemKnows(part)) return Presence::kAsk;
     const NameSet& names = namesIn(at);
     // Where an alias leads only the file system can tell, once some name may have it.
-    if (mayBeAnAlias(part))
-      return mayBeAmong(std::string(part), names) ? Presence::kAsk : Presence::kAbsent;
+    if (mayBeAnAlias(part)) return mayBeAmong(part, names) ? Presence::kAsk : Presence::kAbsent;
     const platform::ListedName* entry = findName(part, names);
     if (!entry) return Presence::kAbsent;
     if (last) return entry->isDirectory ? Presence::kDirectory : Presence::kFile;
@@ -513,10 +512,8 @@ std::string GameFinder::findInGameFolders(const std::string& executable,
   const std::string program = lastComponent(executable);
   const std::string first = executable.substr(0, executable.find('\\'));
   if (!gameFoldersRead_) readGameFolders();
-  // Hundreds of folders: what kind of name it is is worked out once.
-  const bool plainName = !onlyTheFileSystemKnows(first) && !mayBeAnAlias(first);
   for (const GameFolder& folder : gameFolders_) {
-    if (plainName ? !findName(first, *folder.names) : !mayBeAmong(first, *folder.names)) continue;
+    if (!mayBeAmong(first, *folder.names)) continue;
     if (claimed_.count(claimKey(folder.path, program))) continue;
     if (!existsIn(folder.path, executable) || !existsIn(folder.path, verification)) continue;
     if (!exclusion.empty() && existsIn(folder.path, exclusion)) continue;

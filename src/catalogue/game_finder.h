@@ -107,7 +107,7 @@ class GameFinder {
   // The entry called `name` among `names`, in any case.
   static const platform::ListedName* findName(std::string_view name, const NameSet& names);
   // Whether a path whose first component is `first` may exist in a directory with `names`.
-  static bool mayBeAmong(const std::string& first, const NameSet& names);
+  static bool mayBeAmong(std::string_view first, const NameSet& names);
   // `dir` + `relative` exists, looked up only when the names cannot tell.
   bool existsIn(const std::string& dir, const std::string& relative) const;
   // The candidate parents that exist on `drive` ("D:\", "D:\games\", ...), in search order.

@@ -14,8 +14,9 @@
 namespace platform {
 
 // Calls `visit(name, d_type)` for each entry of the directory open as `fd`, from where its
-// reading stands (the start, for a descriptor just opened), "." and ".." left out. The descriptor stays open. False when the directory could not be read
-// to its end; the entries visited before that were visited.
+// reading stands (the start, for a descriptor just opened), "." and ".." left out. The
+// descriptor stays open. False when the directory could not be read to its end; the entries
+// visited before that were visited.
 template <class Visit>
 bool forEachDirectoryEntry(int fd, Visit&& visit) {
   alignas(dirent64) char block[32768];
